@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian/Ubuntu packages that building, running and testing tavlin need.
+# Only missing packages are installed; nothing happens when all are there.
+set -euo pipefail
+
+packages=(cmake ninja-build g++ googletest
+  g++-mingw-w64-x86-64 wine wine64 xvfb x11-utils x11-xserver-utils xdotool imagemagick
+  fonts-nanum xcompmgr faketime)
+if [ "${1:-}" = "--test" ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+    missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+  "${missing[@]}" >/dev/null

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Builds tavlin and runs every test: native unit tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, the fuzzers for a bounded time, the Windows build with its unit tests
+# under Wine, and the end-to-end tests of the real tavlin.exe under Wine and Xvfb.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+root="$PWD"
+scripts/install-packages.sh --test
+
+step() { printf '\n=== %s ===\n' "$*"; }
+
+step "native unit tests (ASan + UBSan)"
+cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVLIN_SANITIZE=ON >/dev/null
+cmake --build build/native
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build/native --output-on-failure -j "$(nproc)"
+
+step "fuzzers"
+CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DTAVLIN_FUZZ=ON -DTAVLIN_TESTS=OFF >/dev/null
+cmake --build build/fuzz
+for fuzzer in build/fuzz/*_fuzz; do
+  [ -x "$fuzzer" ] || continue
+  name="$(basename "$fuzzer")"
+  corpus="build/fuzz/corpus-$name"
+  mkdir -p "$corpus"
+  echo "$name: ${FUZZ_SECONDS:-30} s"
+  "$fuzzer" -max_total_time="${FUZZ_SECONDS:-30}" -timeout=5 -print_final_stats=0 \
+    "$corpus" "tests/fuzz/corpus/$name" 2>"build/fuzz/$name.log" ||
+    { tail -n 40 "build/fuzz/$name.log"; exit 1; }
+done
+
+step "Windows build"
+cmake -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
+cmake --build build/windows
+imports="$(x86_64-w64-mingw32-objdump -p build/windows/tavlin.exe | awk '/DLL Name/ {print $3}')"
+echo "tavlin.exe imports:" $imports
+for dll in $imports; do
+  case "${dll^^}" in
+    KERNEL32.DLL | USER32.DLL | GDI32.DLL | SHELL32.DLL | COMCTL32.DLL | MSVCRT.DLL | WINMM.DLL | \
+      MSIMG32.DLL | UXTHEME.DLL | ADVAPI32.DLL | OLE32.DLL | SHLWAPI.DLL | DWMAPI.DLL) ;;
+    *) echo "tavlin.exe imports a non-system DLL: $dll"; exit 1 ;;
+  esac
+done
+
+step "Windows unit tests under Wine"
+source scripts/wine-prefix.sh build/wine-prefix
+ctest --test-dir build/windows --output-on-failure
+
+step "end-to-end tests under Wine + Xvfb"
+tests/e2e/run.sh "$root/build/windows"

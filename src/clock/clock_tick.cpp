@@ -1,0 +1,63 @@
+#include "clock/clock_tick.h"
+
+#include "clock/game_time.h"
+#include "clock/schedule.h"
+#include "clock/text.h"
+
+namespace tavlin {
+
+void ClockTick::Reset() {
+  last_real_hour_ = 0;
+  last_game_hour_ = 0;
+  first_tick_done_ = false;
+}
+
+void ClockTick::Tick(const ClockReading& now) {
+  strip_.ShowRealTime(TwoDigits(now.hour) + ":" + TwoDigits(now.minute) + ":" +
+                      TwoDigits(now.second));
+  const int32_t t = now.hour * 10000 + now.minute * 100 + now.second;
+
+  const std::vector<std::string> rows = FindScheduleRows(t);
+  if (auto game = ComputeGameTime(rows, now.hour * 3600 + now.minute * 60 + now.second)) {
+    strip_.ShowGameTexts(game->pane, game->summary);
+    game_hhmm_ = game->game_hhmm;
+  }
+
+  real_hhmm_ = now.hour * 100 + now.minute;
+  bool hour_changed = false;
+  if (real_hhmm_ / 100 != last_real_hour_) {
+    last_real_hour_ = static_cast<uint8_t>(real_hhmm_ / 100);
+    hour_changed = true;
+  }
+  if (game_hhmm_ / 100 != last_game_hour_) {
+    last_game_hour_ = static_cast<uint8_t>(game_hhmm_ / 100);
+    hour_changed = true;
+  }
+  // Blinking lasts until three ticks after the latest change; a change found on the very tick
+  // that ends a blink is stored but does not start another one.
+  if (blink_counter_ > 0) {
+    ++blink_counter_;
+    if (blink_counter_ > 3) {
+      blink_counter_ = 0;
+      hour_changed = false;
+      strip_.SetBlinking(false);
+    }
+  }
+  if (hour_changed) {
+    strip_.SetBlinking(true);
+    blink_counter_ = 1;
+  }
+
+  if (!first_tick_done_) {
+    strip_.LoadAlarmList();
+    strip_.CheckAlarms(real_hhmm_, game_hhmm_, now.weekday);
+    first_tick_done_ = true;
+  } else if (t % 10 == 0) {
+    strip_.CheckAlarms(real_hhmm_, game_hhmm_, now.weekday);
+    strip_.KeepOnTop();
+  }
+
+  if (strip_.QuizMode() && t % 100 == 0) strip_.NextQuizLine();
+}
+
+}  // namespace tavlin

@@ -1,0 +1,68 @@
+#include <windows.h>
+
+#include "clock/file_system.h"
+#include "clock/wide_text.h"
+
+namespace tavlin {
+
+namespace {
+
+std::string SystemReason(DWORD code) {
+  wchar_t* message = nullptr;
+  FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                     FORMAT_MESSAGE_IGNORE_INSERTS,
+                 nullptr, code, 0, reinterpret_cast<wchar_t*>(&message), 0, nullptr);
+  std::wstring text = message != nullptr ? message : L"";
+  LocalFree(message);
+  while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ' ||
+                           text.back() == L'.')) {
+    text.pop_back();
+  }
+  if (text.empty()) text = L"Error " + std::to_wstring(code);
+  return WideToUtf8(text);
+}
+
+}  // namespace
+
+bool RealFileSystem::Exists(const std::string& path) const {
+  const DWORD attributes = GetFileAttributesW(Utf8ToWide(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool RealFileSystem::ReadAll(const std::string& path, std::string* bytes,
+                             std::string* reason) const {
+  // Readers may share the file; a program writing it keeps us out until it is done.
+  HANDLE file = CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    *reason = SystemReason(GetLastError());
+    return false;
+  }
+  std::string content;
+  char buffer[4096];
+  DWORD got = 0;
+  bool ok = true;
+  while ((ok = ReadFile(file, buffer, sizeof buffer, &got, nullptr) != 0) && got > 0) {
+    content.append(buffer, got);
+  }
+  if (!ok) *reason = SystemReason(GetLastError());
+  CloseHandle(file);
+  if (ok) *bytes = std::move(content);
+  return ok;
+}
+
+std::string ExecutableDirectory() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  const size_t separator = path.find_last_of(L"\\/");
+  return WideToUtf8(separator == std::wstring::npos ? L"" : path.substr(0, separator + 1));
+}
+
+}  // namespace tavlin

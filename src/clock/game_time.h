@@ -1,0 +1,26 @@
+// The game time of day, interpolated across the current double-hour, and the one-line summary of
+// the current double-hour, the real time left in it and the next double-hour.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tavlin {
+
+struct GameTimeTexts {
+  std::string pane;     ///< game time "hh:mm:ss" for the game-time pane
+  std::string summary;  ///< e.g. "미(13)>06:47>신(15) " (with its trailing blank)
+  int32_t game_hhmm = 0;  ///< game time as an HHMM value, no leading zero (01:47 is 147)
+};
+
+/// Seconds of the day of an HHMMSS value.
+int32_t HhmmssToSeconds(int32_t hhmmss);
+
+/// The game texts for the row lookup result `rows` (FindScheduleRows) at the real time
+/// `now_seconds` (seconds of the day, inside the current row). Nothing for an empty lookup.
+std::optional<GameTimeTexts> ComputeGameTime(const std::vector<std::string>& rows,
+                                             int32_t now_seconds);
+
+}  // namespace tavlin

@@ -1,0 +1,124 @@
+# Helpers for one end-to-end case: a virtual display, the real tavlin.exe under Wine in a folder of
+# the case's own, the probe that reads tavlin's windows, screenshots and pixels.
+# A case sources this file, then calls e2e_start ...; every helper fails the case on error.
+set -euo pipefail
+
+E2E_BUILD="${E2E_BUILD:?run cases through tests/e2e/run.sh}"
+E2E_ARTIFACTS="${E2E_ARTIFACTS:?}"
+export WINEPREFIX="${E2E_PREFIX:?}" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export TZ="${TZ:-UTC}"
+FAKETIME_LIB=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
+E2E_WORK="$(mktemp -d)"
+E2E_XVFB=""
+E2E_PID=""
+
+fail() {
+  echo "FAILED: $*" >&2
+  exit 1
+}
+
+e2e_cleanup() {
+  wineserver -k >/dev/null 2>&1 || true
+  [ -n "$E2E_XVFB" ] && kill "$E2E_XVFB" >/dev/null 2>&1 || true
+  rm -rf "$E2E_WORK"
+}
+trap e2e_cleanup EXIT
+
+# Starts a virtual 1280 x 800 screen on a free display.
+e2e_display() {
+  local n
+  for n in $(seq 40 99); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+    E2E_XVFB=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do
+      xdpyinfo >/dev/null 2>&1 && break
+      sleep 0.1
+    done
+    # A plain grey desktop, so that transparent pixels show something known.
+    xsetroot -solid '#336699' 2>/dev/null || true
+    return 0
+  done
+  fail "no free display"
+}
+
+# Puts files for the case beside tavlin.exe: e2e_file NAME CONTENT (CONTENT taken as printf %b).
+e2e_file() {
+  printf '%b' "$2" >"$E2E_WORK/$1"
+}
+
+# Starts tavlin.exe from the case's folder. Options: --at "YYYY-MM-DD HH:MM:SS" starts the clock
+# there (it runs on from that moment); --compositor runs xcompmgr so window alpha shows.
+e2e_start() {
+  local at="" compositor=0
+  while [ $# -gt 0 ]; do
+    case "$1" in
+      --at) at="$2"; shift 2 ;;
+      --compositor) compositor=1; shift ;;
+      *) fail "e2e_start: unknown option $1" ;;
+    esac
+  done
+  [ -n "$DISPLAY" ] || e2e_display
+  [ "$compositor" -eq 1 ] && { xcompmgr >/dev/null 2>&1 & }
+  cp "$E2E_BUILD/tavlin.exe" "$E2E_WORK/"
+  # The server starts unfaked (a faked one sees absurd tick counts), warmed by one program.
+  wineserver -p30 </dev/null >/dev/null 2>&1 || true
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+  (
+    cd "$E2E_WORK"
+    if [ -n "$at" ]; then
+      LD_PRELOAD="$FAKETIME_LIB" FAKETIME="@$at" NO_FAKE_STAT=1 FAKETIME_DONT_FAKE_MONOTONIC=1 \
+        exec wine tavlin.exe </dev/null >"$E2E_ARTIFACTS/tavlin-stdout.txt" 2>&1
+    else
+      exec wine tavlin.exe </dev/null >"$E2E_ARTIFACTS/tavlin-stdout.txt" 2>&1
+    fi
+  ) &
+  E2E_PID=$!
+  e2e_wait_for TForm_study
+}
+
+# True while the wine process of tavlin.exe runs.
+e2e_running() {
+  kill -0 "$E2E_PID" 2>/dev/null
+}
+
+# Prints tavlin's windows as the probe sees them (see probe_win32.cpp for the format).
+e2e_probe() {
+  wine "$E2E_BUILD/tavlin_probe.exe" "$@" </dev/null 2>/dev/null | tr -d '\r'
+}
+
+# Waits up to 20 s until a visible top-level window of the class $1 exists.
+e2e_wait_for() {
+  local _
+  for _ in $(seq 100); do
+    e2e_probe | grep -q "^window $1 .* visible 1" && return 0
+    sleep 0.2
+  done
+  e2e_probe >&2 || true
+  fail "no visible window of class $1"
+}
+
+# The probe line of the child of class $1 whose window text matches the regex $2 (or any text).
+e2e_child() {
+  e2e_probe | grep "^child $1 " | grep -E -- "${2:-.}" | head -n 1
+}
+
+# Saves a screenshot as $E2E_ARTIFACTS/$1.png and prints its path.
+e2e_shot() {
+  local file="$E2E_ARTIFACTS/$1.png"
+  import -window root "$file"
+  echo "$file"
+}
+
+# Prints "R,G,B" of the pixel at X Y of the image $1.
+e2e_pixel() {
+  convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | tail -n 1 |
+    sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
+}
+
+# Fails unless "$2" equals "$3"; $1 says what was compared.
+expect_eq() {
+  [ "$2" = "$3" ] || fail "$1: expected '$3', got '$2'"
+  echo "ok: $1 = '$3'"
+}

@@ -1,0 +1,194 @@
+#include "clock/clock_tick.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "clock/schedule.h"
+
+namespace tavlin {
+namespace {
+
+// Records every call the tick makes, one line each.
+class RecordingStrip : public StripDuties {
+ public:
+  std::vector<std::string> calls;
+  std::string pane;
+  bool quiz_mode = false;
+
+  void ShowRealTime(const std::string& text) override { real_time = text; }
+  void ShowGameTexts(const std::string& pane_text, const std::string& summary) override {
+    pane = pane_text;
+    summary_line = summary;
+  }
+  void SetBlinking(bool on) override { calls.push_back(on ? "blink on" : "blink off"); }
+  void LoadAlarmList() override { calls.push_back("load"); }
+  void CheckAlarms(int32_t real, int32_t game, int weekday) override {
+    calls.push_back("check " + std::to_string(real) + " " + std::to_string(game) + " " +
+                    std::to_string(weekday));
+  }
+  void KeepOnTop() override { calls.push_back("top"); }
+  bool QuizMode() const override { return quiz_mode; }
+  void NextQuizLine() override { calls.push_back("quiz"); }
+
+  std::string real_time;
+  std::string summary_line;
+};
+
+ClockReading At(int32_t hhmmss, int weekday = 3) {
+  return {hhmmss / 10000, hhmmss / 100 % 100, hhmmss % 100, weekday};
+}
+
+class ClockTickTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    BuildSchedule();
+    tick.Reset();
+  }
+  // Ticks through `times` and returns the calls each made.
+  std::vector<std::vector<std::string>> Run(std::initializer_list<int32_t> times) {
+    std::vector<std::vector<std::string>> out;
+    for (int32_t t : times) {
+      strip.calls.clear();
+      tick.Tick(At(t));
+      out.push_back(strip.calls);
+    }
+    return out;
+  }
+  RecordingStrip strip;
+  ClockTick tick{strip};
+};
+
+using Calls = std::vector<std::string>;
+
+TEST_F(ClockTickTest, ReplaysTheGameHourChangeInMishi) {
+  Run({930});  // first tick: start-up blink and load, out of the way
+  Run({931, 932, 933, 934});
+  const struct {
+    int32_t t;
+    const char* pane;
+    int32_t game_hhmm;
+    int counter;
+    Calls calls;
+  } rows[] = {
+      {935, "13:59:56", 1359, 0, {}},
+      {936, "14:00:04", 1400, 1, {"blink on"}},
+      {937, "14:00:12", 1400, 2, {}},
+      {938, "14:00:21", 1400, 3, {}},
+      {939, "14:00:30", 1400, 0, {"blink off"}},
+      {940, "14:00:37", 1400, 0, {"check 9 1400 3", "top"}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.t);
+    strip.calls.clear();
+    tick.Tick(At(row.t));
+    EXPECT_EQ(strip.pane, row.pane);
+    EXPECT_EQ(tick.game_hhmm(), row.game_hhmm);
+    EXPECT_EQ(tick.real_hhmm(), 9);
+    EXPECT_EQ(tick.blink_counter(), row.counter);
+    EXPECT_EQ(strip.calls, row.calls);
+  }
+  EXPECT_EQ(strip.real_time, "00:09:40");
+  EXPECT_EQ(strip.summary_line, "미(13)>07:07>신(15) ");
+}
+
+TEST_F(ClockTickTest, StartUpBlinksLoadsAndChecksWithoutReassertingTopMost) {
+  const auto calls = Run({1000, 1001, 1002, 1003, 1004});
+  EXPECT_EQ(calls[0], (Calls{"blink on", "load", "check 10 1403 3"}));
+  EXPECT_EQ(calls[1], Calls{});
+  EXPECT_EQ(calls[2], Calls{});
+  EXPECT_EQ(calls[3], Calls{"blink off"});
+  EXPECT_EQ(calls[4], Calls{});
+  EXPECT_EQ(strip.real_time, "00:10:04");
+}
+
+TEST_F(ClockTickTest, ChecksOnlyAtWholeTenSeconds) {
+  Run({120005, 120006, 120007, 120008});  // the start-up blink is over
+  const auto calls = Run({120010, 120011, 120015, 120019, 120020});
+  EXPECT_EQ(calls[0].size(), 2u);
+  EXPECT_EQ(calls[0][1], "top");
+  EXPECT_EQ(calls[1], Calls{});
+  EXPECT_EQ(calls[2], Calls{});
+  EXPECT_EQ(calls[3], Calls{});
+  EXPECT_EQ(calls[4].back(), "top");
+  // A skipped :x0 second is not made up.
+  EXPECT_EQ(Run({120029, 120031})[1], Calls{});
+}
+
+TEST_F(ClockTickTest, ReloadRequestLoadsAtTheNextTickWhateverItsSecond) {
+  Run({120005, 120006, 120007, 120008});
+  tick.RequestAlarmReload();
+  auto calls = Run({120010})[0];
+  EXPECT_EQ(calls, (Calls{"load", "check 1200 " + std::to_string(tick.game_hhmm()) + " 3"}));
+  calls = Run({120020})[0];
+  EXPECT_EQ(calls, (Calls{"check 1200 " + std::to_string(tick.game_hhmm()) + " 3", "top"}));
+}
+
+TEST_F(ClockTickTest, RealAndGameHourChangeOnOneTickStartOneBlink) {
+  Run({15955});
+  Run({15956, 15957, 15958, 15959});
+  strip.calls.clear();
+  tick.Tick(At(20000));
+  EXPECT_EQ(strip.pane, "22:00:06");
+  EXPECT_EQ(strip.calls, (Calls{"blink on", "check 200 2200 3", "top"}));
+  EXPECT_EQ(tick.blink_counter(), 1);
+  const auto after = Run({20001, 20002, 20003});
+  EXPECT_EQ(after[2], Calls{"blink off"});
+}
+
+TEST_F(ClockTickTest, RealHourChangeBlinks) {
+  Run({145955, 145956, 145957, 145958, 145959});
+  EXPECT_EQ(tick.blink_counter(), 0);
+  EXPECT_EQ(Run({150000})[0].front(), "blink on");
+}
+
+TEST_F(ClockTickTest, ChangeOnTheTickThatEndsABlinkIsDropped) {
+  Run({20440, 20441, 20442, 20443, 20444, 20445, 20446});
+  ASSERT_EQ(tick.blink_counter(), 0);
+  // 02:04:47, the last second of 해시, already shows game 23:00:00: game hour 22 -> 23 on tick n.
+  EXPECT_EQ(Run({20447})[0], Calls{"blink on"});
+  EXPECT_EQ(strip.pane, "23:00:00");
+  Run({20448, 20449});
+  ASSERT_EQ(tick.blink_counter(), 3);
+  // Tick n+3 sees the real hour 2 -> 3 (the timer may skip): the blink ends and the new change is
+  // dropped, but its hour is stored.
+  EXPECT_EQ(Run({30002})[0], Calls{"blink off"});
+  EXPECT_EQ(tick.blink_counter(), 0);
+  EXPECT_EQ(Run({30003})[0], Calls{});
+}
+
+TEST_F(ClockTickTest, QuizLineChangesAtSecondZeroOnlyInQuizMode) {
+  Run({120005});
+  strip.quiz_mode = true;
+  auto calls = Run({120059, 120100, 120101});
+  EXPECT_EQ(std::count(calls[0].begin(), calls[0].end(), "quiz"), 0);
+  EXPECT_EQ(calls[1].back(), "quiz");
+  EXPECT_EQ(std::count(calls[2].begin(), calls[2].end(), "quiz"), 0);
+  strip.quiz_mode = false;
+  calls = Run({120200});
+  EXPECT_EQ(std::count(calls[0].begin(), calls[0].end(), "quiz"), 0);
+}
+
+// A duty that throws ends that tick only; the first-tick flag stays clear so the next tick loads
+// again.
+TEST_F(ClockTickTest, FailedLoadIsTriedAgainAtTheNextTick) {
+  class FailingStrip : public RecordingStrip {
+   public:
+    int failures_left = 1;
+    void LoadAlarmList() override {
+      RecordingStrip::LoadAlarmList();
+      if (failures_left-- > 0) throw std::runtime_error("List index out of bounds (6)");
+    }
+  } failing;
+  ClockTick t(failing);
+  t.Reset();
+  EXPECT_THROW(t.Tick(At(120003)), std::runtime_error);
+  EXPECT_FALSE(t.first_tick_done());
+  failing.calls.clear();
+  t.Tick(At(120004));
+  EXPECT_EQ(failing.calls, (Calls{"load", "check 1200 1221 3"}));
+  EXPECT_TRUE(t.first_tick_done());
+}
+
+}  // namespace
+}  // namespace tavlin
