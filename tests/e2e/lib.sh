@@ -36,6 +36,8 @@ e2e_display() {
       xdpyinfo >/dev/null 2>&1 && break
       sleep 0.1
     done
+    # Another run may have taken the same display a moment earlier: then try the next one.
+    kill -0 "$E2E_XVFB" 2>/dev/null || continue
     # A plain grey desktop, so that transparent pixels show something known.
     xsetroot -solid '#336699' 2>/dev/null || true
     return 0

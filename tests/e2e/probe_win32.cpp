@@ -1,9 +1,101 @@
-// Prints tavlin's windows for the end-to-end tests (placeholder until the strip exists).
+// Prints tavlin's windows, as another program in the same Wine session sees them, one line each:
+//   window CLASS hwnd=0x.. text="..." rect=L,T,R,B client=W,H visible=0|1 topmost=0|1
+//          exstyle=0x.. alpha=A|- colorkey=R,G,B|-
+//   child CLASS hwnd=0x.. parent=0x.. id=N text="..." rect=L,T,R,B visible=0|1
+//   foreground CLASS hwnd=0x..
+// Rectangles are in screen coordinates. Text is UTF-8 with \n, \r, \" and \\ escaped.
+// Listed top-level windows: tavlin's own classes and popup menus (#32768).
 #include <windows.h>
 
 #include <cstdio>
+#include <string>
+
+#include "clock/wide_text.h"
+
+namespace {
+
+std::string Escaped(const std::wstring& text) {
+  std::string out;
+  for (char c : tavlin::WideToUtf8(text)) {
+    switch (c) {
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[256] = {};
+  GetClassNameW(window, name, 256);
+  return name;
+}
+
+std::wstring TextOf(HWND window) {
+  // WM_GETTEXT works across processes for every window class, unlike GetWindowText.
+  const LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(wcslen(text.c_str()));
+  return text;
+}
+
+bool IsListed(const std::wstring& class_name) {
+  return class_name == L"TForm_study" || class_name == L"TForm_TimeTable" ||
+         class_name == L"TfrmPopUp" || class_name == L"#32768";
+}
+
+BOOL CALLBACK PrintChild(HWND child, LPARAM) {
+  RECT r;
+  GetWindowRect(child, &r);
+  std::printf("child %s hwnd=%p parent=%p id=%d text=\"%s\" rect=%ld,%ld,%ld,%ld visible=%d\n",
+              tavlin::WideToUtf8(ClassOf(child)).c_str(), static_cast<void*>(child),
+              static_cast<void*>(GetParent(child)), GetDlgCtrlID(child),
+              Escaped(TextOf(child)).c_str(), r.left, r.top, r.right, r.bottom,
+              IsWindowVisible(child) ? 1 : 0);
+  return TRUE;
+}
+
+BOOL CALLBACK PrintTopLevel(HWND window, LPARAM) {
+  const std::wstring class_name = ClassOf(window);
+  if (!IsListed(class_name)) return TRUE;
+  RECT r, client;
+  GetWindowRect(window, &r);
+  GetClientRect(window, &client);
+  const LONG_PTR ex_style = GetWindowLongPtrW(window, GWL_EXSTYLE);
+  std::string alpha = "-", color_key = "-";
+  COLORREF key = 0;
+  BYTE level = 0;
+  DWORD flags = 0;
+  if ((ex_style & WS_EX_LAYERED) && GetLayeredWindowAttributes(window, &key, &level, &flags)) {
+    if (flags & LWA_ALPHA) alpha = std::to_string(level);
+    if (flags & LWA_COLORKEY) {
+      color_key = std::to_string(GetRValue(key)) + "," + std::to_string(GetGValue(key)) + "," +
+                  std::to_string(GetBValue(key));
+    }
+  }
+  std::printf(
+      "window %s hwnd=%p text=\"%s\" rect=%ld,%ld,%ld,%ld client=%ld,%ld visible=%d topmost=%d "
+      "exstyle=0x%llx alpha=%s colorkey=%s\n",
+      tavlin::WideToUtf8(class_name).c_str(), static_cast<void*>(window),
+      Escaped(TextOf(window)).c_str(), r.left, r.top, r.right, r.bottom, client.right,
+      client.bottom, IsWindowVisible(window) ? 1 : 0, (ex_style & WS_EX_TOPMOST) ? 1 : 0,
+      static_cast<unsigned long long>(ex_style), alpha.c_str(), color_key.c_str());
+  EnumChildWindows(window, PrintChild, 0);
+  return TRUE;
+}
+
+}  // namespace
 
 int wmain() {
-  std::printf("probe\n");
+  EnumWindows(PrintTopLevel, 0);
+  if (HWND foreground = GetForegroundWindow()) {
+    std::printf("foreground %s hwnd=%p\n", tavlin::WideToUtf8(ClassOf(foreground)).c_str(),
+                static_cast<void*>(foreground));
+  }
+  std::fflush(stdout);
   return 0;
 }
