@@ -3,6 +3,7 @@
 # own virtual display, and keeps screenshots under $1/e2e-artifacts/<case>/.
 # Usage: tests/e2e/run.sh BUILD_DIR [CASE_NAME_PATTERN]
 set -uo pipefail
+shopt -s nullglob
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 export E2E_BUILD="$(realpath "$1")"
 pattern="${2:-}"
