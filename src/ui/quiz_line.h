@@ -1,0 +1,64 @@
+// The quiz line: one random line of the player's question-and-answer file, the quiz mode it
+// decides, and the strip width that fits it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "clock/file_system.h"
+
+namespace tavlin {
+
+/// The quiz file, relative to the working directory (not to the program's folder).
+inline constexpr char kQuizFilePath[] = "./tavlin.quiz";
+
+/// Narrowest client width of the strip, in pixels at 96 DPI.
+inline constexpr int kMinimumStripWidth = 325;
+
+/// `line` with every "//" removed, scanning left to right without overlap; everything else,
+/// spaces included, stays ("Q // A" -> "Q  A", "////" -> "").
+std::string QuizDisplayText(std::string_view line);
+
+/// The strip's client width for a quiz label `label_width` pixels wide: the label plus 40, never
+/// narrower than 325 and with no upper bound.
+int FitWidth(int label_width);
+
+/// The result of one look at the quiz file.
+struct QuizPick {
+  bool found = false;  ///< false: no file, an unreadable file or a file without a line
+  std::string text;    ///< the display text of the chosen line (empty when not found)
+};
+
+/// Reads `kQuizFilePath` afresh through `files` and chooses one of its lines uniformly, with a
+/// random generator seeded from `seed` for this pick alone. Empty lines are candidates too. A file
+/// that exists but cannot be read or holds no line counts as absent.
+QuizPick PickQuizLine(const FileSystem& files, uint64_t seed);
+
+/// Quiz mode and the visibility of the quiz panel, as the main window's events change them.
+class QuizModel {
+ public:
+  explicit QuizModel(const FileSystem& files) : files_(files) {}
+
+  /// A pick into an empty text: the line to show in the label. Without a usable file quiz mode
+  /// goes off, the panel is hidden and the text is empty. With one quiz mode goes on, but the
+  /// panel is never shown by a pick.
+  std::string Pick(uint64_t seed);
+  /// Shows the panel exactly when quiz mode is on (the window's show and the mode switch).
+  void ModeChange() { panel_visible_ = quiz_mode_; }
+  /// "시계모드/문답+": quiz mode inverted, then ModeChange.
+  void SwitchMode() {
+    quiz_mode_ = !quiz_mode_;
+    ModeChange();
+  }
+
+  bool quiz_mode() const { return quiz_mode_; }
+  bool panel_visible() const { return panel_visible_; }
+
+ private:
+  const FileSystem& files_;
+  bool quiz_mode_ = false;     // off until the first pick
+  bool panel_visible_ = true;  // the panel as laid out; the first pick or show decides
+};
+
+}  // namespace tavlin
