@@ -1,0 +1,68 @@
+#include "alarms/alarm_check.h"
+
+#include "clock/text.h"
+
+namespace tavlin {
+
+namespace {
+
+// What a record is compared with, by kind.
+struct KindValues {
+  int32_t time;  // the HHMM value its window is tested against
+  int32_t day;   // the repeat day the record must have to fire
+  int32_t hour;  // the hour stored when it fires
+  uint32_t colour;
+};
+
+bool WindowOpen(const TtavlinAlarm& alarm, int32_t v) {
+  if (alarm.EndTime > alarm.StartTime) return alarm.StartTime <= v && v <= alarm.EndTime;
+  // A window that runs past midnight; one whose start equals its end is open all day but then.
+  return v < alarm.EndTime || v > alarm.StartTime;
+}
+
+}  // namespace
+
+void CheckAlarms(AlarmTable& table, int32_t real_hhmm, int32_t game_hhmm, int weekday,
+                 bool sound_on, const FileSystem& files, AlarmAnnouncer& announcer) {
+  if (table.alarms_off) return;
+  bool sound_played = false;
+  const int32_t real_hour = real_hhmm / 100;
+  const int32_t game_hour = game_hhmm / 100;
+
+  for (int k = 1; k <= kAlarmCapacity; ++k) {
+    TtavlinAlarm& alarm = table.records[k];
+    if (alarm.Kind <= 0) break;
+    KindValues values{};
+    switch (alarm.Kind) {
+      case kRealTimeAlarm:
+        values = {real_hhmm, alarm.RepeatDay != 0 ? weekday : 0, real_hour, kRealTimeAlarmColour};
+        break;
+      case kGameTimeAlarm:
+        values = {game_hhmm, 0, game_hour, kGameTimeAlarmColour};
+        break;
+      case kGameTimeColourAlarm:
+        values = {game_hhmm, 0, game_hour, kNeutralAlarmColour};
+        break;
+      default:
+        continue;  // a kind this program does not know never fires
+    }
+
+    if (WindowOpen(alarm, values.time) && alarm.RepeatDay == values.day &&
+        alarm.State == kAlarmArmed) {
+      announcer.SetTitle(alarm.Subject + " ");
+      announcer.SetText(ReplaceAll(alarm.Body, "//", "\r"));
+      announcer.SetGradientColor1(values.colour);
+      announcer.ShowNotice();
+      alarm.State = values.hour;
+      if (sound_on && !sound_played && files.Exists(kAlarmSoundFile)) {
+        announcer.PlaySound();
+        sound_played = true;
+      }
+    } else if (alarm.State < kAlarmArmed && alarm.State != values.hour) {
+      alarm.State = kAlarmArmed;
+    }
+  }
+  announcer.SetGradientColor1(kNeutralAlarmColour);
+}
+
+}  // namespace tavlin

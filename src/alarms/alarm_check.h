@@ -1,0 +1,41 @@
+// Deciding which alarms of the list are due, and announcing them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "alarms/alarm_list.h"
+#include "clock/file_system.h"
+
+namespace tavlin {
+
+/// Popup colours, laid out 0x00BBGGRR.
+constexpr uint32_t kRealTimeAlarmColour = 10092441;  ///< R 153 G 255 B 153, light green
+constexpr uint32_t kGameTimeAlarmColour = 7326463;   ///< R 255 G 202 B 111, light orange
+constexpr uint32_t kNeutralAlarmColour = 16764057;   ///< R 153 G 204 B 255, light blue
+
+/// The sound played when alarms fire, relative to the working directory.
+constexpr char kAlarmSoundFile[] = "./tavlin00.wav";
+
+/// Where due alarms are announced: the main window's popup notifier and the sound.
+class AlarmAnnouncer {
+ public:
+  virtual ~AlarmAnnouncer() = default;
+  virtual void SetTitle(const std::string& title) = 0;
+  virtual void SetText(const std::string& text) = 0;  ///< "\r" is a line break
+  virtual void SetGradientColor1(uint32_t colour) = 0;
+  virtual void ShowNotice() = 0;
+  /// Starts kAlarmSoundFile and returns at once.
+  virtual void PlaySound() = 0;
+};
+
+/// Fires every armed alarm of the list whose window is open at `real_hhmm` (kind 7) or
+/// `game_hhmm` (kinds 5 and 6) and whose repeat day holds on `weekday` (Monday = 1 .. Sunday = 7):
+/// one popup each, in record order, and with `sound_on` one sound per check when the sound file
+/// exists in `files`. A fired alarm keeps the hour of its clock in State and is armed again by
+/// the first check in another hour. Other positive kinds are passed over. Ends by setting the
+/// neutral colour; does nothing at all while the alarms are off.
+void CheckAlarms(AlarmTable& table, int32_t real_hhmm, int32_t game_hhmm, int weekday,
+                 bool sound_on, const FileSystem& files, AlarmAnnouncer& announcer);
+
+}  // namespace tavlin

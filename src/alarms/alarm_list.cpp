@@ -1,0 +1,110 @@
+#include "alarms/alarm_list.h"
+
+#include <vector>
+
+#include "clock/text_decode.h"
+
+namespace tavlin {
+
+namespace {
+
+constexpr char kAlarmFileName[] = "tavlin.gogo";
+
+// Positions of the fields of a data line; field 0 is the player's own alarm number, never read.
+enum Field { kKindField = 1, kStartField, kEndField, kRepeatDayField, kSubjectField, kBodyField };
+
+const std::string& FieldAt(const std::vector<std::string>& fields, int position) {
+  if (position >= static_cast<int>(fields.size())) {
+    throw TavlinError("List index out of bounds (" + std::to_string(position) + ")");
+  }
+  return fields[position];
+}
+
+// "20:00" is 2000, "9:05" is 905 and "20:5" is 205: the digits are read as one number.
+int32_t TimeField(const std::vector<std::string>& fields, int position) {
+  return StrToInt(ReplaceAll(FieldAt(fields, position), ":", ""));
+}
+
+// Each field is stored as soon as it is read, so a faulty field leaves the earlier ones in place.
+void ReadDataLine(const std::string& line, int k, TtavlinAlarm& record) {
+  if (line.empty()) {
+    record = TtavlinAlarm{};
+    record.LineNo = k;
+    record.State = kAlarmArmed;
+    return;
+  }
+  const std::vector<std::string> fields = SplitText(line, "|");
+  record.LineNo = k;
+  record.Kind = StrToInt(FieldAt(fields, kKindField));
+  record.StartTime = TimeField(fields, kStartField);
+  record.EndTime = TimeField(fields, kEndField);
+  record.RepeatDay = StrToInt(FieldAt(fields, kRepeatDayField));
+  record.Subject = FieldAt(fields, kSubjectField);
+  record.Body = FieldAt(fields, kBodyField);
+}
+
+std::string IgnoredLinesNotice(const std::string& path) {
+  return "알림 목록 \"" + path + "\"에서 " + std::to_string(kAlarmCapacity) +
+         "번째 알림 다음의 줄은 읽지 않았습니다. 알림은 " + std::to_string(kAlarmCapacity) +
+         "개까지 쓸 수 있습니다.";
+}
+
+void ArmList(AlarmTable& table) {
+  for (int k = 1; k <= kAlarmCapacity; ++k) {
+    table.records[k].State = kAlarmArmed;
+    if (table.records[k].Kind == 0) break;
+  }
+}
+
+}  // namespace
+
+std::string AlarmFilePath(const std::string& directory) {
+  return directory + kAlarmFileName;
+}
+
+AlarmLoadResult ReadAlarmFile(const std::string& path, const FileSystem& files, AlarmTable& table) {
+  std::string bytes;
+  std::string reason;
+  if (!files.ReadAll(path, &bytes, &reason)) {
+    throw AlarmListError("Cannot open file \"" + path + "\". " + reason, path, 0);
+  }
+  const std::vector<std::string> lines = SplitLines(DecodeUserText(bytes));
+
+  AlarmLoadResult result;
+  result.file_found = true;
+  // Line 0 is the header, written for the player and never read.
+  for (size_t k = 1; k < lines.size(); ++k) {
+    if (k > static_cast<size_t>(kAlarmCapacity)) {
+      if (!lines[k].empty()) result.lines_ignored = true;
+      continue;
+    }
+    const int data_line = static_cast<int>(k);
+    try {
+      ReadDataLine(lines[k], data_line, table.records[k]);
+    } catch (const TavlinError& error) {
+      throw AlarmListError(error.what(), path, data_line);
+    }
+    result.data_lines = data_line;
+  }
+  // Records left from an earlier, longer file would otherwise keep firing after a reload.
+  for (int k = result.data_lines + 1; k <= kAlarmCapacity; ++k) table.records[k] = TtavlinAlarm{};
+  if (result.lines_ignored) result.notice = IgnoredLinesNotice(path);
+  return result;
+}
+
+AlarmLoadResult LoadAlarmList(const std::string& directory, const FileSystem& files,
+                              AlarmTable& table) {
+  const std::string path = AlarmFilePath(directory);
+  AlarmLoadResult result;
+  if (files.Exists(path)) {
+    result = ReadAlarmFile(path, files, table);
+    // A list the player has created since an earlier load found none works from now on.
+    table.alarms_off = false;
+  } else {
+    table.alarms_off = true;
+  }
+  ArmList(table);
+  return result;
+}
+
+}  // namespace tavlin

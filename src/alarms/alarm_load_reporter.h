@@ -1,0 +1,32 @@
+// What the player is told about loads of the alarm list. The list is loaded again at every tick
+// while it stays faulty, so one fault must not become a message a second.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "alarms/alarm_list.h"
+
+namespace tavlin {
+
+class AlarmLoadReporter {
+ public:
+  /// After a load that succeeded: its notice, if it has one. A later failure is shown again even
+  /// when it is the one shown before this load.
+  std::optional<std::string> Loaded(const AlarmLoadResult& result);
+
+  /// After a failed load: the failure, with its file and the data line it stopped at, unless the
+  /// same failure (message, file and line) was the last one shown and no load succeeded since.
+  std::optional<std::string> Failed(const AlarmListError& error);
+
+ private:
+  struct Failure {
+    std::string message;
+    std::string path;
+    int data_line = 0;
+    bool operator==(const Failure&) const = default;
+  };
+  std::optional<Failure> shown_;
+};
+
+}  // namespace tavlin
