@@ -1,0 +1,284 @@
+#include "popup/popup_model.h"
+
+#include "popup/popup_picture.h"
+
+namespace tavlin {
+
+namespace {
+
+// The title's place in the panel; it moves left when there is no icon.
+constexpr int kTitleTop = 8;
+constexpr int kTitleLeftBesideIcon = 48;
+constexpr int kTitleLeftAlone = 8;
+// The body text is wrapped this much narrower than the panel.
+constexpr int kTextMargin = 15;
+
+// The window-text colour as the gradient sees it; only fonts use window text in practice.
+constexpr Rgb kBlack{0, 0, 0};
+
+}  // namespace
+
+PopupModel::PopupModel(TPopupNotifier& notifier, const PopupSettings& settings, PopupView& view)
+    : notifier_(notifier), settings_(settings), view_(view) {}
+
+bool PopupModel::Running(PopupTimer timer) const {
+  return running_[static_cast<int>(timer)];
+}
+
+void PopupModel::Start(PopupTimer timer, int interval_ms) {
+  // A timer with interval 0 is enabled but never fires.
+  if (interval_ms <= 0) return;
+  running_[static_cast<int>(timer)] = true;
+  view_.StartTimer(timer, interval_ms);
+}
+
+void PopupModel::Stop(PopupTimer timer) {
+  if (!running_[static_cast<int>(timer)]) return;
+  running_[static_cast<int>(timer)] = false;
+  view_.StopTimer(timer);
+}
+
+void PopupModel::PlaceAndShow() {
+  const Rect work_area = notifier_.WorkArea();
+  view_.SetTextCursor(settings_.TextCursor);
+  popup_edge_ = notifier_.TaskbarEdge();
+  free_on_close_ = true;
+
+  own_offset_ = notifier_.CascadeOffset();
+  bounds_ = SlotBounds(popup_edge_, work_area, notifier_.PopupStartX, notifier_.PopupStartY,
+                       settings_.PopupWidth, settings_.PopupHeight, own_offset_);
+  notifier_.AdvanceCascade();
+
+  panel_ = view_.Realise(bounds_);
+
+  // The background is computed once here; the animation only moves and clips the window.
+  PictureRecipe recipe;
+  recipe.width = panel_.width - 2 * kBevelWidth;
+  recipe.height = panel_.height - 2 * kBevelWidth - kStripHeight;
+  recipe.gradient_color1 = Resolve(settings_.GradientColor1, kBlack);
+  recipe.gradient_color2 = Resolve(settings_.GradientColor2, kBlack);
+  recipe.orientation = settings_.GradientOrientation;
+  recipe.background_image = &notifier_.BackgroundImage;
+  recipe.draw_method = settings_.BackgroundDrawMethod;
+  recipe.icon = &notifier_.IconBitmap;
+  recipe.icon_left = notifier_.IconLeft;
+  recipe.icon_top = notifier_.IconTop;
+  view_.SetPicture(PaintPopupPicture(recipe), notifier_.BackgroundImage.Empty());
+  view_.SetTitle(settings_.Title, notifier_.TitleFont,
+                 notifier_.IconBitmap.Empty() ? kTitleLeftAlone : kTitleLeftBesideIcon, kTitleTop);
+
+  exit_interval_ms_ = settings_.TimeOut * 1000;
+  if (settings_.AllowScroll) {
+    switch (Moving(notifier_.TaskbarEdge())) {
+      case TaskbarEdgeKind::kLeft:
+        bounds_.width = 1;
+        break;
+      case TaskbarEdgeKind::kTop:
+        bounds_.height = 1;
+        break;
+      case TaskbarEdgeKind::kRight:
+        bounds_.left += bounds_.width;
+        bounds_.width = 1;
+        break;
+      case TaskbarEdgeKind::kBottom:
+      case TaskbarEdgeKind::kUnknown:
+        bounds_.top += bounds_.height;
+        bounds_.height = 1;
+        break;
+    }
+    view_.SetBounds(bounds_);
+    Start(PopupTimer::kScroll, kScrollIntervalMs);
+  } else {
+    view_.SetBounds(bounds_);
+    Start(PopupTimer::kExit, exit_interval_ms_);
+  }
+  bounds_ = view_.ShowNoActivate(bounds_, settings_.DefaultMonitor);
+  LayoutText();
+}
+
+void PopupModel::LayoutText() {
+  const FontSpec& font =
+      hovered_ && settings_.AllowHyperlink ? notifier_.HoverFont : notifier_.Font;
+  const int width = panel_.width - kTextMargin;
+  const int height = view_.MeasureTextHeight(settings_.Text, font, width);
+  text_bounds_ = Bounds{HalfRoundedToEven(panel_.width - width),
+                        HalfRoundedToEven(panel_.height - height), width, height};
+  view_.SetText(settings_.Text, font, settings_.TextAlignment, text_bounds_);
+}
+
+void PopupModel::FinishScroll() {
+  Stop(PopupTimer::kScroll);
+  Start(PopupTimer::kExit, exit_interval_ms_);
+}
+
+void PopupModel::tmrScrollTimer() {
+  if (closed_) return;
+  const int s = settings_.ScrollSpeed;
+  const int full_width = settings_.PopupWidth;
+  const int full_height = settings_.PopupHeight;
+  switch (Moving(popup_edge_)) {
+    case TaskbarEdgeKind::kLeft:
+      if (bounds_.width + s < full_width) {
+        bounds_.width += s;
+      } else {
+        bounds_.width = full_width;
+        FinishScroll();
+      }
+      break;
+    case TaskbarEdgeKind::kTop:
+      if (bounds_.height + s < full_height) {
+        bounds_.height += s;
+      } else {
+        bounds_.height = full_height;
+        FinishScroll();
+      }
+      break;
+    case TaskbarEdgeKind::kRight:
+      if (bounds_.width + s < full_width) {
+        bounds_.left -= s;
+        bounds_.width += s;
+      } else {
+        bounds_.width = full_width;
+        bounds_.left = notifier_.WorkArea().right - notifier_.PopupStartX - bounds_.width;
+        FinishScroll();
+      }
+      break;
+    case TaskbarEdgeKind::kBottom:
+    case TaskbarEdgeKind::kUnknown:
+      if (bounds_.height + s < full_height) {
+        bounds_.top -= s;
+        bounds_.height += s;
+      } else {
+        bounds_.height = full_height;
+        bounds_.top =
+            notifier_.WorkArea().bottom - notifier_.PopupStartY - bounds_.height - own_offset_;
+        FinishScroll();
+      }
+      break;
+  }
+  view_.SetBounds(bounds_);
+}
+
+void PopupModel::tmrExitTimer() {
+  if (closed_) return;
+  Stop(PopupTimer::kExit);
+  Start(PopupTimer::kScrollDown, kScrollIntervalMs);
+}
+
+void PopupModel::tmrscrollDownTimer() {
+  if (closed_) return;
+  const int s = settings_.ScrollSpeed;
+  bool gone = false;
+  switch (Moving(popup_edge_)) {
+    case TaskbarEdgeKind::kLeft:
+      if (bounds_.width - s > 0) {
+        bounds_.width -= s;
+      } else {
+        gone = true;
+      }
+      break;
+    case TaskbarEdgeKind::kTop:
+      if (bounds_.height - s > 0) {
+        bounds_.height -= s;
+      } else {
+        gone = true;
+      }
+      break;
+    case TaskbarEdgeKind::kRight:
+      if (bounds_.width - s > 0) {
+        bounds_.left += s;
+        bounds_.width -= s;
+      } else {
+        gone = true;
+      }
+      break;
+    case TaskbarEdgeKind::kBottom:
+    case TaskbarEdgeKind::kUnknown:
+      if (bounds_.height - s > 0) {
+        bounds_.top += s;
+        bounds_.height -= s;
+      } else {
+        gone = true;
+      }
+      break;
+  }
+  if (gone) {
+    Close();
+  } else {
+    view_.SetBounds(bounds_);
+  }
+}
+
+void PopupModel::lblTextMouseEnter() {
+  if (closed_ || !settings_.AllowHyperlink) return;
+  hovered_ = true;
+  LayoutText();
+}
+
+void PopupModel::lblTextMouseLeave() {
+  if (closed_ || !settings_.AllowHyperlink) return;
+  hovered_ = false;
+  LayoutText();
+}
+
+void PopupModel::lblTextClick() {
+  if (closed_) return;
+  free_on_close_ = false;
+  const PopupSender sender{nullptr, this};
+  if (settings_.AllowHyperlink) {
+    if (notifier_.OnURLClick) notifier_.OnURLClick(sender, settings_.URL);
+    if (notifier_.Options.Has(TPopupOption::pnAutoOpenURL)) view_.OpenUrl(settings_.URL);
+  } else if (notifier_.OnClick) {
+    notifier_.OnClick(sender);
+  }
+  free_on_close_ = true;
+  Close();
+}
+
+void PopupModel::ClickAsNotifier() {
+  if (closed_) return;
+  if (notifier_.OnClick) {
+    free_on_close_ = false;
+    notifier_.OnClick(PopupSender{&notifier_, nullptr});
+    free_on_close_ = true;
+  }
+  Close();
+}
+
+void PopupModel::lblTextMouseUp(MouseButton button) {
+  // The left button is lblTextClick's.
+  if (button == MouseButton::kRight) ClickAsNotifier();
+}
+
+void PopupModel::lblTitleMouseUp(MouseButton) {
+  ClickAsNotifier();
+}
+void PopupModel::imgIconMouseUp(MouseButton) {
+  ClickAsNotifier();
+}
+void PopupModel::imgGradientMouseUp(MouseButton) {
+  ClickAsNotifier();
+}
+
+void PopupModel::Close() {
+  if (closed_) return;
+  view_.Hide();
+  if (!free_on_close_) return;
+  closed_ = true;
+  Stop(PopupTimer::kScroll);
+  Stop(PopupTimer::kExit);
+  Stop(PopupTimer::kScrollDown);
+  notifier_.CountOut();
+  view_.Release();
+}
+
+Bounds MoveToDisplay(const Bounds& bounds, const Rect& from, const Rect& to) {
+  Bounds moved = bounds;
+  moved.left = to.left + (bounds.left - from.left);
+  moved.top = to.top + (bounds.top - from.top);
+  if (moved.left + moved.width > to.right) moved.left = to.right - moved.width;
+  if (moved.top + moved.height > to.bottom) moved.top = to.bottom - moved.height;
+  return moved;
+}
+
+}  // namespace tavlin

@@ -1,0 +1,125 @@
+#include "popup/popup_notifier.h"
+
+namespace tavlin {
+
+TaskbarEdgeKind ClassifyTaskbar(const std::optional<Rect>& taskbar) {
+  if (!taskbar) return TaskbarEdgeKind::kUnknown;
+  const Rect& r = *taskbar;
+  if (r.left == r.top && r.bottom > r.right) return TaskbarEdgeKind::kLeft;
+  if (r.left == r.top && r.bottom < r.right) return TaskbarEdgeKind::kTop;
+  if (r.left < r.top) return TaskbarEdgeKind::kBottom;
+  return TaskbarEdgeKind::kRight;
+}
+
+Bounds SlotBounds(TaskbarEdgeKind edge, const Rect& work_area, int start_x, int start_y, int width,
+                  int height, int offset) {
+  Bounds b{0, 0, width, height};
+  switch (edge) {
+    case TaskbarEdgeKind::kLeft:
+      b.left = work_area.left + start_x;
+      b.top = work_area.bottom - start_y - height - offset;
+      break;
+    case TaskbarEdgeKind::kTop:
+      b.left = work_area.right - width - start_x;
+      b.top = work_area.top + start_y + offset;
+      break;
+    case TaskbarEdgeKind::kRight:
+    case TaskbarEdgeKind::kBottom:
+    case TaskbarEdgeKind::kUnknown:
+      b.left = work_area.right - width - start_x;
+      b.top = work_area.bottom - start_y - height - offset;
+      break;
+  }
+  return b;
+}
+
+TPopupNotifier::TPopupNotifier(PopupDesktop& desktop, PopupWindowFactory& factory)
+    : desktop_(desktop), factory_(factory) {}
+
+TaskbarEdgeKind TPopupNotifier::TaskbarEdge() {
+  return ClassifyTaskbar(desktop_.TaskbarRect());
+}
+
+void TPopupNotifier::AdvanceCascade() {
+  if (Options.Has(TPopupOption::pnCascadePopups)) {
+    cascade_offset_ += Height + PopupMarge;
+  } else {
+    cascade_offset_ = 0;
+  }
+}
+
+bool TPopupNotifier::ShowNotice() {
+  if (!Options.Has(TPopupOption::pnAllowDuplicate) && desktop_.PopupWindowExists()) return false;
+
+  const TaskbarEdgeKind edge = TaskbarEdge();
+  if (edge != last_edge_) {
+    last_edge_ = edge;
+    popup_count_ = 0;
+  }
+  const Rect work_area = desktop_.WorkArea();
+
+  // The first popup of a series always opens, whether it fits or not.
+  if (popup_count_ <= 0) {
+    cascade_offset_ = 0;
+  } else if (last_edge_ == TaskbarEdgeKind::kTop) {
+    if (cascade_offset_ + Height + PopupStartY > work_area.bottom) return false;
+  } else {
+    // The column grows upwards from the bottom of the work area for every other edge, and so
+    // stops where the next popup would pass the top of the screen.
+    if (work_area.bottom - cascade_offset_ - Height - PopupStartY < 0) return false;
+  }
+
+  ++popup_count_;
+  PopupSettings s;
+  s.DefaultMonitor = DefaultMonitor;
+  s.PopupWidth = Width;
+  s.PopupHeight = Height;
+  s.Text = Text;
+  s.URL = URL;
+  s.Title = Title;
+  s.TimeOut = TimeOut;
+  s.AllowScroll = Options.Has(TPopupOption::pnAllowScroll);
+  s.AllowHyperlink = Options.Has(TPopupOption::pnAllowHyperlink);
+  s.ScrollSpeed = scroll_speed_;
+  s.TextCursor = TextCursor;
+  s.GradientColor1 = GradientColor1;
+  s.GradientColor2 = GradientColor2;
+  s.GradientOrientation = GradientOrientation;
+  s.BackgroundDrawMethod = BackgroundDrawMethod;
+  s.TextAlignment = TextAlignment;
+  factory_.Open(*this, s);
+  return true;
+}
+
+void ConfigureSystemNotifier(TPopupNotifier& n) {
+  const char* const kGulim = "굴림";
+  n.Text = "text";
+  n.IconBitmap = Bitmap();
+  n.IconLeft = 8;
+  n.IconTop = 8;
+  n.TimeOut = 15;
+  n.Width = 195;
+  n.Height = 110;
+  n.GradientColor1 = Colour::Rgb(153, 204, 255);
+  n.GradientColor2 = Colour::Rgb(255, 255, 255);
+  n.GradientOrientation = TOrientation::mbVertical;
+  n.SetScrollSpeed(9);
+  n.Font = FontSpec{kGulim, -12, kHangeulCharset, Colour::WindowText(), false, false, false, false};
+  n.HoverFont =
+      FontSpec{kGulim, -12, kHangeulCharset, Colour::Rgb(0, 0, 255), false, false, true, false};
+  n.Title = "title";
+  n.TitleFont =
+      FontSpec{kGulim, -13, kHangeulCharset, Colour::WindowText(), true, false, false, false};
+  n.Options = TPopupOptions{TPopupOption::pnCascadePopups, TPopupOption::pnAllowScroll,
+                            TPopupOption::pnAllowDuplicate};
+  n.TextAlignment = TAlignment::taCenter;
+  n.BackgroundDrawMethod = TImageDrawMethod::dmTile;
+  n.TextCursor = crDefault;
+  n.PopupMarge = 2;
+  n.PopupStartX = 16;
+  n.PopupStartY = 2;
+  n.DefaultMonitor = TDefaultMonitor::dmDesktop;
+  n.BackgroundImage = Bitmap();
+}
+
+}  // namespace tavlin

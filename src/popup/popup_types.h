@@ -1,0 +1,138 @@
+// Value types of the popup notifier: colours, fonts, bitmaps, rectangles and the enumerations
+// its properties take. Plain values, so assigning one copies it.
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace tavlin {
+
+/// An R, G, B colour, or the system's window-text colour resolved only when drawn.
+struct Colour {
+  bool window_text = false;  ///< when true, r, g and b are unused
+  uint8_t r = 0;
+  uint8_t g = 0;
+  uint8_t b = 0;
+
+  static constexpr Colour Rgb(uint8_t red, uint8_t green, uint8_t blue) {
+    return Colour{false, red, green, blue};
+  }
+  static constexpr Colour WindowText() { return Colour{true, 0, 0, 0}; }
+  friend bool operator==(const Colour&, const Colour&) = default;
+};
+
+/// A colour with its channels known.
+struct Rgb {
+  uint8_t r = 0;
+  uint8_t g = 0;
+  uint8_t b = 0;
+  friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+/// `colour` as R, G, B, with `window_text` standing for the system's window-text colour.
+constexpr Rgb Resolve(const Colour& colour, Rgb window_text) {
+  return colour.window_text ? window_text : Rgb{colour.r, colour.g, colour.b};
+}
+
+inline constexpr int kDefaultCharset = 1;
+inline constexpr int kHangeulCharset = 129;
+
+/// What a font is made from. A negative height is the character height in pixels.
+struct FontSpec {
+  std::string face = "Tahoma";  ///< UTF-8
+  int height = -11;
+  int charset = kDefaultCharset;
+  Colour colour = Colour::WindowText();
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+  bool strike_out = false;
+  friend bool operator==(const FontSpec&, const FontSpec&) = default;
+};
+
+/// A picture: `pixels` holds width × height values 0x00RRGGBB, rows from the top.
+struct Bitmap {
+  int width = 0;
+  int height = 0;
+  std::vector<uint32_t> pixels;
+
+  Bitmap() = default;
+  Bitmap(int w, int h, uint32_t fill = 0)
+      : width(w), height(h), pixels(static_cast<size_t>(w > 0 && h > 0 ? w * h : 0), fill) {}
+  bool Empty() const { return width <= 0 || height <= 0; }
+  uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
+  void Set(int x, int y, uint32_t value) { pixels[static_cast<size_t>(y * width + x)] = value; }
+  friend bool operator==(const Bitmap&, const Bitmap&) = default;
+};
+
+constexpr uint32_t PixelOf(Rgb c) {
+  return (uint32_t{c.r} << 16) | (uint32_t{c.g} << 8) | uint32_t{c.b};
+}
+constexpr Rgb RgbOf(uint32_t pixel) {
+  return Rgb{static_cast<uint8_t>(pixel >> 16), static_cast<uint8_t>(pixel >> 8),
+             static_cast<uint8_t>(pixel)};
+}
+
+/// A screen rectangle; right and bottom lie just outside it.
+struct Rect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  int Width() const { return right - left; }
+  int Height() const { return bottom - top; }
+  friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+/// Where a window is and how big it is.
+struct Bounds {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  friend bool operator==(const Bounds&, const Bounds&) = default;
+};
+
+/// The screen edge the task bar sits on.
+enum class TaskbarEdgeKind { kUnknown = -1, kLeft = 0, kTop = 1, kRight = 2, kBottom = 3 };
+
+enum class TOrientation { mbHorizontal, mbVertical };
+enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
+enum class TImageDrawMethod { dmActualSize, dmTile, dmFit };
+enum class TDefaultMonitor { dmDesktop, dmPrimary, dmMainForm, dmActiveForm };
+
+/// Mouse cursors a popup's body text can show.
+enum TCursor : int { crDefault = 0, crArrow = -2, crIBeam = -4, crHandPoint = -21 };
+
+enum class TPopupOption {
+  pnAutoOpenURL,
+  pnSystemFont,
+  pnCascadePopups,
+  pnAllowScroll,
+  pnAllowHyperlink,
+  pnAllowDuplicate
+};
+
+/// A set of `TPopupOption`, bit 0 being the first member.
+class TPopupOptions {
+ public:
+  constexpr TPopupOptions() = default;
+  constexpr TPopupOptions(std::initializer_list<TPopupOption> members) {
+    for (TPopupOption m : members) bits_ |= Bit(m);
+  }
+  constexpr bool Has(TPopupOption m) const { return (bits_ & Bit(m)) != 0; }
+  constexpr void Include(TPopupOption m) { bits_ |= Bit(m); }
+  constexpr void Exclude(TPopupOption m) { bits_ &= static_cast<uint8_t>(~Bit(m)); }
+  constexpr uint8_t Bits() const { return bits_; }
+  friend bool operator==(const TPopupOptions&, const TPopupOptions&) = default;
+
+ private:
+  static constexpr uint8_t Bit(TPopupOption m) {
+    return static_cast<uint8_t>(1u << static_cast<unsigned>(m));
+  }
+  uint8_t bits_ = 0;
+};
+
+}  // namespace tavlin

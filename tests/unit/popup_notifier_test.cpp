@@ -1,0 +1,176 @@
+#include "popup/popup_notifier.h"
+
+#include <gtest/gtest.h>
+
+#include "popup_test_fakes.h"
+
+namespace tavlin {
+namespace {
+
+using testing::NotifierRig;
+
+TEST(PopupNotifierTest, TaskbarEdgeClassifiesTheTaskbarRectangle) {
+  struct Row {
+    std::optional<Rect> taskbar;
+    TaskbarEdgeKind edge;
+  };
+  const Row rows[] = {
+      {Rect{0, 0, 40, 1080}, TaskbarEdgeKind::kLeft},
+      {Rect{0, 0, 1920, 40}, TaskbarEdgeKind::kTop},
+      {Rect{1880, 0, 1920, 1080}, TaskbarEdgeKind::kRight},
+      {Rect{0, 1040, 1920, 1080}, TaskbarEdgeKind::kBottom},
+      {Rect{0, 799, 1280, 800}, TaskbarEdgeKind::kBottom},  // Wine's one-pixel task bar
+      {Rect{-2, -2, 1922, 42}, TaskbarEdgeKind::kTop},      // overhanging the screen
+      {std::nullopt, TaskbarEdgeKind::kUnknown},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.taskbar
+                     ? std::to_string(row.taskbar->left) + "," + std::to_string(row.taskbar->top)
+                     : "failed query");
+    EXPECT_EQ(ClassifyTaskbar(row.taskbar), row.edge);
+  }
+}
+
+TEST(PopupNotifierTest, NinePopupsStackUpFromABottomTaskbarAndTheTenthIsRefused) {
+  NotifierRig rig;
+  const int tops[] = {928, 816, 704, 592, 480, 368, 256, 144, 32};
+  for (int i = 0; i < 9; ++i) {
+    SCOPED_TRACE(i);
+    ASSERT_TRUE(rig.notifier.ShowNotice());
+    testing::SlideIn(rig.factory[i]);
+    const Bounds& b = rig.factory[i].CurrentBounds();
+    EXPECT_EQ(b.left, 1920 - 211);
+    EXPECT_EQ(b.top, tops[i]);
+    EXPECT_EQ(b.width, 195);
+    EXPECT_EQ(b.height, 110);
+    EXPECT_EQ(rig.factory[i].OwnOffset(), 112 * i);
+  }
+  EXPECT_FALSE(rig.notifier.ShowNotice());
+  EXPECT_EQ(rig.factory.popups.size(), 9u);
+  EXPECT_EQ(rig.notifier.PopupCount(), 9);
+  EXPECT_EQ(rig.notifier.CascadeOffset(), 9 * 112);
+}
+
+TEST(PopupNotifierTest, VacatedSlotsWaitForTheEndOfTheSeries) {
+  NotifierRig rig;
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(rig.notifier.ShowNotice());
+  rig.factory[0].imgGradientMouseUp(MouseButton::kLeft);
+  rig.factory[1].imgGradientMouseUp(MouseButton::kLeft);
+  EXPECT_EQ(rig.notifier.PopupCount(), 1);
+
+  ASSERT_TRUE(rig.notifier.ShowNotice());
+  EXPECT_EQ(rig.factory[3].OwnOffset(), 336);
+  testing::SlideIn(rig.factory[3]);
+  EXPECT_EQ(rig.factory[3].CurrentBounds().top, 1040 - 112 - 336);
+
+  rig.factory[2].imgGradientMouseUp(MouseButton::kLeft);
+  rig.factory[3].imgGradientMouseUp(MouseButton::kLeft);
+  EXPECT_EQ(rig.notifier.PopupCount(), 0);
+  ASSERT_TRUE(rig.notifier.ShowNotice());
+  EXPECT_EQ(rig.factory[4].OwnOffset(), 0);
+}
+
+TEST(PopupNotifierTest, AMovedTaskbarStartsANewSeriesAndOldClosingsStopAtZero) {
+  NotifierRig rig;
+  ASSERT_TRUE(rig.notifier.ShowNotice());
+  ASSERT_TRUE(rig.notifier.ShowNotice());
+  EXPECT_EQ(rig.notifier.PopupCount(), 2);
+
+  rig.desktop.taskbar = Rect{0, 0, 1920, 40};
+  rig.desktop.work_area = Rect{0, 40, 1920, 1080};
+  ASSERT_TRUE(rig.notifier.ShowNotice());
+  EXPECT_EQ(rig.notifier.LastEdge(), TaskbarEdgeKind::kTop);
+  EXPECT_EQ(rig.notifier.PopupCount(), 1);
+  testing::SlideIn(rig.factory[2]);
+  EXPECT_EQ(rig.factory[2].CurrentBounds(), (Bounds{1920 - 211, 42, 195, 110}));
+  // The old popups stay where they were.
+  EXPECT_EQ(rig.factory[1].OwnOffset(), 112);
+
+  for (int i = 0; i < 3; ++i) rig.factory[i].imgGradientMouseUp(MouseButton::kRight);
+  EXPECT_EQ(rig.notifier.PopupCount(), 0);
+  ASSERT_TRUE(rig.notifier.ShowNotice());
+  EXPECT_EQ(rig.notifier.PopupCount(), 1);
+  EXPECT_EQ(rig.factory[3].OwnOffset(), 0);
+}
+
+TEST(PopupNotifierTest, WithoutCascadingEveryPopupTakesTheFirstSlot) {
+  NotifierRig rig;
+  rig.notifier.Options.Exclude(TPopupOption::pnCascadePopups);
+  for (int i = 0; i < 12; ++i) {
+    SCOPED_TRACE(i);
+    ASSERT_TRUE(rig.notifier.ShowNotice());
+    EXPECT_EQ(rig.factory[i].OwnOffset(), 0);
+  }
+  EXPECT_EQ(rig.notifier.PopupCount(), 12);
+
+  // Only a popup that cannot fit even in the first slot is refused, once a series is open.
+  rig.desktop.work_area.bottom = 111;
+  EXPECT_FALSE(rig.notifier.ShowNotice());
+  rig.desktop.work_area.bottom = 112;
+  EXPECT_TRUE(rig.notifier.ShowNotice());
+}
+
+TEST(PopupNotifierTest, WithoutDuplicatesASecondNoticeIsRefused) {
+  NotifierRig rig;
+  rig.notifier.Options.Exclude(TPopupOption::pnAllowDuplicate);
+  ASSERT_TRUE(rig.notifier.ShowNotice());
+  EXPECT_FALSE(rig.notifier.ShowNotice());
+  EXPECT_EQ(rig.notifier.PopupCount(), 1);
+  EXPECT_EQ(rig.factory.popups.size(), 1u);
+
+  rig.factory[0].lblTitleMouseUp(MouseButton::kLeft);
+  EXPECT_TRUE(rig.notifier.ShowNotice());
+}
+
+TEST(PopupNotifierTest, OpenPopupsKeepWhatTheyCopied) {
+  NotifierRig rig;
+  rig.notifier.Title = "알림";
+  rig.notifier.Text = "사냥터 이동\r집합";
+  rig.notifier.GradientColor1 = Colour::Rgb(255, 200, 200);
+  ASSERT_TRUE(rig.notifier.ShowNotice());
+  rig.notifier.Title = "changed";
+  rig.notifier.Text = "changed";
+  rig.notifier.GradientColor1 = Colour::Rgb(153, 204, 255);
+
+  const PopupModel& popup = rig.factory[0];
+  EXPECT_EQ(popup.Settings().Title, "알림");
+  EXPECT_EQ(popup.Settings().Text, "사냥터 이동\r집합");
+  EXPECT_EQ(popup.Settings().GradientColor1, Colour::Rgb(255, 200, 200));
+  const testing::FakeView& view = rig.factory.popups[0]->view;
+  EXPECT_EQ(view.title, "알림");
+  EXPECT_EQ(view.text, "사냥터 이동\r집합");
+  EXPECT_EQ(view.picture.At(0, 0), 0xFFC8C8u);
+}
+
+TEST(PopupNotifierTest, TheFirstPopupOfASeriesOpensEvenWhenItCannotFit) {
+  NotifierRig rig;
+  rig.desktop.work_area = Rect{0, 0, 640, 100};
+  ASSERT_TRUE(rig.notifier.ShowNotice());
+  EXPECT_EQ(rig.factory.popups.size(), 1u);
+  testing::SlideIn(rig.factory[0]);
+  EXPECT_EQ(rig.factory[0].CurrentBounds().top, 100 - 112);
+  EXPECT_FALSE(rig.notifier.ShowNotice());
+
+  // Over a top task bar the column grows downwards and stops at the work area's bottom.
+  NotifierRig top;
+  top.desktop.taskbar = Rect{0, 0, 1920, 40};
+  top.desktop.work_area = Rect{0, 40, 1920, 400};
+  int opened = 0;
+  while (top.notifier.ShowNotice() && opened < 20) ++opened;
+  EXPECT_EQ(opened, 3);  // offsets 0, 112 and 224; 336 + 112 passes the bottom at 400
+}
+
+TEST(PopupNotifierTest, AnUnknownTaskbarStacksAsABottomOne) {
+  NotifierRig rig;
+  rig.desktop.taskbar = std::nullopt;
+  ASSERT_TRUE(rig.notifier.ShowNotice());
+  ASSERT_TRUE(rig.notifier.ShowNotice());
+  EXPECT_EQ(rig.factory[1].OwnOffset(), 112);
+  EXPECT_EQ(testing::SlideIn(rig.factory[1]), 13);
+  EXPECT_EQ(rig.factory[1].CurrentBounds(), (Bounds{1920 - 211, 816, 195, 110}));
+  rig.desktop.work_area.bottom = 220;
+  EXPECT_FALSE(rig.notifier.ShowNotice());
+}
+
+}  // namespace
+}  // namespace tavlin

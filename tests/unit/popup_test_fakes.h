@@ -1,0 +1,127 @@
+// A desktop, popup windows and a factory that live in memory, for the notifier and popup tests.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "popup/popup_model.h"
+#include "popup/popup_notifier.h"
+
+namespace tavlin::testing {
+
+// Records what a popup asks of its window. Text is 13 pixels per line, lines cut at '\r'.
+class FakeView : public PopupView {
+ public:
+  Size panel{189, 104};  // a 195 × 110 window with a 3-pixel frame
+  std::vector<Bounds> bounds;
+  Bitmap picture;
+  bool strip = false;
+  std::string title;
+  int title_left = -1;
+  std::string text;
+  FontSpec text_font;
+  Bounds text_label;
+  bool visible = false;
+  bool released = false;
+  int timer_starts[3] = {0, 0, 0};
+  int interval[3] = {0, 0, 0};
+  std::vector<std::string> opened_urls;
+
+  Size Realise(const Bounds& full) override {
+    bounds.push_back(full);
+    return panel;
+  }
+  void SetPicture(const Bitmap& p, bool with_strip) override {
+    picture = p;
+    strip = with_strip;
+  }
+  void SetTitle(const std::string& t, const FontSpec&, int left, int) override {
+    title = t;
+    title_left = left;
+  }
+  void SetTextCursor(int) override {}
+  int MeasureTextHeight(const std::string& t, const FontSpec&, int) override {
+    int lines = 1;
+    for (char c : t) lines += c == '\r';
+    return 13 * lines;
+  }
+  void SetText(const std::string& t, const FontSpec& font, TAlignment,
+               const Bounds& label) override {
+    text = t;
+    text_font = font;
+    text_label = label;
+  }
+  void SetBounds(const Bounds& b) override { bounds.push_back(b); }
+  Bounds ShowNoActivate(const Bounds& b, TDefaultMonitor) override {
+    visible = true;
+    return b;
+  }
+  void StartTimer(PopupTimer t, int ms) override {
+    ++timer_starts[static_cast<int>(t)];
+    interval[static_cast<int>(t)] = ms;
+  }
+  void StopTimer(PopupTimer) override {}
+  void Hide() override { visible = false; }
+  void Release() override { released = true; }
+  void OpenUrl(const std::string& url) override { opened_urls.push_back(url); }
+};
+
+struct FakePopup {
+  FakeView view;
+  std::unique_ptr<PopupModel> model;
+};
+
+class FakeFactory : public PopupWindowFactory {
+ public:
+  std::vector<std::unique_ptr<FakePopup>> popups;
+
+  void Open(TPopupNotifier& notifier, const PopupSettings& settings) override {
+    auto popup = std::make_unique<FakePopup>();
+    popup->model = std::make_unique<PopupModel>(notifier, settings, popup->view);
+    popups.push_back(std::move(popup));
+    popups.back()->model->PlaceAndShow();
+  }
+  int Live() const {
+    int n = 0;
+    for (const auto& p : popups) n += p->view.released ? 0 : 1;
+    return n;
+  }
+  PopupModel& operator[](size_t i) { return *popups.at(i)->model; }
+};
+
+// A 1920 × 1080 screen whose task bar takes the bottom 40 pixels.
+class FakeDesktop : public PopupDesktop {
+ public:
+  explicit FakeDesktop(const FakeFactory& factory) : factory_(factory) {}
+  std::optional<Rect> taskbar = Rect{0, 1040, 1920, 1080};
+  Rect work_area{0, 0, 1920, 1040};
+
+  std::optional<Rect> TaskbarRect() override { return taskbar; }
+  Rect WorkArea() override { return work_area; }
+  bool PopupWindowExists() override { return factory_.Live() > 0; }
+
+ private:
+  const FakeFactory& factory_;
+};
+
+// A notifier configured as the main window's, on the fake desktop.
+struct NotifierRig {
+  FakeFactory factory;
+  FakeDesktop desktop{factory};
+  TPopupNotifier notifier{desktop, factory};
+  NotifierRig() { ConfigureSystemNotifier(notifier); }
+};
+
+// Runs a popup's slide-in to its end; returns the number of ticks it took.
+inline int SlideIn(PopupModel& popup) {
+  int ticks = 0;
+  while (popup.Running(PopupTimer::kScroll) && ticks < 1000) {
+    popup.tmrScrollTimer();
+    ++ticks;
+  }
+  return ticks;
+}
+
+}  // namespace tavlin::testing
