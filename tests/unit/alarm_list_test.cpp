@@ -5,6 +5,13 @@
 #include "alarms/alarm_load_reporter.h"
 
 namespace tavlin {
+
+// Readable failure output for records.
+[[maybe_unused]] static void PrintTo(const TtavlinAlarm& a, std::ostream* os) {
+  *os << "{" << a.LineNo << ", " << a.Kind << ", " << a.StartTime << ", " << a.EndTime << ", "
+      << a.RepeatDay << ", \"" << a.Subject << "\", \"" << a.Body << "\", " << a.State << "}";
+}
+
 namespace {
 
 constexpr char kDirectory[] = "C:\\게임\\tavlin\\";

@@ -1,0 +1,293 @@
+#include "alarms/alarm_check.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "alarms/alarm_service.h"
+#include "clock/game_time.h"
+#include "clock/schedule.h"
+
+namespace tavlin {
+
+// Readable failure output for records.
+[[maybe_unused]] static void PrintTo(const TtavlinAlarm& a, std::ostream* os) {
+  *os << "{" << a.LineNo << ", " << a.Kind << ", " << a.StartTime << ", " << a.EndTime << ", "
+      << a.RepeatDay << ", \"" << a.Subject << "\", \"" << a.Body << "\", " << a.State << "}";
+}
+
+namespace {
+
+constexpr char kDirectory[] = "/opt/tavlin/";
+constexpr char kListPath[] = "/opt/tavlin/tavlin.gogo";
+constexpr int kSecondsPerDay = 86400;
+
+using Strings = std::vector<std::string>;
+
+// Records what the alarm check announces; a popup is noted with the simulated time it opened.
+class RecordingAnnouncer : public AlarmAnnouncer {
+ public:
+  Strings calls;
+  Strings popups;  // "<weekday> hh:mm:ss <title>"
+  std::string now;
+
+  void SetTitle(const std::string& title) override {
+    calls.push_back("title " + title);
+    title_ = title;
+  }
+  void SetText(const std::string& text) override { calls.push_back("text " + text); }
+  void SetGradientColor1(uint32_t colour) override {
+    calls.push_back("colour " + std::to_string(colour));
+  }
+  void ShowNotice() override {
+    calls.push_back("show");
+    popups.push_back(now + " " + title_);
+  }
+  void PlaySound() override { calls.push_back("sound"); }
+
+ private:
+  std::string title_;
+};
+
+std::string TwoDigitText(int n) {
+  return (n < 10 ? "0" : "") + std::to_string(n);
+}
+
+// The player's clock, checked every ten seconds the way the strip's tick does, with the game
+// time worked out from the schedule for every check.
+class AlarmCheckTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    BuildSchedule();
+    files.files["./tavlin00.wav"] = "RIFF";
+  }
+
+  void WriteList(const Strings& lines) {
+    std::string text = "번호|종류|시작|끝|요일|제목|내용\r\n";
+    for (const std::string& line : lines) text += line + "\r\n";
+    files.files[kListPath] = text;
+  }
+
+  // Loads the list at `weekday` hh:mm:ss and checks at once, as the first tick does.
+  void Start(const Strings& lines, int weekday, int32_t hhmmss) {
+    WriteList(lines);
+    now_ = (weekday - 1) * kSecondsPerDay + hhmmss / 10000 * 3600 + hhmmss / 100 % 100 * 60 +
+           hhmmss % 100;
+    LoadAlarmList(kDirectory, files, table);
+    Check();
+  }
+  // "알림체크": the next tick reloads and checks, whatever its second.
+  void Reload() {
+    ++now_;
+    LoadAlarmList(kDirectory, files, table);
+    Check();
+  }
+  // Checks at every second that is a multiple of ten, up to `weekday` hh:mm:ss.
+  void RunUntil(int weekday, int32_t hhmmss) {
+    int end = (weekday - 1) * kSecondsPerDay + hhmmss / 10000 * 3600 + hhmmss / 100 % 100 * 60 +
+              hhmmss % 100;
+    while (end < now_) end += 7 * kSecondsPerDay;  // into the next week
+    for (now_ = now_ / 10 * 10 + 10; now_ <= end; now_ += 10) Check();
+    now_ = end;
+  }
+  void Check() {
+    const int weekday = now_ / kSecondsPerDay % 7 + 1;
+    const int second_of_day = now_ % kSecondsPerDay;
+    const int h = second_of_day / 3600, m = second_of_day / 60 % 60, s = second_of_day % 60;
+    const auto game = ComputeGameTime(FindScheduleRows(h * 10000 + m * 100 + s), second_of_day);
+    ASSERT_TRUE(game.has_value());
+    announcer.now = std::to_string(weekday) + " " + TwoDigitText(h) + ":" + TwoDigitText(m) + ":" +
+                    TwoDigitText(s);
+    CheckAlarms(table, h * 100 + m, game->game_hhmm, weekday, sound_on, files, announcer);
+  }
+
+  MemoryFileSystem files;
+  RecordingAnnouncer announcer;
+  AlarmTable table;
+  bool sound_on = true;
+  int now_ = 0;  // seconds since Monday 00:00:00
+};
+
+TEST_F(AlarmCheckTest, RealTimeWindowsFireOncePerHourOfTheirClock) {
+  const struct {
+    const char* name;
+    const char* line;
+    int start_day;
+    int32_t start;
+    int end_day;
+    int32_t end;
+    Strings popups;
+  } cases[] = {
+      {"both bounds belong to the window",
+       "1|7|20:00|20:30|0|A|a",
+       1,
+       195900,
+       2,
+       204000,
+       {"1 20:00:00 A ", "2 20:00:00 A "}},
+      {"armed at the end minute", "1|7|20:00|20:30|0|A|a", 1, 203005, 1, 210000, {"1 20:30:05 A "}},
+      {"again at the second check of the next hour",
+       "1|7|20:30|21:30|0|A|a",
+       1,
+       200000,
+       1,
+       220000,
+       {"1 20:30:00 A ", "1 21:00:10 A "}},
+      {"the whole day",
+       "1|7|00:00|23:59|0|A|a",
+       3,
+       101733,
+       3,
+       130030,
+       {"3 10:17:33 A ", "3 11:00:10 A ", "3 12:00:10 A ", "3 13:00:10 A "}},
+      {"wrapping, bounds excluded",
+       "1|7|23:00|01:00|0|A|a",
+       1,
+       225000,
+       2,
+       11000,
+       {"1 23:01:00 A ", "2 00:00:10 A "}},
+      {"start equal to end",
+       "1|7|12:00|12:00|0|A|a",
+       1,
+       110000,
+       1,
+       133000,
+       {"1 11:00:00 A ", "1 12:01:00 A ", "1 13:00:10 A "}},
+      {"Saturdays only, after midnight too",
+       "1|7|23:00|01:00|6|A|a",
+       5,
+       220000,
+       7,
+       20000,
+       {"6 00:00:00 A ", "6 23:01:00 A "}},
+      {"daily wrapping window across the week's end",
+       "1|7|23:00|01:00|0|A|a",
+       7,
+       235950,
+       1,
+       10,
+       {"7 23:59:50 A ", "1 00:00:10 A "}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    table = {};
+    announcer.popups.clear();
+    Start({c.line}, c.start_day, c.start);
+    RunUntil(c.end_day, c.end);
+    EXPECT_EQ(announcer.popups, c.popups);
+  }
+}
+
+TEST_F(AlarmCheckTest, DayRulesThatNeverHold) {
+  // A week of checks: no weekday matches, and game-time alarms want repeat day 0.
+  Start({"1|7|00:00|23:59|8|bad day|a", "2|7|00:00|23:59|-1|negative day|a",
+         "3|5|00:00|23:59|3|game with day|a", "4|6|00:00|23:59|7|game with day|a",
+         "5|7|00:00|23:59|3|Wednesday|a"},
+        1, 0);
+  RunUntil(7, 235950);
+  Strings expected;
+  for (int h = 0; h < 24; ++h) {
+    expected.push_back("3 " + TwoDigitText(h) + (h == 0 ? ":00:00" : ":00:10") + " Wednesday ");
+  }
+  EXPECT_EQ(announcer.popups, expected);
+}
+
+TEST_F(AlarmCheckTest, GameTimeAlarmsFollowTheGameHour) {
+  // Real 00:09:36 is game 14:00:04 and real 00:16:47 game 15:00:00; the real hour stays 0.
+  Start({"1|5|00:00|23:59|0|game|x", "2|6|14:00|14:01|0|game 14|y", "3|7|00:00|23:59|0|real|z"}, 1,
+        900);
+  RunUntil(1, 2000);
+  EXPECT_EQ(announcer.popups,
+            (Strings{"1 00:09:00 game ", "1 00:09:00 real ", "1 00:09:40 game 14 ",
+                     "1 00:09:50 game ", "1 00:17:00 game "}));
+  // Each popup has the colour of its kind; the neutral colour follows every scan.
+  Strings colours;
+  for (const std::string& call : announcer.calls) {
+    if (call.rfind("colour", 0) == 0) colours.push_back(call);
+  }
+  const Strings first_check(colours.begin(), colours.begin() + 3);
+  EXPECT_EQ(first_check, (Strings{"colour 7326463", "colour 10092441", "colour 16764057"}));
+  EXPECT_EQ(colours.back(), "colour 16764057");
+}
+
+TEST_F(AlarmCheckTest, OneCheckShowsEveryDueAlarmInOrderWithOneSound) {
+  Start({"1|7|08:00|09:00|0|아침|먹기////자기", "2|7|08:30|08:40|0|never|-",
+         "3|6|00:00|23:59|0|게임|a///b", "4|9|00:00|23:59|0|unknown kind|-",
+         "5|7|00:00|23:59|0|마지막|//"},
+        2, 81503);
+  EXPECT_EQ(announcer.calls,
+            (Strings{"title 아침 ", "text 먹기\r\r자기", "colour 10092441", "show", "sound",
+                     "title 게임 ", "text a\r/b", "colour 16764057", "show", "title 마지막 ",
+                     "text \r", "colour 10092441", "show", "colour 16764057"}));
+  // The same hour fires nothing more; the neutral colour is still written.
+  announcer.calls.clear();
+  RunUntil(2, 81510);
+  EXPECT_EQ(announcer.calls, (Strings{"colour 16764057"}));
+
+  // Sound switched off, or its file gone from the working directory: popups without sound.
+  for (bool sound_file : {true, false}) {
+    sound_on = !sound_file;
+    if (!sound_file) files.files.erase("./tavlin00.wav");
+    announcer.calls.clear();
+    Reload();
+    EXPECT_EQ(std::count(announcer.calls.begin(), announcer.calls.end(), "show"), 3);
+    EXPECT_EQ(std::count(announcer.calls.begin(), announcer.calls.end(), "sound"), 0);
+  }
+}
+
+TEST_F(AlarmCheckTest, TheListEndsAtTheFirstKindOfZeroOrLess) {
+  for (const char* end : {"", "9|0|00:00|23:59|0|zero|-", "9|-1|00:00|23:59|0|negative|-"}) {
+    SCOPED_TRACE(end);
+    table = {};
+    announcer.popups.clear();
+    Start({"1|7|00:00|23:59|0|before|-", end, "3|7|00:00|23:59|0|after|-"}, 1, 120000);
+    EXPECT_EQ(announcer.popups, (Strings{"1 12:00:00 before "}));
+  }
+}
+
+TEST_F(AlarmCheckTest, ReloadRearmsAlarmsThatFiredThisHour) {
+  Start({"1|7|20:00|20:30|0|A|a"}, 4, 195955);
+  RunUntil(4, 201000);
+  Reload();
+  RunUntil(4, 203100);
+  EXPECT_EQ(announcer.popups, (Strings{"4 20:00:00 A ", "4 20:10:01 A "}));
+}
+
+TEST_F(AlarmCheckTest, AlarmsOffDoNothingUntilTheListIsFound) {
+  Start({"1|7|00:00|23:59|0|A|a"}, 1, 100000);
+  files.files.erase(kListPath);
+  announcer.calls.clear();
+  LoadAlarmList(kDirectory, files, table);
+  const AlarmTable before = table;
+  RunUntil(1, 120000);
+  EXPECT_TRUE(announcer.calls.empty());
+  EXPECT_EQ(table.records, before.records);
+
+  // The player writes the list and asks for "알림체크": alarms work again.
+  WriteList({"1|7|00:00|23:59|0|B|b"});
+  Reload();
+  EXPECT_EQ(announcer.popups, (Strings{"1 10:00:00 A ", "1 12:00:01 B "}));
+  EXPECT_FALSE(table.alarms_off);
+}
+
+TEST_F(AlarmCheckTest, ServiceReportsLoadFailuresOnceAndChecksTheTable) {
+  Strings reports;
+  AlarmService service(files, announcer, kDirectory,
+                       [&](const std::string& text) { reports.push_back(text); });
+  WriteList({"1|7|00:00|23:59|0|A|a", "2|7|20:00|2O:30|0|B|b"});
+  for (int tick = 0; tick < 3; ++tick) EXPECT_THROW(service.LoadAlarmList(), AlarmListError);
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_NE(reports[0].find("'2O30' is not a valid integer value"), std::string::npos)
+      << reports[0];
+
+  WriteList({"1|7|00:00|23:59|0|A|a"});
+  service.LoadAlarmList();
+  service.CheckAlarms(1200, 1400, 1, false);
+  EXPECT_EQ(announcer.popups.size(), 1u);
+  EXPECT_EQ(service.table().records[1].State, 12);
+  EXPECT_EQ(reports.size(), 1u);
+}
+
+}  // namespace
+}  // namespace tavlin
