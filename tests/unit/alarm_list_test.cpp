@@ -229,6 +229,19 @@ TEST_F(AlarmListTest, ReloadEndsTheListAtItsLastLineAndStoresAtMostAHundred) {
   EXPECT_TRUE(exact.notice.empty());
 }
 
+TEST(AlarmListExampleTest, TheSampleListLoadsFromDisk) {
+  RealFileSystem disk;
+  AlarmTable table;
+  const AlarmLoadResult result = LoadAlarmList(TAVLIN_TEST_DATA "/../../examples/", disk, table);
+  ASSERT_TRUE(result.file_found);
+  EXPECT_EQ(result.data_lines, 3);
+  EXPECT_EQ(table.records[1],
+            Alarm(1, 7, 2000, 2030, 0, "길드 모임", "광장 분수대 앞//8시 반까지 모이기"));
+  EXPECT_EQ(table.records[2], Alarm(2, 5, 600, 659, 0, "게임 아침", "약초 캐러 가기"));
+  EXPECT_EQ(table.records[3].RepeatDay, 6);
+  EXPECT_EQ(table.records[4].Kind, 0);
+}
+
 TEST(AlarmLoadReporterTest, ShowsEachFailureOnceUntilALoadSucceeds) {
   AlarmLoadReporter reporter;
   const AlarmListError bad_time("'2O00' is not a valid integer value", "C:\\t\\tavlin.gogo", 3);
