@@ -1,18 +1,24 @@
-// Program entry. (Until the strip exists this shows the game time computed by the core.)
+// Program entry: the strip first (it is the main window), then the message loop until it closes.
 #include <windows.h>
 
-#include "clock/game_time.h"
-#include "clock/schedule.h"
-#include "clock/wide_text.h"
+#include <commctrl.h>
+
+#include "clock/file_system.h"
+#include "ui/main_window_win32.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  tavlin::BuildSchedule();
-  SYSTEMTIME now;
-  GetLocalTime(&now);
-  const int32_t t = now.wHour * 10000 + now.wMinute * 100 + now.wSecond;
-  const auto texts = tavlin::ComputeGameTime(tavlin::FindScheduleRows(t),
-                                             tavlin::HhmmssToSeconds(t));
-  const std::string line = texts ? texts->pane + "  " + texts->summary : "";
-  MessageBoxW(nullptr, tavlin::Utf8ToWide(line).c_str(), L"Velmar+문답족보-Ondrela", MB_OK);
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  tavlin::RealFileSystem files;
+  // The window's text is the program's title: the task bar and screen readers show it.
+  tavlin::MainWindow strip(files);
+
+  strip.Show();
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
   return 0;
 }

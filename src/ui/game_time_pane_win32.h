@@ -1,0 +1,69 @@
+// The black game-time pane and the one blink clock that all blinking panes share.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <vector>
+
+#include "ui/gdi_win32.h"
+#include "ui/window_base_win32.h"
+
+namespace tavlin {
+
+class GameTimePane;
+
+/// One process-wide clock of 300 ms phases. Every blinking pane shows the phase of this clock, so
+/// panes blink in step and a pane that starts blinking joins the phase in progress.
+class BlinkClock {
+ public:
+  static constexpr UINT kPhaseMs = 300;
+  static BlinkClock& Instance();
+
+  /// True during the phases that show the blink colour.
+  bool blink_phase() const { return blink_phase_; }
+  void Join(GameTimePane* pane);
+  void Leave(GameTimePane* pane);
+
+ private:
+  BlinkClock() = default;
+  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+  void OnPhase();
+
+  std::vector<GameTimePane*> panes_;
+  bool blink_phase_ = false;
+  UINT_PTR timer_ = 0;
+};
+
+class GameTimePane : public WindowBase {
+ public:
+  static constexpr COLORREF kBlinkColour = RGB(51, 153, 255);
+
+  /// A visible child of `parent` at x, y with the given size; `on_press`: left button pressed.
+  GameTimePane(HWND parent, int x, int y, int width, int height, std::function<void()> on_press);
+  ~GameTimePane() override;
+
+  /// While blinking, the text alternates between the blink colour and the selected colour.
+  void SetBlinking(bool on);
+  bool blinking() const { return blinking_; }
+  /// The selected text colour; shown at once unless a blink phase is showing the blink colour.
+  void SetTextColour(COLORREF colour);
+  COLORREF text_colour() const { return text_colour_; }
+
+  /// The blink clock changed phase.
+  void OnBlinkPhase();
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+ private:
+  void OnPaint();
+  COLORREF ShownColour() const;
+
+  Font font_;
+  COLORREF text_colour_ = RGB(0, 255, 0);
+  bool blinking_ = false;
+  std::function<void()> on_press_;
+};
+
+}  // namespace tavlin

@@ -1,0 +1,150 @@
+// Scoped owners of GDI objects, selections, paint pairs, device contexts and timers. Each one
+// releases exactly what it acquired; copying is deleted so nothing is released twice.
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+namespace tavlin {
+
+/// Owns one GDI object (font, brush, pen, bitmap) and deletes it.
+template <class Handle>
+class GdiObject {
+ public:
+  GdiObject() = default;
+  explicit GdiObject(Handle handle) : handle_(handle) {}
+  GdiObject(const GdiObject&) = delete;
+  GdiObject& operator=(const GdiObject&) = delete;
+  GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  GdiObject& operator=(GdiObject&& other) noexcept {
+    if (this != &other) {
+      Reset();
+      handle_ = std::exchange(other.handle_, nullptr);
+    }
+    return *this;
+  }
+  ~GdiObject() { Reset(); }
+
+  Handle get() const { return handle_; }
+  void Reset(Handle handle = nullptr) {
+    if (handle_ != nullptr) DeleteObject(handle_);
+    handle_ = handle;
+  }
+
+ private:
+  Handle handle_ = nullptr;
+};
+
+using Font = GdiObject<HFONT>;
+using Brush = GdiObject<HBRUSH>;
+using Bitmap = GdiObject<HBITMAP>;
+
+/// Selects an object into a device context and puts the previous one back.
+class SelectionScope {
+ public:
+  SelectionScope(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  SelectionScope(const SelectionScope&) = delete;
+  SelectionScope& operator=(const SelectionScope&) = delete;
+  ~SelectionScope() { SelectObject(dc_, previous_); }
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+/// BeginPaint ... EndPaint.
+class PaintScope {
+ public:
+  explicit PaintScope(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+  PaintScope(const PaintScope&) = delete;
+  PaintScope& operator=(const PaintScope&) = delete;
+  ~PaintScope() { EndPaint(window_, &paint_); }
+  HDC dc() const { return dc_; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_{};
+  HDC dc_;
+};
+
+/// GetDC ... ReleaseDC (a null window gives the screen's context).
+class WindowDC {
+ public:
+  explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+  WindowDC(const WindowDC&) = delete;
+  WindowDC& operator=(const WindowDC&) = delete;
+  ~WindowDC() { ReleaseDC(window_, dc_); }
+  HDC dc() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+/// An off-screen copy of a window's client area: paint into dc(), and the destructor copies the
+/// finished picture to the target in one step, so a repaint never shows half-drawn states.
+class BufferedPaint {
+ public:
+  BufferedPaint(HDC target, int width, int height)
+      : target_(target),
+        width_(width),
+        height_(height),
+        dc_(CreateCompatibleDC(target)),
+        bitmap_(CreateCompatibleBitmap(target, width, height)),
+        selection_(dc_, bitmap_.get()) {}
+  BufferedPaint(const BufferedPaint&) = delete;
+  BufferedPaint& operator=(const BufferedPaint&) = delete;
+  ~BufferedPaint() {
+    BitBlt(target_, 0, 0, width_, height_, dc_, 0, 0, SRCCOPY);
+    // The selection must end before the context goes; members are destroyed after this body.
+  }
+  HDC dc() const { return dc_.dc; }
+
+ private:
+  struct OwnedDC {
+    HDC dc;
+    OwnedDC(HDC handle) : dc(handle) {}  // NOLINT: implicit on purpose
+    OwnedDC(const OwnedDC&) = delete;
+    OwnedDC& operator=(const OwnedDC&) = delete;
+    ~OwnedDC() { DeleteDC(dc); }
+    operator HDC() const { return dc; }
+  };
+  HDC target_;
+  int width_;
+  int height_;
+  OwnedDC dc_;
+  Bitmap bitmap_;
+  SelectionScope selection_;  // destroyed first: the bitmap leaves the context before both go
+};
+
+/// A window timer (SetTimer ... KillTimer).
+class WindowTimer {
+ public:
+  WindowTimer() = default;
+  WindowTimer(HWND window, UINT_PTR id, UINT interval_ms) { Start(window, id, interval_ms); }
+  WindowTimer(const WindowTimer&) = delete;
+  WindowTimer& operator=(const WindowTimer&) = delete;
+  ~WindowTimer() { Stop(); }
+  void Start(HWND window, UINT_PTR id, UINT interval_ms) {
+    Stop();
+    window_ = window;
+    id_ = SetTimer(window, id, interval_ms, nullptr);
+  }
+  void Stop() {
+    if (id_ != 0) KillTimer(window_, id_);
+    id_ = 0;
+  }
+
+ private:
+  HWND window_ = nullptr;
+  UINT_PTR id_ = 0;
+};
+
+/// Fills a rectangle with a solid colour.
+inline void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
+  Brush brush(CreateSolidBrush(colour));
+  FillRect(dc, &rect, brush.get());
+}
+
+}  // namespace tavlin

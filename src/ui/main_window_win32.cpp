@@ -1,0 +1,340 @@
+#include "ui/main_window_win32.h"
+
+#include <commctrl.h>
+
+#include <exception>
+
+#include "clock/schedule.h"
+#include "clock/wide_text.h"
+#include "ui/colours_win32.h"
+
+namespace tavlin {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"TForm_study";
+constexpr wchar_t kTitle[] = L"Velmar+문답족보-Ondrela";
+constexpr int kDesignWidth = 610;
+constexpr int kHeight = 50;
+constexpr UINT_PTR kTimer1 = 1;
+constexpr UINT kTimer1IntervalMs = 1000;
+constexpr int kButton1Id = 1;
+constexpr int kButton2Id = 2;
+constexpr int kButton3Id = 3;
+// The quiz panel keeps this margin to the right edge of the strip whatever its width.
+constexpr int kPanel2Left = 2;
+constexpr int kPanel2RightMargin = 3;
+constexpr char kSoundFilePath[] = "./tavlin00.wav";
+constexpr char kAlarmListPath[] = "./tavlin.gogo";
+
+HFONT MakeGulim(int height) {
+  return CreateFontW(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, HANGEUL_CHARSET,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                     DEFAULT_PITCH | FF_DONTCARE, L"굴림");
+}
+
+HWND MakeButton(HWND parent, int id, const wchar_t* caption, int x, int y, int size, HFONT font) {
+  HWND button =
+      CreateWindowExW(0, WC_BUTTONW, caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, x,
+                      y, size, size, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                      GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return button;
+}
+
+uint64_t QuizSeed() {
+  LARGE_INTEGER counter{};
+  if (QueryPerformanceCounter(&counter)) return static_cast<uint64_t>(counter.QuadPart);
+  return GetTickCount64();
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const FileSystem& files)
+    : files_(files), quiz_(files), tick_(*this), font_(MakeGulim(12)), small_font_(MakeGulim(11)) {
+  RegisterClassOnce(kClassName, CS_DBLCLKS, nullptr);
+  // No frame and no caption; top-most only through the explicit placements.
+  CreateWindowExW(WS_EX_LAYERED, kClassName, kTitle, WS_POPUP | WS_CLIPCHILDREN, 0, 0, kDesignWidth,
+                  kHeight, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+}
+
+MainWindow::~MainWindow() {
+  if (hints_ != nullptr) DestroyWindow(hints_);
+}
+
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_CREATE:
+      OnCreate();
+      return 0;
+    case WM_ERASEBKGND: {
+      RECT client;
+      GetClientRect(hwnd(), &client);
+      FillSolid(reinterpret_cast<HDC>(wparam), client, kStripKeyColour);
+      return 1;
+    }
+    case WM_TIMER:
+      if (wparam == kTimer1) OnTimer();
+      return 0;
+    case WM_COMMAND:
+      OnCommand(LOWORD(wparam));
+      return 0;
+    case WM_CONTEXTMENU:
+      OnContextMenu(lparam);
+      return 0;
+    case WM_ACTIVATEAPP:
+      if (!wparam) OnAppDeactivate();
+      return 0;
+    case WM_LBUTTONDOWN:
+      Drag();
+      return 0;
+    case WM_SIZE:
+      OnSize(LOWORD(lparam), HIWORD(lparam));
+      return 0;
+    case WM_GETMINMAXINFO: {
+      // A long quiz line may make the strip wider than the screen.
+      auto* limits = reinterpret_cast<MINMAXINFO*>(lparam);
+      limits->ptMaxTrackSize.x = 32000;
+      limits->ptMaxSize.x = 32000;
+      return 0;
+    }
+    case WM_DESTROY:
+      timer1_.Stop();
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return WindowBase::HandleMessage(message, wparam, lparam);
+  }
+}
+
+// FormCreate.
+void MainWindow::OnCreate() {
+  SetLayeredWindowAttributes(hwnd(), kStripKeyColour, 255, LWA_COLORKEY | LWA_ALPHA);
+  SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  CreateWidgets();
+
+  BuildSchedule();
+  // Deactivation arrives as WM_ACTIVATEAPP (OnAppDeactivate).
+  ShowNextQuizLine();
+  tick_.Reset();
+  if (files_.Exists(kSoundFilePath) && files_.Exists(kAlarmListPath)) menu_.EnableSound();
+  timer1_.Start(hwnd(), kTimer1, kTimer1IntervalMs);
+}
+
+void MainWindow::CreateWidgets() {
+  const auto drag = [this] { Drag(); };
+  const auto next = [this] { ShowNextQuizLine(); };
+
+  panel1_ = std::make_unique<RoundedPanel>(
+      hwnd(), RoundedPanel::Settings{2, 2, 257, 24, RoundedPanel::Align::kRight, font_.get(),
+                                     kStripKeyColour, drag, nullptr});
+  button1_ = MakeButton(panel1_->hwnd(), kButton1Id, L"×", 5, 3, 18, font_.get());
+  button3_ = MakeButton(panel1_->hwnd(), kButton3Id, L"M", 25, 3, 18, font_.get());
+  status_pane1_ = std::make_unique<GameTimePane>(panel1_->hwnd(), 46, 2, 89, 21, drag);
+
+  panel3_ = std::make_unique<RoundedPanel>(
+      hwnd(), RoundedPanel::Settings{260, 2, 62, 24, RoundedPanel::Align::kCentre, font_.get(),
+                                     kStripKeyColour, drag, nullptr});
+
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  panel2_ = std::make_unique<RoundedPanel>(
+      hwnd(),
+      RoundedPanel::Settings{kPanel2Left, 27, client.right - kPanel2Left - kPanel2RightMargin, 23,
+                             RoundedPanel::Align::kLeft, font_.get(), kStripKeyColour, drag, next});
+  button2_ = MakeButton(panel2_->hwnd(), kButton2Id, L"N", 5, 3, 17, small_font_.get());
+  label1_ = std::make_unique<QuizLabel>(panel2_->hwnd(), 25, 6, font_.get(), drag, next);
+
+  // Not owned by the strip: an owned top-most popup would take the strip's place in the
+  // top-most placement (the owner would be put just below it instead).
+  hints_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                           nullptr, GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(hints_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  AddHint(panel1_->hwnd(), L"게임시간");
+  AddHint(button1_, L"창닫기");
+  AddHint(button3_, L"투명하게");
+  AddHint(status_pane1_->hwnd(), L"게임상의 시간");
+  AddHint(panel3_->hwnd(), L"현재시간");
+  AddHint(button2_, L"다른문제");
+}
+
+void MainWindow::AddHint(HWND widget, const wchar_t* hint) {
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = hwnd();
+  tool.uId = reinterpret_cast<UINT_PTR>(widget);
+  tool.lpszText = const_cast<wchar_t*>(hint);
+  SendMessageW(hints_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void MainWindow::Show() {
+  RECT window;
+  GetWindowRect(hwnd(), &window);
+  const int width = window.right - window.left, height = window.bottom - window.top;
+  SetWindowPos(hwnd(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ShowWindow(hwnd(), SW_SHOW);
+  OnShow();
+}
+
+// FormShow.
+void MainWindow::OnShow() {
+  KeepOnTop();
+  quiz_.ModeChange();
+  ApplyQuizPanel();
+  if (quiz_.quiz_mode()) SetFocus(button2_);
+}
+
+void MainWindow::OnTimer() {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  const ClockReading reading{now.wHour, now.wMinute, now.wSecond,
+                             now.wDayOfWeek == 0 ? 7 : static_cast<int>(now.wDayOfWeek)};
+  try {
+    tick_.Tick(reading);
+  } catch (const std::exception& error) {
+    ReportTickFailure(error.what());
+  } catch (...) {
+    ReportTickFailure("Unknown error");
+  }
+}
+
+void MainWindow::ReportTickFailure(const std::string& message) {
+  if (failure_report_) {
+    failure_report_(message);
+    return;
+  }
+  if (message == last_failure_) return;
+  last_failure_ = message;
+  MessageBoxW(hwnd(), Utf8ToWide(message).c_str(), kTitle, MB_OK | MB_ICONERROR);
+}
+
+void MainWindow::OnCommand(UINT id) {
+  switch (id) {
+    case kButton1Id:
+      PostMessageW(hwnd(), WM_CLOSE, 0, 0);
+      break;
+    case kButton2Id:
+      ShowNextQuizLine();
+      break;
+    case kButton3Id:
+      OpenMenuAtPointer();
+      break;
+    default:
+      OnMenuCommand(id);
+  }
+}
+
+void MainWindow::OnMenuCommand(UINT command) {
+  if (const int alpha = AlphaOfCommand(command); alpha >= 0) {
+    SetAlpha(alpha);
+    menu_.CheckRadio(command);
+    return;
+  }
+  if (const COLORREF colour = ColourOfCommand(command); colour != CLR_INVALID) {
+    status_pane1_->SetTextColour(colour);
+    menu_.CheckRadio(command);
+    return;
+  }
+  switch (command) {
+    case kN9SoundOn:
+    case kN10SoundOff:
+      menu_.CheckRadio(command);
+      break;
+    case kN15AlarmCheck:
+      tick_.RequestAlarmReload();
+      break;
+    case kN6Timetable:
+      if (timetable_ != nullptr) timetable_->ShowFromMenu();
+      break;
+    case kN3QuizMode:
+      quiz_.SwitchMode();
+      ApplyQuizPanel();
+      break;
+    case kN7NextQuiz:
+      ShowNextQuizLine();
+      break;
+    case kN5Exit:
+      PostMessageW(hwnd(), WM_CLOSE, 0, 0);
+      break;
+    default:
+      break;
+  }
+}
+
+// AppDeactivate.
+void MainWindow::OnAppDeactivate() {
+  KeepOnTop();
+  if (timetable_ != nullptr && timetable_->Visible()) timetable_->KeepOnTop();
+}
+
+void MainWindow::OnContextMenu(LPARAM screen_point) {
+  POINT at{static_cast<short>(LOWORD(screen_point)), static_cast<short>(HIWORD(screen_point))};
+  if (at.x == -1 && at.y == -1) GetCursorPos(&at);  // from the keyboard
+  menu_.OpenAt(hwnd(), at);
+}
+
+void MainWindow::OpenMenuAtPointer() {
+  POINT at{};
+  GetCursorPos(&at);
+  menu_.OpenAt(hwnd(), at);
+}
+
+void MainWindow::OnSize(int width, int) {
+  if (panel2_ == nullptr) return;
+  SetWindowPos(panel2_->hwnd(), nullptr, 0, 0, width - kPanel2Left - kPanel2RightMargin, 23,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::Drag() {
+  StartWindowDrag(hwnd());
+}
+
+// PickQuizLine into an empty text, the result into Label1, then FitWidth.
+void MainWindow::ShowNextQuizLine() {
+  const std::string text = quiz_.Pick(QuizSeed());
+  const int label_width = label1_->SetText(text);
+  SetWindowPos(hwnd(), nullptr, 0, 0, FitWidth(label_width), kHeight,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ApplyQuizPanel();
+}
+
+void MainWindow::ApplyQuizPanel() {
+  ShowWindow(panel2_->hwnd(), quiz_.panel_visible() ? SW_SHOWNA : SW_HIDE);
+}
+
+void MainWindow::SetAlpha(int alpha) {
+  // The colour key stays in force at every alpha.
+  SetLayeredWindowAttributes(hwnd(), kStripKeyColour, static_cast<BYTE>(alpha),
+                             LWA_COLORKEY | LWA_ALPHA);
+}
+
+void MainWindow::ShowRealTime(const std::string& text) {
+  SetWindowTextW(panel3_->hwnd(), Utf8ToWide(text).c_str());
+}
+
+void MainWindow::ShowGameTexts(const std::string& pane, const std::string& summary) {
+  SetWindowTextW(status_pane1_->hwnd(), Utf8ToWide(pane).c_str());
+  SetWindowTextW(panel1_->hwnd(), Utf8ToWide(summary).c_str());
+}
+
+void MainWindow::SetBlinking(bool on) {
+  status_pane1_->SetBlinking(on);
+}
+
+void MainWindow::LoadAlarmList() {
+  if (alarms_ != nullptr) alarms_->LoadAlarmList();
+}
+
+void MainWindow::CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, int weekday) {
+  if (alarms_ != nullptr) alarms_->CheckAlarms(real_hhmm, game_hhmm, weekday, menu_.SoundOn());
+}
+
+void MainWindow::KeepOnTop() {
+  SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+}
+
+}  // namespace tavlin

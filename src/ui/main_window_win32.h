@@ -1,0 +1,105 @@
+// The main clock window: the borderless, always-on-top strip with the game-time panel, the
+// real-time panel and the quiz panel, its popup menu, and the one-second clock tick.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "clock/clock_tick.h"
+#include "clock/file_system.h"
+#include "ui/game_time_pane_win32.h"
+#include "ui/gdi_win32.h"
+#include "ui/quiz_label_win32.h"
+#include "ui/quiz_line.h"
+#include "ui/rounded_panel_win32.h"
+#include "ui/strip_menu_win32.h"
+#include "ui/window_base_win32.h"
+#include "ui/window_links.h"
+
+namespace tavlin {
+
+class MainWindow : public WindowBase, private StripDuties {
+ public:
+  /// Creates the strip hidden and runs its creation steps: schedule, first quiz line and width,
+  /// clock tick reset, sound menu. `files` is the disk the quiz and sound checks look at.
+  explicit MainWindow(const FileSystem& files);
+  ~MainWindow() override;
+
+  /// Shows the strip centred on the screen, top-most, with the quiz panel as quiz mode says.
+  void Show();
+
+  /// The alarms the tick loads and checks (nullptr: none).
+  void set_alarm_link(AlarmLink* alarms) { alarms_ = alarms; }
+  /// The timetable window the menu opens and deactivation keeps on top (nullptr: none).
+  void set_timetable_link(TimetableLink* timetable) { timetable_ = timetable; }
+  /// Replaces how a failed tick reaches the player (see ReportTickFailure).
+  void set_failure_report(std::function<void(const std::string&)> report) {
+    failure_report_ = std::move(report);
+  }
+  /// The clock tick the one-second timer drives ("알림체크" asks it to reload the alarms).
+  ClockTick& clock_tick() { return tick_; }
+  /// The check mark of "켜기".
+  bool sound_on() const { return menu_.SoundOn(); }
+
+  /// A tick ended with an error whose message is `message`. By default the message is shown in
+  /// a message box unless it is the one shown last, so a failure that repeats every second does
+  /// not pile up boxes; the timer keeps running either way.
+  void ReportTickFailure(const std::string& message);
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+ private:
+  // What the clock tick drives.
+  void ShowRealTime(const std::string& text) override;
+  void ShowGameTexts(const std::string& pane, const std::string& summary) override;
+  void SetBlinking(bool on) override;
+  void LoadAlarmList() override;
+  void CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, int weekday) override;
+  void KeepOnTop() override;
+  bool QuizMode() const override { return quiz_.quiz_mode(); }
+  void NextQuizLine() override { ShowNextQuizLine(); }
+
+  void OnCreate();
+  void OnShow();
+  void OnTimer();
+  void OnCommand(UINT id);
+  void OnMenuCommand(UINT command);
+  void OnAppDeactivate();
+  void OnContextMenu(LPARAM screen_point);
+  void OnSize(int width, int height);
+
+  void CreateWidgets();
+  void AddHint(HWND widget, const wchar_t* hint);
+  void Drag();
+  void ShowNextQuizLine();
+  void ApplyQuizPanel();
+  void SetAlpha(int alpha);
+  void OpenMenuAtPointer();
+
+  const FileSystem& files_;
+  QuizModel quiz_;
+  ClockTick tick_;
+  StripMenu menu_;
+  Font font_;        // "굴림" 12: the window, its panels, the label, Button1 and Button3
+  Font small_font_;  // "굴림" 11: Button2
+  std::unique_ptr<RoundedPanel> panel1_;
+  std::unique_ptr<RoundedPanel> panel3_;
+  std::unique_ptr<RoundedPanel> panel2_;
+  std::unique_ptr<GameTimePane> status_pane1_;
+  std::unique_ptr<QuizLabel> label1_;
+  HWND button1_ = nullptr;
+  HWND button2_ = nullptr;
+  HWND button3_ = nullptr;
+  HWND hints_ = nullptr;
+  WindowTimer timer1_;
+  AlarmLink* alarms_ = nullptr;
+  TimetableLink* timetable_ = nullptr;
+  std::function<void(const std::string&)> failure_report_;
+  std::string last_failure_;
+};
+
+}  // namespace tavlin

@@ -1,0 +1,81 @@
+#include "ui/quiz_label_win32.h"
+
+#include "clock/wide_text.h"
+#include "ui/gdi_win32.h"
+
+namespace tavlin {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"TavlinQuizLabel";
+
+std::wstring TextOf(HWND window) {
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(
+      static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+}  // namespace
+
+SIZE TextSize(HFONT font, const std::wstring& text) {
+  WindowDC screen(nullptr);
+  SelectionScope selection(screen.dc(), font);
+  RECT rect{0, 0, 0, 0};
+  DrawTextW(screen.dc(), text.c_str(), static_cast<int>(text.size()), &rect,
+            DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+  return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}
+
+QuizLabel::QuizLabel(HWND parent, int x, int y, HFONT font, std::function<void()> on_press,
+                     std::function<void()> on_double_click)
+    : font_(font), on_press_(std::move(on_press)), on_double_click_(std::move(on_double_click)) {
+  RegisterClassOnce(kClassName, CS_DBLCLKS, nullptr);
+  CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, x, y, 0, TextSize(font, L"").cy,
+                  parent, nullptr, GetModuleHandleW(nullptr), this);
+}
+
+int QuizLabel::SetText(const std::string& text) {
+  const std::wstring wide = Utf8ToWide(text);
+  SetWindowTextW(hwnd(), wide.c_str());
+  const SIZE size = TextSize(font_, wide);
+  width_ = size.cx;
+  SetWindowPos(hwnd(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(hwnd(), nullptr, FALSE);
+  return width_;
+}
+
+LRESULT QuizLabel::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_PAINT:
+      OnPaint();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_LBUTTONDOWN:
+      if (on_press_) on_press_();
+      return 0;
+    case WM_LBUTTONDBLCLK:
+      if (on_double_click_) on_double_click_();
+      return 0;
+    default:
+      return WindowBase::HandleMessage(message, wparam, lparam);
+  }
+}
+
+void QuizLabel::OnPaint() {
+  PaintScope paint(hwnd());
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  if (client.right <= 0 || client.bottom <= 0) return;
+  BufferedPaint buffer(paint.dc(), client.right, client.bottom);
+  FillSolid(buffer.dc(), client, GetSysColor(COLOR_BTNFACE));
+  const std::wstring text = TextOf(hwnd());
+  SelectionScope font(buffer.dc(), font_);
+  SetBkMode(buffer.dc(), TRANSPARENT);
+  SetTextColor(buffer.dc(), GetSysColor(COLOR_WINDOWTEXT));
+  DrawTextW(buffer.dc(), text.c_str(), static_cast<int>(text.size()), &client,
+            DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP);
+}
+
+}  // namespace tavlin

@@ -1,0 +1,76 @@
+// The link between a window handle and the C++ object that owns it.
+#pragma once
+
+#include <windows.h>
+
+#include <cassert>
+
+namespace tavlin {
+
+/// Base of every window class of the program. The object owns its HWND: the handle is destroyed
+/// with the object. Messages reach HandleMessage on the object whose `this` was passed to
+/// CreateWindowExW and stored at WM_NCCREATE.
+class WindowBase {
+ public:
+  WindowBase() = default;
+  WindowBase(const WindowBase&) = delete;
+  WindowBase& operator=(const WindowBase&) = delete;
+  virtual ~WindowBase() {
+    if (hwnd_ != nullptr) {
+      SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+      DestroyWindow(hwnd_);
+    }
+  }
+
+  HWND hwnd() const { return hwnd_; }
+
+ protected:
+  /// Registers a window class whose procedure is the trampoline (once per name).
+  static void RegisterClassOnce(const wchar_t* name, UINT style, HBRUSH background) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), name, &wc)) return;
+    wc.style = style;
+    wc.lpfnWndProc = &WindowBase::Trampoline;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = background;
+    wc.lpszClassName = name;
+    RegisterClassExW(&wc);
+  }
+
+  virtual LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+    return DefWindowProcW(hwnd_, message, wparam, lparam);
+  }
+
+ private:
+  static LRESULT CALLBACK Trampoline(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_NCCREATE) {
+      auto* self =
+          static_cast<WindowBase*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+      assert(self != nullptr && self->hwnd_ == nullptr);
+      self->hwnd_ = hwnd;
+      SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<WindowBase*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (self == nullptr) return DefWindowProcW(hwnd, message, wparam, lparam);
+    if (message == WM_NCDESTROY) {
+      SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+      const LRESULT result = self->HandleMessage(message, wparam, lparam);
+      self->hwnd_ = nullptr;
+      return result;
+    }
+    return self->HandleMessage(message, wparam, lparam);
+  }
+
+  HWND hwnd_ = nullptr;
+};
+
+/// Lets the system move the top-level window `window` belongs to, as if its caption bar had been
+/// grabbed.
+inline void StartWindowDrag(HWND window) {
+  ReleaseCapture();
+  SendMessageW(GetAncestor(window, GA_ROOT), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+}  // namespace tavlin
