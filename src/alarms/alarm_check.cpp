@@ -16,7 +16,8 @@ struct KindValues {
 
 bool WindowOpen(const TtavlinAlarm& alarm, int32_t v) {
   if (alarm.EndTime > alarm.StartTime) return alarm.StartTime <= v && v <= alarm.EndTime;
-  // A window that runs past midnight; one whose start equals its end is open all day but then.
+  // A window that runs past midnight leaves out both ends; one whose start equals its end is
+  // therefore open at every minute of the day but that one.
   return v < alarm.EndTime || v > alarm.StartTime;
 }
 
