@@ -272,6 +272,14 @@ void PopupModel::Close() {
   view_.Release();
 }
 
+PopupWindowStyle PopupStyleFor(bool nt_platform, unsigned major, unsigned minor) {
+  PopupWindowStyle style;
+  style.no_activate = !(nt_platform && major <= 4 && (minor == 0 || minor == 51));
+  // Every version from 5.1 on offers the shadow, 6.0 and 10.0 included.
+  style.drop_shadow = nt_platform && (major > 5 || (major == 5 && minor >= 1));
+  return style;
+}
+
 Bounds MoveToDisplay(const Bounds& bounds, const Rect& from, const Rect& to) {
   Bounds moved = bounds;
   moved.left = to.left + (bounds.left - from.left);

@@ -36,7 +36,7 @@ class PopupView {
   /// freezes that layout, so later size changes only clip it. Returns the panel's size.
   virtual Size Realise(const Bounds& full) = 0;
   /// The gradient area's picture (put inside the bevel) and whether the colour strip shows.
-  virtual void SetPicture(const Bitmap& picture, bool strip) = 0;
+  virtual void SetPicture(const PixelBitmap& picture, bool strip) = 0;
   virtual void SetTitle(const std::string& title, const FontSpec& font, int left, int top) = 0;
   virtual void SetTextCursor(int cursor) = 0;
   /// Height of `text` wrapped at `width` pixels in `font`; CR, LF and CR LF start new lines.
@@ -119,6 +119,13 @@ class PopupModel {
   bool hovered_ = false;
   bool running_[3] = {false, false, false};
 };
+
+/// What the popup window asks of the system, by the version the system reports.
+struct PopupWindowStyle {
+  bool no_activate = true;  ///< WS_EX_NOACTIVATE: everywhere but NT 3.51 and 4.0
+  bool drop_shadow = true;  ///< CS_DROPSHADOW: from NT 5.1 on
+};
+PopupWindowStyle PopupStyleFor(bool nt_platform, unsigned major, unsigned minor);
 
 /// `bounds` moved from the display `from` to the same place relative to the display `to`, pulled
 /// back where its right or bottom edge would pass the edge of `to`.

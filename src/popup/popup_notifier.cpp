@@ -94,7 +94,7 @@ bool TPopupNotifier::ShowNotice() {
 void ConfigureSystemNotifier(TPopupNotifier& n) {
   const char* const kGulim = "굴림";
   n.Text = "text";
-  n.IconBitmap = Bitmap();
+  n.IconBitmap = PixelBitmap();
   n.IconLeft = 8;
   n.IconTop = 8;
   n.TimeOut = 15;
@@ -119,7 +119,7 @@ void ConfigureSystemNotifier(TPopupNotifier& n) {
   n.PopupStartX = 16;
   n.PopupStartY = 2;
   n.DefaultMonitor = TDefaultMonitor::dmDesktop;
-  n.BackgroundImage = Bitmap();
+  n.BackgroundImage = PixelBitmap();
 }
 
 }  // namespace tavlin

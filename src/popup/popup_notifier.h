@@ -84,7 +84,7 @@ class TPopupNotifier {
   // The fonts and bitmaps are the notifier's own: assigning one copies the given value in.
   std::string Text = "text";
   std::string URL = "https://example.com/";
-  Bitmap IconBitmap;
+  PixelBitmap IconBitmap;
   int IconLeft = 8;
   int IconTop = 8;
   int TimeOut = 10;  ///< seconds
@@ -116,7 +116,7 @@ class TPopupNotifier {
   int PopupStartX = 16;
   int PopupStartY = 2;
   TDefaultMonitor DefaultMonitor = TDefaultMonitor::dmDesktop;
-  Bitmap BackgroundImage;
+  PixelBitmap BackgroundImage;
   TNotifyEvent OnClick;
   TURLEvent OnURLClick;
 

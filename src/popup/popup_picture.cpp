@@ -28,8 +28,8 @@ Rgb GradientColorAt(Rgb c1, Rgb c2, int i, int n) {
   return Rgb{Channel(c1.r, c2.r, i, n), Channel(c1.g, c2.g, i, n), Channel(c1.b, c2.b, i, n)};
 }
 
-Bitmap DrawGradient(int width, int height, Rgb c1, Rgb c2, TOrientation orientation) {
-  Bitmap picture(width, height);
+PixelBitmap DrawGradient(int width, int height, Rgb c1, Rgb c2, TOrientation orientation) {
+  PixelBitmap picture(width, height);
   if (picture.Empty()) return picture;
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
@@ -41,7 +41,7 @@ Bitmap DrawGradient(int width, int height, Rgb c1, Rgb c2, TOrientation orientat
   return picture;
 }
 
-void DrawTransparent(Bitmap& canvas, const Bitmap& image, int x, int y) {
+void DrawTransparent(PixelBitmap& canvas, const PixelBitmap& image, int x, int y) {
   if (image.Empty()) return;
   const uint32_t clear = image.At(0, image.height - 1);
   for (int iy = 0; iy < image.height; ++iy) {
@@ -56,7 +56,7 @@ void DrawTransparent(Bitmap& canvas, const Bitmap& image, int x, int y) {
   }
 }
 
-void StretchTransparent(Bitmap& canvas, const Bitmap& image, const Rect& target) {
+void StretchTransparent(PixelBitmap& canvas, const PixelBitmap& image, const Rect& target) {
   if (image.Empty() || target.Width() <= 0 || target.Height() <= 0) return;
   const uint32_t clear = image.At(0, image.height - 1);
   for (int ty = 0; ty < target.Height(); ++ty) {
@@ -73,16 +73,16 @@ void StretchTransparent(Bitmap& canvas, const Bitmap& image, const Rect& target)
   }
 }
 
-Bitmap PaintPopupPicture(const PictureRecipe& recipe) {
+PixelBitmap PaintPopupPicture(const PictureRecipe& recipe) {
   const int w = recipe.width;
   const int h = recipe.height;
-  Bitmap picture;
-  const Bitmap* image = recipe.background_image;
+  PixelBitmap picture;
+  const PixelBitmap* image = recipe.background_image;
   if (image == nullptr || image->Empty()) {
     picture =
         DrawGradient(w, h, recipe.gradient_color1, recipe.gradient_color2, recipe.orientation);
   } else {
-    picture = Bitmap(w, h, 0xFFFFFF);
+    picture = PixelBitmap(w, h, 0xFFFFFF);
     switch (recipe.draw_method) {
       case TImageDrawMethod::dmActualSize:
         DrawTransparent(picture, *image, 0, 0);

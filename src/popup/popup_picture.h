@@ -18,14 +18,14 @@ Rgb GradientColorAt(Rgb c1, Rgb c2, int i, int n);
 
 /// A `width` × `height` picture running from `c1` to `c2`, top to bottom (mbVertical) or left to
 /// right (mbHorizontal). Its last row or column has the colour of step n − 1 of n, not `c2`.
-Bitmap DrawGradient(int width, int height, Rgb c1, Rgb c2, TOrientation orientation);
+PixelBitmap DrawGradient(int width, int height, Rgb c1, Rgb c2, TOrientation orientation);
 
 /// Draws `image` onto `canvas` with its top-left corner at (x, y), leaving out the pixels that
 /// have the colour of the image's bottom-left pixel; whatever falls outside the canvas is cut off.
-void DrawTransparent(Bitmap& canvas, const Bitmap& image, int x, int y);
+void DrawTransparent(PixelBitmap& canvas, const PixelBitmap& image, int x, int y);
 
 /// Draws `image` stretched to `target` (nearest pixel), transparent as DrawTransparent.
-void StretchTransparent(Bitmap& canvas, const Bitmap& image, const Rect& target);
+void StretchTransparent(PixelBitmap& canvas, const PixelBitmap& image, const Rect& target);
 
 /// What the picture is made from.
 struct PictureRecipe {
@@ -34,15 +34,15 @@ struct PictureRecipe {
   Rgb gradient_color1;
   Rgb gradient_color2;
   TOrientation orientation = TOrientation::mbVertical;
-  const Bitmap* background_image = nullptr;  ///< drawn instead of the gradient when not empty
+  const PixelBitmap* background_image = nullptr;  ///< drawn instead of the gradient when not empty
   TImageDrawMethod draw_method = TImageDrawMethod::dmActualSize;
-  const Bitmap* icon = nullptr;  ///< drawn over the background when not empty
+  const PixelBitmap* icon = nullptr;  ///< drawn over the background when not empty
   int icon_left = 0;
   int icon_top = 0;
 };
 
 /// The popup's background picture. Transparent parts of a background image show white.
-Bitmap PaintPopupPicture(const PictureRecipe& recipe);
+PixelBitmap PaintPopupPicture(const PictureRecipe& recipe);
 
 /// v / 2 rounded to the nearest integer, halves going to the even neighbour.
 int HalfRoundedToEven(int v);

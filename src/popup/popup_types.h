@@ -53,18 +53,18 @@ struct FontSpec {
 };
 
 /// A picture: `pixels` holds width × height values 0x00RRGGBB, rows from the top.
-struct Bitmap {
+struct PixelBitmap {
   int width = 0;
   int height = 0;
   std::vector<uint32_t> pixels;
 
-  Bitmap() = default;
-  Bitmap(int w, int h, uint32_t fill = 0)
+  PixelBitmap() = default;
+  PixelBitmap(int w, int h, uint32_t fill = 0)
       : width(w), height(h), pixels(static_cast<size_t>(w > 0 && h > 0 ? w * h : 0), fill) {}
   bool Empty() const { return width <= 0 || height <= 0; }
   uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
   void Set(int x, int y, uint32_t value) { pixels[static_cast<size_t>(y * width + x)] = value; }
-  friend bool operator==(const Bitmap&, const Bitmap&) = default;
+  friend bool operator==(const PixelBitmap&, const PixelBitmap&) = default;
 };
 
 constexpr uint32_t PixelOf(Rgb c) {

@@ -277,9 +277,9 @@ TEST(PopupModelTest, PaintsGradientOrBackgroundImageWithTheIconOverIt) {
             PixelOf(GradientColorAt({153, 204, 255}, {255, 255, 255}, 184, 185)));
 
   // A 2 × 2 tile whose bottom-left (transparent) colour is red, and a 4 × 4 icon.
-  Bitmap tile(2, 2, 0x00FF00);
+  PixelBitmap tile(2, 2, 0x00FF00);
   tile.Set(0, 1, 0xFF0000);
-  Bitmap icon(4, 4, 0x0000FF);
+  PixelBitmap icon(4, 4, 0x0000FF);
   icon.Set(0, 3, 0x123456);
   rig.notifier.BackgroundImage = tile;
   rig.notifier.IconBitmap = icon;
@@ -297,14 +297,14 @@ TEST(PopupModelTest, PaintsGradientOrBackgroundImageWithTheIconOverIt) {
   EXPECT_EQ(tiled.picture.At(20, 33), 0xFFFFFFu);  // the icon's transparent corner
 
   rig.notifier.BackgroundDrawMethod = TImageDrawMethod::dmActualSize;
-  rig.notifier.IconBitmap = Bitmap();
+  rig.notifier.IconBitmap = PixelBitmap();
   ASSERT_TRUE(rig.notifier.ShowNotice());
   EXPECT_EQ(ViewOf(rig, 3).picture.At(1, 0), 0x00FF00u);
   EXPECT_EQ(ViewOf(rig, 3).picture.At(2, 0), 0xFFFFFFu);
 
   rig.notifier.BackgroundDrawMethod = TImageDrawMethod::dmFit;
   ASSERT_TRUE(rig.notifier.ShowNotice());
-  const Bitmap& fit = ViewOf(rig, 4).picture;
+  const PixelBitmap& fit = ViewOf(rig, 4).picture;
   EXPECT_EQ(fit.At(184, 0), 0x00FF00u);
   EXPECT_EQ(fit.At(92, 49), 0xFFFFFFu);  // top-left quarter green, bottom-left quarter clear
   EXPECT_EQ(fit.At(92, 48), 0x00FF00u);
@@ -328,6 +328,25 @@ TEST(PopupModelTest, MovesToAnotherDisplayAndPullsBackAtItsEdges) {
   EXPECT_EQ(MoveToDisplay(Bounds{100, 50, 195, 110}, primary, small), (Bounds{-924, 50, 195, 110}));
   EXPECT_EQ(MoveToDisplay(Bounds{1709, 928, 195, 110}, primary, small),
             (Bounds{-195, 658, 195, 110}));
+}
+
+TEST(PopupModelTest, WindowStyleFollowsTheSystemVersion) {
+  struct Row {
+    bool nt;
+    unsigned major, minor;
+    bool no_activate, drop_shadow;
+  };
+  const Row rows[] = {
+      {true, 4, 0, false, false},  {true, 3, 51, false, false}, {true, 5, 0, true, false},
+      {true, 5, 1, true, true},    {true, 6, 0, true, true},    {true, 10, 0, true, true},
+      {false, 4, 10, true, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::to_string(row.major) + "." + std::to_string(row.minor));
+    const PopupWindowStyle style = PopupStyleFor(row.nt, row.major, row.minor);
+    EXPECT_EQ(style.no_activate, row.no_activate);
+    EXPECT_EQ(style.drop_shadow, row.drop_shadow);
+  }
 }
 
 }  // namespace

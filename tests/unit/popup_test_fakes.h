@@ -16,7 +16,7 @@ class FakeView : public PopupView {
  public:
   Size panel{189, 104};  // a 195 × 110 window with a 3-pixel frame
   std::vector<Bounds> bounds;
-  Bitmap picture;
+  PixelBitmap picture;
   bool strip = false;
   std::string title;
   int title_left = -1;
@@ -33,7 +33,7 @@ class FakeView : public PopupView {
     bounds.push_back(full);
     return panel;
   }
-  void SetPicture(const Bitmap& p, bool with_strip) override {
+  void SetPicture(const PixelBitmap& p, bool with_strip) override {
     picture = p;
     strip = with_strip;
   }

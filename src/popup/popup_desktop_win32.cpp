@@ -1,0 +1,27 @@
+#include "popup/popup_desktop_win32.h"
+
+#include <shellapi.h>
+#include <windows.h>
+
+namespace tavlin {
+
+std::optional<Rect> Win32PopupDesktop::TaskbarRect() {
+  APPBARDATA data{};
+  data.cbSize = sizeof data;
+  if (SHAppBarMessage(ABM_GETTASKBARPOS, &data) == 0) return std::nullopt;
+  return Rect{data.rc.left, data.rc.top, data.rc.right, data.rc.bottom};
+}
+
+Rect Win32PopupDesktop::WorkArea() {
+  RECT r{};
+  if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0)) {
+    r = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  }
+  return Rect{r.left, r.top, r.right, r.bottom};
+}
+
+bool Win32PopupDesktop::PopupWindowExists() {
+  return FindWindowW(kPopupWindowClass, nullptr) != nullptr;
+}
+
+}  // namespace tavlin

@@ -1,0 +1,22 @@
+// The real screen for the popup notifier: the shell's task bar, the work area and the popup
+// window class.
+#pragma once
+
+#include "popup/popup_notifier.h"
+
+namespace tavlin {
+
+/// The window class of every popup window.
+inline constexpr wchar_t kPopupWindowClass[] = L"TfrmPopUp";
+
+class Win32PopupDesktop final : public PopupDesktop {
+ public:
+  /// SHAppBarMessage(ABM_GETTASKBARPOS); nothing when it fails.
+  std::optional<Rect> TaskbarRect() override;
+  /// SystemParametersInfo(SPI_GETWORKAREA).
+  Rect WorkArea() override;
+  /// FindWindow by kPopupWindowClass.
+  bool PopupWindowExists() override;
+};
+
+}  // namespace tavlin

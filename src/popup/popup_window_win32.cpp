@@ -1,0 +1,696 @@
+// TfrmPopUp: one notification window. It paints the popup's frozen picture, title and text,
+// keeps the three timers and turns mouse messages into the popup model's events. The title and
+// the body text are child windows (class TMouseLabel) that carry their texts and take the mouse;
+// what they show is painted from the same composed picture as the window itself.
+#include "popup/popup_window_win32.h"
+
+#include <shellapi.h>
+
+#include <string>
+#include <utility>
+
+#include "clock/wide_text.h"
+#include "popup/popup_model.h"
+#include "popup/popup_picture.h"
+
+namespace tavlin {
+
+namespace {
+
+constexpr UINT kReleaseMessage = WM_APP + 1;
+constexpr wchar_t kLabelClass[] = L"TMouseLabel";
+constexpr int kTitleId = 1;
+constexpr int kTextId = 2;
+constexpr DWORD kTextFormat = DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX;
+
+// Owns one GDI object.
+template <class Handle>
+class GdiHandle {
+ public:
+  GdiHandle() = default;
+  explicit GdiHandle(Handle h) : handle_(h) {}
+  GdiHandle(const GdiHandle&) = delete;
+  GdiHandle& operator=(const GdiHandle&) = delete;
+  ~GdiHandle() { Reset(); }
+  Handle get() const { return handle_; }
+  void Reset(Handle h = nullptr) {
+    if (handle_ != nullptr) DeleteObject(handle_);
+    handle_ = h;
+  }
+
+ private:
+  Handle handle_ = nullptr;
+};
+
+class MemoryDc {
+ public:
+  MemoryDc() : dc_(CreateCompatibleDC(nullptr)) {}
+  MemoryDc(const MemoryDc&) = delete;
+  MemoryDc& operator=(const MemoryDc&) = delete;
+  ~MemoryDc() { DeleteDC(dc_); }
+  HDC get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
+class Selected {
+ public:
+  Selected(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  Selected(const Selected&) = delete;
+  Selected& operator=(const Selected&) = delete;
+  ~Selected() { SelectObject(dc_, previous_); }
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+class Painting {
+ public:
+  explicit Painting(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+  Painting(const Painting&) = delete;
+  Painting& operator=(const Painting&) = delete;
+  ~Painting() { EndPaint(window_, &paint_); }
+  HDC dc() const { return dc_; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_{};
+  HDC dc_;
+};
+
+class ScreenDc {
+ public:
+  ScreenDc() : dc_(GetDC(nullptr)) {}
+  ScreenDc(const ScreenDc&) = delete;
+  ScreenDc& operator=(const ScreenDc&) = delete;
+  ~ScreenDc() { ReleaseDC(nullptr, dc_); }
+  HDC get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
+// A window timer that is killed when it stops or goes.
+class Timer {
+ public:
+  explicit Timer(UINT_PTR id) : id_(id) {}
+  Timer(const Timer&) = delete;
+  Timer& operator=(const Timer&) = delete;
+  ~Timer() { Stop(); }
+  void Start(HWND window, int interval_ms) {
+    Stop();
+    window_ = window;
+    SetTimer(window_, id_, static_cast<UINT>(interval_ms), nullptr);
+  }
+  void Stop() {
+    if (window_ != nullptr) KillTimer(window_, id_);
+    window_ = nullptr;
+  }
+  UINT_PTR id() const { return id_; }
+
+ private:
+  UINT_PTR id_;
+  HWND window_ = nullptr;
+};
+
+COLORREF ColourRef(const Colour& colour) {
+  const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
+  const Rgb rgb =
+      Resolve(colour, Rgb{GetRValue(text), GetGValue(text), static_cast<uint8_t>(GetBValue(text))});
+  return RGB(rgb.r, rgb.g, rgb.b);
+}
+
+HFONT MakeFont(const FontSpec& spec) {
+  return CreateFontW(spec.height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, spec.italic,
+                     spec.underline, spec.strike_out, static_cast<BYTE>(spec.charset),
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                     Utf8ToWide(spec.face).c_str());
+}
+
+// Alarms break their lines with a lone CR; DrawText breaks only at LF and CR LF.
+std::wstring DrawableText(const std::string& text) {
+  std::wstring out;
+  const std::wstring wide = Utf8ToWide(text);
+  for (size_t i = 0; i < wide.size(); ++i) {
+    if (wide[i] == L'\r') {
+      out += L"\r\n";
+      if (i + 1 < wide.size() && wide[i + 1] == L'\n') ++i;
+    } else if (wide[i] == L'\n') {
+      out += L"\r\n";
+    } else {
+      out += wide[i];
+    }
+  }
+  return out;
+}
+
+UINT AlignmentFormat(TAlignment alignment) {
+  switch (alignment) {
+    case TAlignment::taLeftJustify:
+      return DT_LEFT;
+    case TAlignment::taRightJustify:
+      return DT_RIGHT;
+    case TAlignment::taCenter:
+      return DT_CENTER;
+  }
+  return DT_CENTER;
+}
+
+LPCWSTR CursorName(int cursor) {
+  switch (cursor) {
+    case crHandPoint:
+      return IDC_HAND;
+    case crIBeam:
+      return IDC_IBEAM;
+    default:
+      return IDC_ARROW;
+  }
+}
+
+PopupWindowStyle SystemStyle() {
+  using RtlGetVersionFn = LONG(WINAPI*)(OSVERSIONINFOW*);
+  OSVERSIONINFOW version{};
+  version.dwOSVersionInfoSize = sizeof version;
+  const FARPROC proc = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion");
+  if (proc == nullptr) return PopupWindowStyle{};
+  reinterpret_cast<RtlGetVersionFn>(reinterpret_cast<void*>(proc))(&version);
+  return PopupStyleFor(version.dwPlatformId == VER_PLATFORM_WIN32_NT, version.dwMajorVersion,
+                       version.dwMinorVersion);
+}
+
+bool Contains(const RECT& r, POINT p) {
+  return PtInRect(&r, p) != FALSE;
+}
+
+MouseButton ButtonOf(UINT message) {
+  switch (message) {
+    case WM_RBUTTONUP:
+      return MouseButton::kRight;
+    case WM_MBUTTONUP:
+      return MouseButton::kMiddle;
+    default:
+      return MouseButton::kLeft;
+  }
+}
+
+}  // namespace
+
+class TfrmPopUp final : private PopupView {
+ public:
+  TfrmPopUp(TPopupNotifier& notifier, const PopupSettings& settings, HWND owner,
+            Win32PopupFactory& factory)
+      : model_(notifier, settings, *this), settings_(settings), owner_(owner), factory_(factory) {}
+  TfrmPopUp(const TfrmPopUp&) = delete;
+  TfrmPopUp& operator=(const TfrmPopUp&) = delete;
+
+  /// Creates the hidden window and its two labels.
+  bool Create();
+  HWND Handle() const { return hwnd_; }
+  PopupModel& Model() { return model_; }
+
+ private:
+  static LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  static LRESULT CALLBACK LabelProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  static void RegisterClasses();
+
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT HandleLabelMessage(HWND label, UINT message, WPARAM wparam, LPARAM lparam);
+  void OnPaint(HWND window);
+  void OnTimer(UINT_PTR id);
+  void OnMouseUp(UINT message, POINT at);
+  void OnLabelMouseUp(HWND label, UINT message);
+  void OnTextMouseMove(HWND label);
+  void OnTextMouseLeave();
+  LRESULT OnLabelHitTest(HWND label, LPARAM lparam);
+  void OnNcDestroy();
+
+  /// The panel inside its bevel, above the strip: where the background takes the mouse.
+  RECT GradientArea() const;
+  /// Paints the panel with everything on it into frame_.
+  void Compose();
+  void Refresh();
+  Timer& TimerFor(PopupTimer timer);
+
+  // PopupView
+  Size Realise(const Bounds& full) override;
+  void SetPicture(const PixelBitmap& picture, bool strip) override;
+  void SetTitle(const std::string& title, const FontSpec& font, int left, int top) override;
+  void SetTextCursor(int cursor) override { cursor_ = cursor; }
+  int MeasureTextHeight(const std::string& text, const FontSpec& font, int width) override;
+  void SetText(const std::string& text, const FontSpec& font, TAlignment alignment,
+               const Bounds& label) override;
+  void SetBounds(const Bounds& bounds) override;
+  Bounds ShowNoActivate(const Bounds& bounds, TDefaultMonitor monitor) override;
+  void StartTimer(PopupTimer timer, int interval_ms) override {
+    TimerFor(timer).Start(hwnd_, interval_ms);
+  }
+  void StopTimer(PopupTimer timer) override { TimerFor(timer).Stop(); }
+  void Hide() override { ShowWindow(hwnd_, SW_HIDE); }
+  void Release() override { PostMessageW(hwnd_, kReleaseMessage, 0, 0); }
+  void OpenUrl(const std::string& url) override {
+    ShellExecuteW(nullptr, nullptr, Utf8ToWide(url).c_str(), nullptr, nullptr, SW_SHOWDEFAULT);
+  }
+
+  PopupModel model_;
+  PopupSettings settings_;
+  HWND owner_;
+  Win32PopupFactory& factory_;
+  HWND hwnd_ = nullptr;
+  HWND title_label_ = nullptr;
+  HWND text_label_ = nullptr;
+  Size panel_;
+  PixelBitmap picture_;
+  GdiHandle<HBITMAP> strip_;
+  GdiHandle<HBITMAP> frame_;
+  GdiHandle<HFONT> title_font_;
+  GdiHandle<HFONT> text_font_;
+  FontSpec title_spec_;
+  FontSpec text_spec_;
+  std::wstring title_;
+  std::wstring text_;
+  RECT title_rect_{};
+  RECT text_rect_{};
+  UINT text_alignment_ = DT_CENTER;
+  int cursor_ = crDefault;
+  bool tracking_text_ = false;
+  bool text_pressed_ = false;
+  Timer scroll_timer_{1};
+  Timer exit_timer_{2};
+  Timer scroll_down_timer_{3};
+};
+
+void TfrmPopUp::RegisterClasses() {
+  static bool registered = false;
+  if (registered) return;
+  registered = true;
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW popup{};
+  popup.cbSize = sizeof popup;
+  popup.style = SystemStyle().drop_shadow ? CS_DROPSHADOW : 0;
+  popup.lpfnWndProc = &TfrmPopUp::WndProc;
+  popup.hInstance = instance;
+  popup.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  popup.lpszClassName = kPopupWindowClass;
+  RegisterClassExW(&popup);
+
+  WNDCLASSEXW label{};
+  label.cbSize = sizeof label;
+  label.lpfnWndProc = &TfrmPopUp::LabelProc;
+  label.hInstance = instance;
+  label.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  label.lpszClassName = kLabelClass;
+  RegisterClassExW(&label);
+}
+
+bool TfrmPopUp::Create() {
+  RegisterClasses();
+  DWORD ex_style = WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME;
+  if (SystemStyle().no_activate) ex_style |= WS_EX_NOACTIVATE;
+  CreateWindowExW(ex_style, kPopupWindowClass, L"", WS_POPUP, 0, 0, settings_.PopupWidth,
+                  settings_.PopupHeight, GetDesktopWindow(), nullptr, GetModuleHandleW(nullptr),
+                  this);
+  if (hwnd_ == nullptr) return false;
+  // Stacked bottom to top as lblText under lblTitle.
+  text_label_ = CreateWindowExW(0, kLabelClass, L"", WS_CHILD | WS_VISIBLE, 9, 49, 3, 13, hwnd_,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTextId)),
+                                GetModuleHandleW(nullptr), nullptr);
+  title_label_ = CreateWindowExW(0, kLabelClass, L"", WS_CHILD | WS_VISIBLE, 48, 8, 0, 0, hwnd_,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTitleId)),
+                                 GetModuleHandleW(nullptr), nullptr);
+  SetWindowPos(title_label_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  return true;
+}
+
+LRESULT CALLBACK TfrmPopUp::WndProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<TfrmPopUp*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<TfrmPopUp*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcW(hwnd, message, wparam, lparam);
+  return self->HandleMessage(message, wparam, lparam);
+}
+
+LRESULT CALLBACK TfrmPopUp::LabelProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* self = reinterpret_cast<TfrmPopUp*>(GetWindowLongPtrW(GetParent(hwnd), GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcW(hwnd, message, wparam, lparam);
+  return self->HandleLabelMessage(hwnd, message, wparam, lparam);
+}
+
+LRESULT TfrmPopUp::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_MOUSEACTIVATE:
+      return MA_NOACTIVATE;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT:
+      OnPaint(hwnd_);
+      return 0;
+    case WM_TIMER:
+      OnTimer(wparam);
+      return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+      OnMouseUp(message,
+                POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
+      return 0;
+    case WM_CLOSE:
+      model_.Close();
+      return 0;
+    case kReleaseMessage:
+      DestroyWindow(hwnd_);
+      return 0;
+    case WM_NCDESTROY:
+      OnNcDestroy();
+      return 0;
+    default:
+      return DefWindowProcW(hwnd_, message, wparam, lparam);
+  }
+}
+
+LRESULT TfrmPopUp::HandleLabelMessage(HWND label, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_MOUSEACTIVATE:
+      return MA_NOACTIVATE;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT:
+      OnPaint(label);
+      return 0;
+    case WM_NCHITTEST:
+      return OnLabelHitTest(label, lparam);
+    case WM_SETCURSOR:
+      if (label == text_label_ && LOWORD(lparam) == HTCLIENT) {
+        SetCursor(LoadCursorW(nullptr, CursorName(cursor_)));
+        return TRUE;
+      }
+      break;
+    case WM_MOUSEMOVE:
+      if (label == text_label_) OnTextMouseMove(label);
+      return 0;
+    case WM_MOUSELEAVE:
+      if (label == text_label_) OnTextMouseLeave();
+      return 0;
+    case WM_LBUTTONDOWN:
+      if (label == text_label_) {
+        text_pressed_ = true;
+        SetCapture(label);
+      }
+      return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+      OnLabelMouseUp(label, message);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(label, message, wparam, lparam);
+}
+
+RECT TfrmPopUp::GradientArea() const {
+  return RECT{kBevelWidth, kBevelWidth, panel_.width - kBevelWidth,
+              panel_.height - kBevelWidth - kStripHeight};
+}
+
+void TfrmPopUp::OnPaint(HWND window) {
+  Painting paint(window);
+  if (frame_.get() == nullptr) return;
+  // A label shows its own piece of the panel.
+  POINT origin{0, 0};
+  MapWindowPoints(window, hwnd_, &origin, 1);
+  RECT client;
+  GetClientRect(window, &client);
+  MemoryDc source;
+  Selected frame(source.get(), frame_.get());
+  BitBlt(paint.dc(), 0, 0, client.right, client.bottom, source.get(), origin.x, origin.y, SRCCOPY);
+}
+
+void TfrmPopUp::OnTimer(UINT_PTR id) {
+  if (id == scroll_timer_.id()) {
+    model_.tmrScrollTimer();
+  } else if (id == exit_timer_.id()) {
+    model_.tmrExitTimer();
+  } else if (id == scroll_down_timer_.id()) {
+    model_.tmrscrollDownTimer();
+  }
+}
+
+void TfrmPopUp::OnMouseUp(UINT message, POINT at) {
+  // The bevel and the colour strip react to nothing.
+  if (!Contains(GradientArea(), at)) return;
+  const RECT icon{kIconTarget.left, kIconTarget.top, kIconTarget.left + kIconTarget.width,
+                  kIconTarget.top + kIconTarget.height};
+  if (Contains(icon, at)) {
+    model_.imgIconMouseUp(ButtonOf(message));
+  } else {
+    model_.imgGradientMouseUp(ButtonOf(message));
+  }
+}
+
+void TfrmPopUp::OnLabelMouseUp(HWND label, UINT message) {
+  if (label == title_label_) {
+    model_.lblTitleMouseUp(ButtonOf(message));
+    return;
+  }
+  if (message == WM_LBUTTONUP) {
+    const bool pressed = std::exchange(text_pressed_, false);
+    if (GetCapture() == label) ReleaseCapture();
+    POINT at;
+    GetCursorPos(&at);
+    RECT bounds;
+    GetWindowRect(label, &bounds);
+    if (pressed && Contains(bounds, at)) model_.lblTextClick();
+  }
+  model_.lblTextMouseUp(ButtonOf(message));
+}
+
+void TfrmPopUp::OnTextMouseMove(HWND label) {
+  if (tracking_text_) return;
+  TRACKMOUSEEVENT track{};
+  track.cbSize = sizeof track;
+  track.dwFlags = TME_LEAVE;
+  track.hwndTrack = label;
+  tracking_text_ = TrackMouseEvent(&track) != FALSE;
+  model_.lblTextMouseEnter();
+}
+
+void TfrmPopUp::OnTextMouseLeave() {
+  tracking_text_ = false;
+  model_.lblTextMouseLeave();
+}
+
+LRESULT TfrmPopUp::OnLabelHitTest(HWND label, LPARAM lparam) {
+  // The strip lies over the text, and the bevel frames it: there the panel gets the mouse.
+  POINT at{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
+  ScreenToClient(hwnd_, &at);
+  if (!Contains(GradientArea(), at)) return HTTRANSPARENT;
+  return DefWindowProcW(label, WM_NCHITTEST, 0, lparam);
+}
+
+void TfrmPopUp::OnNcDestroy() {
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+  factory_.Forget(this);
+  delete this;
+}
+
+Timer& TfrmPopUp::TimerFor(PopupTimer timer) {
+  switch (timer) {
+    case PopupTimer::kScroll:
+      return scroll_timer_;
+    case PopupTimer::kExit:
+      return exit_timer_;
+    case PopupTimer::kScrollDown:
+      return scroll_down_timer_;
+  }
+  return scroll_timer_;
+}
+
+Size TfrmPopUp::Realise(const Bounds& full) {
+  SetWindowPos(hwnd_, nullptr, full.left, full.top, full.width, full.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  panel_ = Size{client.right, client.bottom};
+  return panel_;
+}
+
+void TfrmPopUp::SetPicture(const PixelBitmap& picture, bool strip) {
+  picture_ = picture;
+  strip_.Reset();
+  if (strip) {
+    // Without the resource the strip stays empty.
+    strip_.Reset(static_cast<HBITMAP>(
+        LoadImageW(GetModuleHandleW(nullptr), L"STRIP", IMAGE_BITMAP, 0, 0, 0)));
+  }
+  Compose();
+}
+
+void TfrmPopUp::SetTitle(const std::string& title, const FontSpec& font, int left, int top) {
+  title_ = DrawableText(title);
+  title_spec_ = font;
+  title_font_.Reset(MakeFont(font));
+  MemoryDc dc;
+  Selected selected(dc.get(), title_font_.get());
+  RECT r{0, 0, 0, 0};
+  DrawTextW(dc.get(), title_.c_str(), -1, &r, DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
+  title_rect_ = RECT{left, top, left + r.right, top + r.bottom};
+  SetWindowPos(title_label_, nullptr, left, top, r.right, r.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+  const std::wstring caption = Utf8ToWide(title);
+  SetWindowTextW(title_label_, caption.c_str());
+  SetWindowTextW(hwnd_, caption.c_str());
+  Compose();
+}
+
+int TfrmPopUp::MeasureTextHeight(const std::string& text, const FontSpec& font, int width) {
+  GdiHandle<HFONT> measured(MakeFont(font));
+  MemoryDc dc;
+  Selected selected(dc.get(), measured.get());
+  RECT r{0, 0, width, 0};
+  const std::wstring drawable = DrawableText(text);
+  DrawTextW(dc.get(), drawable.c_str(), -1, &r, DT_CALCRECT | kTextFormat);
+  return r.bottom;
+}
+
+void TfrmPopUp::SetText(const std::string& text, const FontSpec& font, TAlignment alignment,
+                        const Bounds& label) {
+  text_ = DrawableText(text);
+  if (!(font == text_spec_) || text_font_.get() == nullptr) {
+    text_spec_ = font;
+    text_font_.Reset(MakeFont(font));
+  }
+  text_alignment_ = AlignmentFormat(alignment);
+  text_rect_ = RECT{label.left, label.top, label.left + label.width, label.top + label.height};
+  SetWindowPos(text_label_, nullptr, label.left, label.top, label.width, label.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowTextW(text_label_, Utf8ToWide(text).c_str());
+  Compose();
+  Refresh();
+}
+
+void TfrmPopUp::SetBounds(const Bounds& b) {
+  SetWindowPos(hwnd_, nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+Bounds TfrmPopUp::ShowNoActivate(const Bounds& bounds, TDefaultMonitor monitor) {
+  SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+  if (monitor == TDefaultMonitor::dmDesktop) return bounds;
+  HMONITOR target = nullptr;
+  switch (monitor) {
+    case TDefaultMonitor::dmPrimary:
+      target = MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+      break;
+    case TDefaultMonitor::dmMainForm:
+      target = MonitorFromWindow(owner_, MONITOR_DEFAULTTOPRIMARY);
+      break;
+    case TDefaultMonitor::dmActiveForm: {
+      HWND active = GetActiveWindow();
+      target = MonitorFromWindow(active != nullptr ? active : owner_, MONITOR_DEFAULTTOPRIMARY);
+      break;
+    }
+    case TDefaultMonitor::dmDesktop:
+      break;
+  }
+  const HMONITOR current = MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST);
+  MONITORINFO from{}, to{};
+  from.cbSize = to.cbSize = sizeof(MONITORINFO);
+  if (target == nullptr || target == current || !GetMonitorInfoW(current, &from) ||
+      !GetMonitorInfoW(target, &to)) {
+    return bounds;
+  }
+  const Bounds moved = MoveToDisplay(
+      bounds,
+      Rect{from.rcMonitor.left, from.rcMonitor.top, from.rcMonitor.right, from.rcMonitor.bottom},
+      Rect{to.rcMonitor.left, to.rcMonitor.top, to.rcMonitor.right, to.rcMonitor.bottom});
+  SetBounds(moved);
+  return moved;
+}
+
+void TfrmPopUp::Compose() {
+  if (panel_.width <= 0 || panel_.height <= 0) return;
+  ScreenDc screen;
+  frame_.Reset(CreateCompatibleBitmap(screen.get(), panel_.width, panel_.height));
+  MemoryDc dc;
+  Selected frame(dc.get(), frame_.get());
+  const RECT all{0, 0, panel_.width, panel_.height};
+  FillRect(dc.get(), &all, GetSysColorBrush(COLOR_BTNFACE));
+
+  // The panel's lowered bevel, two pixels wide.
+  for (int i = 0; i < kBevelWidth; ++i) {
+    const RECT top{i, i, panel_.width - i, i + 1};
+    const RECT left{i, i, i + 1, panel_.height - i};
+    const RECT bottom{i, panel_.height - i - 1, panel_.width - i, panel_.height - i};
+    const RECT right{panel_.width - i - 1, i, panel_.width - i, panel_.height - i};
+    FillRect(dc.get(), &top, GetSysColorBrush(COLOR_BTNSHADOW));
+    FillRect(dc.get(), &left, GetSysColorBrush(COLOR_BTNSHADOW));
+    FillRect(dc.get(), &bottom, GetSysColorBrush(COLOR_BTNHIGHLIGHT));
+    FillRect(dc.get(), &right, GetSysColorBrush(COLOR_BTNHIGHLIGHT));
+  }
+
+  if (!picture_.Empty()) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = picture_.width;
+    info.bmiHeader.biHeight = -picture_.height;  // rows from the top
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    SetDIBitsToDevice(dc.get(), kBevelWidth, kBevelWidth, static_cast<DWORD>(picture_.width),
+                      static_cast<DWORD>(picture_.height), 0, 0, 0,
+                      static_cast<UINT>(picture_.height), picture_.pixels.data(), &info,
+                      DIB_RGB_COLORS);
+  }
+
+  SetBkMode(dc.get(), TRANSPARENT);
+  if (text_font_.get() != nullptr) {
+    Selected font(dc.get(), text_font_.get());
+    SetTextColor(dc.get(), ColourRef(text_spec_.colour));
+    RECT r = text_rect_;
+    DrawTextW(dc.get(), text_.c_str(), -1, &r, kTextFormat | text_alignment_);
+  }
+  if (title_font_.get() != nullptr) {
+    Selected font(dc.get(), title_font_.get());
+    SetTextColor(dc.get(), ColourRef(title_spec_.colour));
+    RECT r = title_rect_;
+    DrawTextW(dc.get(), title_.c_str(), -1, &r, DT_NOPREFIX | DT_EXPANDTABS);
+  }
+
+  if (strip_.get() != nullptr) {
+    BITMAP strip{};
+    GetObjectW(strip_.get(), sizeof strip, &strip);
+    MemoryDc source;
+    Selected selected(source.get(), strip_.get());
+    SetStretchBltMode(dc.get(), COLORONCOLOR);
+    StretchBlt(dc.get(), kBevelWidth, panel_.height - kBevelWidth - kStripHeight,
+               panel_.width - 2 * kBevelWidth, kStripHeight, source.get(), 0, 0, strip.bmWidth,
+               strip.bmHeight, SRCCOPY);
+  }
+}
+
+void TfrmPopUp::Refresh() {
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void Win32PopupFactory::Open(TPopupNotifier& notifier, const PopupSettings& settings) {
+  auto* popup = new TfrmPopUp(notifier, settings, owner_, *this);
+  if (!popup->Create()) {
+    // No window: nothing will ever count this popup out.
+    delete popup;
+    notifier.CountOut();
+    return;
+  }
+  open_.insert(popup);
+  popup->Model().PlaceAndShow();
+}
+
+void Win32PopupFactory::DestroyAll() {
+  const std::set<TfrmPopUp*> open = open_;
+  for (TfrmPopUp* popup : open) DestroyWindow(popup->Handle());
+}
+
+}  // namespace tavlin
