@@ -124,3 +124,65 @@ expect_eq() {
   [ "$2" = "$3" ] || fail "$1: expected '$3', got '$2'"
   echo "ok: $1 = '$3'"
 }
+
+# Starts another program of the build, $1 (e.g. tavlin_timetable_demo.exe), from the case's folder
+# as e2e_start starts tavlin.exe, and waits until the probe sees a top-level window of class $2,
+# shown or hidden.
+# Then: --at "YYYY-MM-DD HH:MM:SS" as for e2e_start; anything after -- goes to the program.
+e2e_start_program() {
+  local program="$1" class="$2" at=""
+  shift 2
+  while [ $# -gt 0 ]; do
+    case "$1" in
+      --at) at="$2"; shift 2 ;;
+      --) shift; break ;;
+      *) fail "e2e_start_program: unknown option $1" ;;
+    esac
+  done
+  [ -n "${DISPLAY:-}" ] || e2e_display
+  cp "$E2E_BUILD/$program" "$E2E_WORK/"
+  wineserver -p30 </dev/null >/dev/null 2>&1 || true
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+  (
+    cd "$E2E_WORK"
+    if [ -n "$at" ]; then
+      LD_PRELOAD="$FAKETIME_LIB" FAKETIME="@$at" NO_FAKE_STAT=1 FAKETIME_DONT_FAKE_MONOTONIC=1 \
+        exec wine "$program" "$@" </dev/null >"$E2E_ARTIFACTS/program-stdout.txt" 2>&1
+    else
+      exec wine "$program" "$@" </dev/null >"$E2E_ARTIFACTS/program-stdout.txt" 2>&1
+    fi
+  ) &
+  E2E_PID=$!
+  local _
+  for _ in $(seq 100); do
+    e2e_probe | grep -q "^window $class " && return 0
+    sleep 0.2
+  done
+  fail "no window of class $class"
+}
+
+# The probe's line of the top-level window of class $1, then the lines of all its children.
+e2e_window() {
+  e2e_probe | awk -v cls="$1" '/^window /{inside = ($2 == cls)} /^foreground /{inside = 0} inside'
+}
+
+# Waits up to 20 s until the top-level window of class $1 is shown (visible=$2, default 1).
+e2e_wait_shown() {
+  local _
+  for _ in $(seq 50); do
+    e2e_probe | grep -q "^window $1 .* visible=${2:-1} " && return 0
+    sleep 0.2
+  done
+  e2e_probe >&2 || true
+  fail "no window of class $1 with visible=${2:-1}"
+}
+
+# Makes Wine draw window frames and captions itself (there is no window manager on the virtual
+# screen), until the case ends. Call it before starting the program.
+e2e_wine_draws_frames() {
+  # Wine's first program of the session starts its desktop on this display.
+  [ -n "${DISPLAY:-}" ] || e2e_display
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+  trap 'wine reg delete "HKCU\\Software\\Wine\\X11 Driver" /v Managed /f </dev/null \
+          >/dev/null 2>&1 || true; e2e_cleanup' EXIT
+}

@@ -1,0 +1,61 @@
+// The timetable's grid SG1: 5 columns x 13 rows of texts, a fixed header row, whole-row selection,
+// no editing, flat, painted double-buffered.
+//
+// Screen readers and the test probe read the cells through the grid's children: one hidden static
+// window per grid row (control id kRowTextIdBase + row) whose text is the row's five cells joined
+// by " | ". The grid's own window text is the selected row's text in the same form.
+#pragma once
+
+#include <windows.h>
+
+#include "ui/viewtable_simple.h"
+#include "ui/viewtable_simple_gdi_win32.h"
+
+namespace tavlin {
+
+class TimeGridView {
+ public:
+  static constexpr int kRowTextIdBase = 100;
+  static constexpr wchar_t kClassName[] = L"TavlinTimeGrid";
+
+  TimeGridView() = default;
+  TimeGridView(const TimeGridView&) = delete;
+  TimeGridView& operator=(const TimeGridView&) = delete;
+  ~TimeGridView();
+
+  /// Creates the grid as child `id` of `parent`, covering `bounds` (parent client coordinates).
+  void Create(HWND parent, int id, const RECT& bounds);
+  HWND hwnd() const { return hwnd_; }
+
+  /// Replaces every cell's text and repaints.
+  void SetTexts(const TimeGridTexts& texts);
+  /// Selects data row `row` (1..12); out-of-range rows are clamped.
+  void SelectRow(int row);
+  int selected_row() const { return selected_row_; }
+
+ private:
+  static LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+
+  void OnPaint();
+  void OnLeftButtonDown(int x, int y);
+  bool OnKeyDown(WPARAM key);
+  void OnDestroy();
+
+  /// Paints cell (col, row) into `dc`: fills `cell` with the state's background and centres
+  /// the text 2 pixels below the cell's top edge.
+  void SG1DrawCell(HDC dc, int col, int row, const RECT& cell) const;
+  RECT CellRect(int col, int row) const;
+  int RowAt(int y) const;
+  int Scaled(int pixels) const { return MulDiv(pixels, dpi_, 96); }
+  void UpdateRowTexts();
+
+  HWND hwnd_ = nullptr;
+  HWND row_texts_[kTimeGridRows] = {};
+  GdiObject<HFONT> font_;
+  int dpi_ = 96;
+  TimeGridTexts texts_;
+  int selected_row_ = 1;
+};
+
+}  // namespace tavlin

@@ -1,0 +1,53 @@
+// The game-hour timetable window: the current double-hour and the eleven after it with their real
+// start times, lengths and next three beginnings. Created hidden at start-up, opened from the main
+// window's menu, hidden (never destroyed) by its close button.
+#pragma once
+
+#include <windows.h>
+
+#include "ui/viewtable_simple_grid_win32.h"
+#include "ui/window_links.h"
+
+namespace tavlin {
+
+class TForm_TimeTable final : public TimetableLink {
+ public:
+  static constexpr wchar_t kClassName[] = L"TForm_TimeTable";
+
+  /// Creates the window hidden and centred on the screen, builds the game-hour schedule again and
+  /// fills the table for the present time. `owner` is the window it belongs to (the main clock
+  /// window, or nullptr). Create it after the main window.
+  TForm_TimeTable(HINSTANCE instance, HWND owner);
+  TForm_TimeTable(const TForm_TimeTable&) = delete;
+  TForm_TimeTable& operator=(const TForm_TimeTable&) = delete;
+  ~TForm_TimeTable() override;
+
+  /// A hidden window is refilled for the present time, shown, made top-most and activated; a
+  /// visible one is only brought to the front, its table unchanged.
+  void ShowFromMenu() override;
+  bool Visible() const override;
+  /// Top-most again, without moving, sizing or activating it.
+  void KeepOnTop() override;
+
+  HWND hwnd() const { return hwnd_; }
+
+ private:
+  static LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+
+  void FormCreate();
+  /// Shows the window top-most (activation allowed) and refills the table.
+  void FormShow();
+  /// Closing only hides the window.
+  void FormClose();
+  /// Fills the grid for the present time of the local clock and selects row 1.
+  void ShowTimeGrid();
+  void OnGetMinMaxInfo(MINMAXINFO& info) const;
+  void OnNcDestroy();
+
+  HWND hwnd_ = nullptr;
+  int dpi_ = 96;
+  TimeGridView sg1_;
+};
+
+}  // namespace tavlin
