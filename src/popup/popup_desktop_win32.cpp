@@ -1,7 +1,8 @@
 #include "popup/popup_desktop_win32.h"
 
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 namespace tavlin {
 

@@ -3,8 +3,9 @@
 // A "\r" written in TEXT as backslash-r becomes a line break, as alarms break their lines.
 // The program owns an ordinary window (class PopupDemoHost) that takes the keyboard focus at
 // start, so a case can check that no popup takes it away. Closing that window ends the program.
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include <memory>
 #include <string>
