@@ -2,7 +2,6 @@
 
 #include <windowsx.h>
 
-#include <cassert>
 #include <string>
 
 #include "clock/wide_text.h"
@@ -26,28 +25,18 @@ std::string JoinedRow(const std::array<std::string, kTimeGridColumns>& cells) {
   return joined;
 }
 
-void RegisterGridClass(HINSTANCE instance, WNDPROC proc) {
-  WNDCLASSEXW wc = {};
-  if (GetClassInfoExW(instance, TimeGridView::kClassName, &wc)) return;
-  wc.cbSize = sizeof(wc);
-  wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = proc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.lpszClassName = TimeGridView::kClassName;
-  RegisterClassExW(&wc);
-}
-
 }  // namespace
 
-TimeGridView::~TimeGridView() {
-  if (hwnd_) DestroyWindow(hwnd_);
+int TimetableDpi() {
+  const WindowDC screen(nullptr);
+  const int dpi = screen.dc() != nullptr ? GetDeviceCaps(screen.dc(), LOGPIXELSY) : 96;
+  return dpi > 0 ? dpi : 96;
 }
 
 void TimeGridView::Create(HWND parent, int id, const RECT& bounds) {
-  const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
-  RegisterGridClass(instance, &TimeGridView::WndProc);
-  dpi_ = ScreenDpi();
+  RegisterClassOnce(kClassName, CS_DBLCLKS, nullptr);
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  dpi_ = TimetableDpi();
   // "굴림체", character height 12, Korean character set.
   font_.Reset(CreateFontW(-Scaled(12), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, HANGUL_CHARSET,
                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
@@ -58,7 +47,7 @@ void TimeGridView::Create(HWND parent, int id, const RECT& bounds) {
                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);
   for (int r = 0; r < kTimeGridRows; ++r) {
     row_texts_[r] = CreateWindowExW(
-        0, L"STATIC", L"", WS_CHILD | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, hwnd_,
+        0, L"STATIC", L"", WS_CHILD | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, hwnd(),
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kRowTextIdBase + r)), instance, nullptr);
   }
   UpdateRowTexts();
@@ -67,38 +56,25 @@ void TimeGridView::Create(HWND parent, int id, const RECT& bounds) {
 void TimeGridView::SetTexts(const TimeGridTexts& texts) {
   texts_ = texts;
   UpdateRowTexts();
-  if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+  if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void TimeGridView::SelectRow(int row) {
   row = row < 1 ? 1 : (row > kTimeGridRows - 1 ? kTimeGridRows - 1 : row);
   if (row == selected_row_) return;
   selected_row_ = row;
-  if (hwnd_) {
-    SetWindowTextW(hwnd_, Utf8ToWide(JoinedRow(texts_[selected_row_])).c_str());
-    InvalidateRect(hwnd_, nullptr, FALSE);
+  if (hwnd()) {
+    SetWindowTextW(hwnd(), Utf8ToWide(JoinedRow(texts_[selected_row_])).c_str());
+    InvalidateRect(hwnd(), nullptr, FALSE);
   }
 }
 
 void TimeGridView::UpdateRowTexts() {
-  if (!hwnd_) return;
+  if (!hwnd()) return;
   for (int r = 0; r < kTimeGridRows; ++r) {
     SetWindowTextW(row_texts_[r], Utf8ToWide(JoinedRow(texts_[r])).c_str());
   }
-  SetWindowTextW(hwnd_, Utf8ToWide(JoinedRow(texts_[selected_row_])).c_str());
-}
-
-LRESULT CALLBACK TimeGridView::WndProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* self =
-        static_cast<TimeGridView*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    assert(self->hwnd_ == nullptr);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<TimeGridView*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(hwnd, message, wparam, lparam);
-  return self->HandleMessage(message, wparam, lparam);
+  SetWindowTextW(hwnd(), Utf8ToWide(JoinedRow(texts_[selected_row_])).c_str());
 }
 
 LRESULT TimeGridView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -119,21 +95,13 @@ LRESULT TimeGridView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) 
       break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-      InvalidateRect(hwnd_, nullptr, FALSE);  // the focus rectangle
+      InvalidateRect(hwnd(), nullptr, FALSE);  // the focus rectangle
       return 0;
-    case WM_NCDESTROY: {
-      const HWND hwnd = hwnd_;
-      OnDestroy();
-      return DefWindowProcW(hwnd, message, wparam, lparam);
-    }
+    case WM_NCDESTROY:
+      for (HWND& child : row_texts_) child = nullptr;  // gone with the grid
+      break;
   }
-  return DefWindowProcW(hwnd_, message, wparam, lparam);
-}
-
-void TimeGridView::OnDestroy() {
-  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-  for (HWND& child : row_texts_) child = nullptr;
-  hwnd_ = nullptr;
+  return DefWindowProcW(hwnd(), message, wparam, lparam);
 }
 
 RECT TimeGridView::CellRect(int col, int row) const {
@@ -167,35 +135,30 @@ void TimeGridView::SG1DrawCell(HDC dc, int col, int row, const RECT& cell) const
 }
 
 void TimeGridView::OnPaint() {
-  const PaintSession paint(hwnd_);
+  const PaintScope paint(hwnd());
   RECT client;
-  GetClientRect(hwnd_, &client);
-  const MemoryDc buffer(paint.dc());
-  GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(paint.dc(), client.right, client.bottom));
-  const SelectedObject bitmap_selection(buffer.get(), bitmap.get());
-  const SelectedObject font_selection(buffer.get(), font_.get());
-  const HDC dc = buffer.get();
+  GetClientRect(hwnd(), &client);
+  const BufferedPaint buffer(paint.dc(), client.right, client.bottom);
+  const HDC dc = buffer.dc();
+  const SelectionScope font_selection(dc, font_.get());
 
   FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
   // The lines are what the cells leave uncovered of this block.
   const RECT last = CellRect(kTimeGridColumns - 1, kTimeGridRows - 1);
-  const RECT block = {0, 0, last.right + kLineWidth, last.bottom + kLineWidth};
-  GdiObject<HBRUSH> lines(CreateSolidBrush(kLineColor));
-  FillRect(dc, &block, lines.get());
+  FillSolid(dc, RECT{0, 0, last.right + kLineWidth, last.bottom + kLineWidth}, kLineColor);
   SetBkMode(dc, TRANSPARENT);
   for (int row = 0; row < kTimeGridRows; ++row) {
     for (int col = 0; col < kTimeGridColumns; ++col) SG1DrawCell(dc, col, row, CellRect(col, row));
   }
-  if (GetFocus() == hwnd_) {
+  if (GetFocus() == hwnd()) {
     RECT focus = CellRect(0, selected_row_);
     focus.right = CellRect(kTimeGridColumns - 1, selected_row_).right;
     DrawFocusRect(dc, &focus);
   }
-  BitBlt(paint.dc(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
 }
 
 void TimeGridView::OnLeftButtonDown(int /*x*/, int y) {
-  SetFocus(hwnd_);
+  SetFocus(hwnd());
   const int row = RowAt(y);
   if (row >= 1) SelectRow(row);
 }

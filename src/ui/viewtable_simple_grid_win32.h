@@ -8,39 +8,35 @@
 
 #include <windows.h>
 
+#include "ui/gdi_win32.h"
 #include "ui/viewtable_simple.h"
-#include "ui/viewtable_simple_gdi_win32.h"
+#include "ui/window_base_win32.h"
 
 namespace tavlin {
 
-class TimeGridView {
+/// Dots per inch of the screen: the timetable's sizes are written at 96 and scaled by it.
+int TimetableDpi();
+
+class TimeGridView : public WindowBase {
  public:
   static constexpr int kRowTextIdBase = 100;
   static constexpr wchar_t kClassName[] = L"TavlinTimeGrid";
 
-  TimeGridView() = default;
-  TimeGridView(const TimeGridView&) = delete;
-  TimeGridView& operator=(const TimeGridView&) = delete;
-  ~TimeGridView();
-
   /// Creates the grid as child `id` of `parent`, covering `bounds` (parent client coordinates).
   void Create(HWND parent, int id, const RECT& bounds);
-  HWND hwnd() const { return hwnd_; }
-
   /// Replaces every cell's text and repaints.
   void SetTexts(const TimeGridTexts& texts);
   /// Selects data row `row` (1..12); out-of-range rows are clamped.
   void SelectRow(int row);
   int selected_row() const { return selected_row_; }
 
- private:
-  static LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
+ private:
   void OnPaint();
   void OnLeftButtonDown(int x, int y);
   bool OnKeyDown(WPARAM key);
-  void OnDestroy();
 
   /// Paints cell (col, row) into `dc`: fills `cell` with the state's background and centres
   /// the text 2 pixels below the cell's top edge.
@@ -50,9 +46,8 @@ class TimeGridView {
   int Scaled(int pixels) const { return MulDiv(pixels, dpi_, 96); }
   void UpdateRowTexts();
 
-  HWND hwnd_ = nullptr;
   HWND row_texts_[kTimeGridRows] = {};
-  GdiObject<HFONT> font_;
+  Font font_;
   int dpi_ = 96;
   TimeGridTexts texts_;
   int selected_row_ = 1;

@@ -6,21 +6,19 @@
 #include <windows.h>
 
 #include "ui/viewtable_simple_grid_win32.h"
+#include "ui/window_base_win32.h"
 #include "ui/window_links.h"
 
 namespace tavlin {
 
-class TForm_TimeTable final : public TimetableLink {
+class TForm_TimeTable final : public WindowBase, public TimetableLink {
  public:
   static constexpr wchar_t kClassName[] = L"TForm_TimeTable";
 
   /// Creates the window hidden and centred on the screen, builds the game-hour schedule again and
   /// fills the table for the present time. `owner` is the window it belongs to (the main clock
   /// window, or nullptr). Create it after the main window.
-  TForm_TimeTable(HINSTANCE instance, HWND owner);
-  TForm_TimeTable(const TForm_TimeTable&) = delete;
-  TForm_TimeTable& operator=(const TForm_TimeTable&) = delete;
-  ~TForm_TimeTable() override;
+  explicit TForm_TimeTable(HWND owner);
 
   /// A hidden window is refilled for the present time, shown, made top-most and activated; a
   /// visible one is only brought to the front, its table unchanged.
@@ -29,12 +27,10 @@ class TForm_TimeTable final : public TimetableLink {
   /// Top-most again, without moving, sizing or activating it.
   void KeepOnTop() override;
 
-  HWND hwnd() const { return hwnd_; }
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
-  static LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
-
   void FormCreate();
   /// Shows the window top-most (activation allowed) and refills the table.
   void FormShow();
@@ -43,9 +39,7 @@ class TForm_TimeTable final : public TimetableLink {
   /// Fills the grid for the present time of the local clock and selects row 1.
   void ShowTimeGrid();
   void OnGetMinMaxInfo(MINMAXINFO& info) const;
-  void OnNcDestroy();
 
-  HWND hwnd_ = nullptr;
   int dpi_ = 96;
   TimeGridView sg1_;
 };

@@ -53,7 +53,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR command_line, int) {
                   0, client.right, client.bottom, main,
                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(kButtonId)), instance, nullptr);
 
-  tavlin::TForm_TimeTable timetable(instance, main);
+  tavlin::TForm_TimeTable timetable(main);
   g_timetable = &timetable;
   ShowWindow(main, SW_SHOWNORMAL);
   if (command_line && std::wcsstr(command_line, L"--show")) timetable.ShowFromMenu();
