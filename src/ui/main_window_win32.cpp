@@ -79,6 +79,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_COMMAND:
       OnCommand(LOWORD(wparam));
       return 0;
+    case WM_MEASUREITEM:
+      if (menu_.MeasureMark(reinterpret_cast<MEASUREITEMSTRUCT*>(lparam))) return TRUE;
+      return WindowBase::HandleMessage(message, wparam, lparam);
+    case WM_DRAWITEM:
+      if (menu_.DrawMark(reinterpret_cast<const DRAWITEMSTRUCT*>(lparam))) return TRUE;
+      return WindowBase::HandleMessage(message, wparam, lparam);
     case WM_CONTEXTMENU:
       OnContextMenu(lparam);
       return 0;

@@ -1,34 +1,41 @@
 #include "ui/strip_menu_win32.h"
 
+#include "ui/gdi_win32.h"
 #include "ui/ui_resources.h"
 
 namespace tavlin {
 
 namespace {
 
+constexpr int kMarkSize = 16;
+constexpr int kNoMark = -1;
+// The marks' background, left out when they are drawn.
+constexpr COLORREF kMarkMaskColour = RGB(0, 128, 128);
+
 // Captions carry no "&": the menu shows them as written and assigns no access keys.
-void AddItem(HMENU menu, UINT id, const wchar_t* caption, UINT state = 0, HBITMAP mark = nullptr) {
+void AddItem(HMENU menu, UINT id, const wchar_t* caption, UINT state = 0) {
   MENUITEMINFOW item{};
   item.cbSize = sizeof item;
-  item.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | MIIM_FTYPE | (mark ? MIIM_BITMAP : 0);
+  item.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | MIIM_FTYPE;
   item.fType = MFT_STRING;
   item.fState = state;
   item.wID = id;
   item.dwTypeData = const_cast<wchar_t*>(caption);
-  item.hbmpItem = mark;
   InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &item);
 }
 
-void AddRadioItem(HMENU menu, UINT id, const wchar_t* caption, bool checked,
-                  HBITMAP mark = nullptr) {
+// A radio item shows its check as a bullet; `mark` is an image of ImageList1, drawn by the owner.
+void AddRadioItem(HMENU menu, UINT id, const wchar_t* caption, bool checked, int mark = kNoMark) {
   MENUITEMINFOW item{};
   item.cbSize = sizeof item;
-  item.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | MIIM_FTYPE | (mark ? MIIM_BITMAP : 0);
+  item.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | MIIM_FTYPE;
+  if (mark != kNoMark) item.fMask |= MIIM_BITMAP | MIIM_DATA;
   item.fType = MFT_STRING | MFT_RADIOCHECK;
   item.fState = checked ? MFS_CHECKED : MFS_UNCHECKED;
   item.wID = id;
   item.dwTypeData = const_cast<wchar_t*>(caption);
-  item.hbmpItem = mark;
+  item.hbmpItem = mark != kNoMark ? HBMMENU_CALLBACK : nullptr;
+  item.dwItemData = static_cast<ULONG_PTR>(mark + 1);
   InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &item);
 }
 
@@ -97,13 +104,13 @@ StripMenu::StripMenu()
     : menu_(CreatePopupMenu()),
       sound_(CreatePopupMenu()),
       alpha_(CreatePopupMenu()),
-      colour_(CreatePopupMenu()) {
-  const int mark_ids[] = {IDB_MARK_WHITE, IDB_MARK_GREEN, IDB_MARK_BLUE, IDB_MARK_ORANGE,
-                          IDB_MARK_RED};
-  for (size_t i = 0; i < marks_.size(); ++i) {
-    marks_[i].Reset(
-        static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(mark_ids[i]),
-                                        IMAGE_BITMAP, 16, 16, LR_CREATEDIBSECTION)));
+      colour_(CreatePopupMenu()),
+      marks_(ImageList_Create(kMarkSize, kMarkSize, ILC_COLOR24 | ILC_MASK, 5, 0)) {
+  for (int id : {IDB_MARK_WHITE, IDB_MARK_GREEN, IDB_MARK_BLUE, IDB_MARK_ORANGE, IDB_MARK_RED}) {
+    // The image list keeps its own copy of the picture.
+    Bitmap mark(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
+                                                IMAGE_BITMAP, kMarkSize, kMarkSize, 0)));
+    ImageList_AddMasked(marks_, mark.get(), kMarkMaskColour);
   }
 
   AddRadioItem(sound_, kN9SoundOn, L"켜기", false);
@@ -116,11 +123,11 @@ StripMenu::StripMenu()
   AddRadioItem(alpha_, kN201Alpha40, L"40%", false);
   AddRadioItem(alpha_, kN601Alpha60, L"60%", false);
 
-  AddRadioItem(colour_, kWhite1, L"White", false, marks_[0].get());
-  AddRadioItem(colour_, kLime1, L"Lime", true, marks_[1].get());
-  AddRadioItem(colour_, kBlue1, L"Blue", false, marks_[2].get());
-  AddRadioItem(colour_, kYellow1, L"Yellow", false, marks_[3].get());
-  AddRadioItem(colour_, kFuchsia1, L"Fuchsia", false, marks_[4].get());
+  AddRadioItem(colour_, kWhite1, L"White", false, 0);
+  AddRadioItem(colour_, kLime1, L"Lime", true, 1);
+  AddRadioItem(colour_, kBlue1, L"Blue", false, 2);
+  AddRadioItem(colour_, kYellow1, L"Yellow", false, 3);
+  AddRadioItem(colour_, kFuchsia1, L"Fuchsia", false, 4);
 
   AddItem(menu_, kN12Title, L"[문답 기출문제 공부]", MFS_DISABLED);
   AddSeparator(menu_);
@@ -136,8 +143,24 @@ StripMenu::StripMenu()
 }
 
 StripMenu::~StripMenu() {
-  // Destroys the submenus with it; the marks go after the menu that shows them.
-  DestroyMenu(menu_);
+  DestroyMenu(menu_);  // and its submenus with it
+  ImageList_Destroy(marks_);
+}
+
+bool StripMenu::MeasureMark(MEASUREITEMSTRUCT* item) const {
+  if (item->CtlType != ODT_MENU || item->itemData == 0) return false;
+  item->itemWidth = kMarkSize;
+  item->itemHeight = kMarkSize;
+  return true;
+}
+
+bool StripMenu::DrawMark(const DRAWITEMSTRUCT* item) const {
+  if (item->CtlType != ODT_MENU || item->itemData == 0) return false;
+  const RECT& area = item->rcItem;
+  const int x = area.left + (area.right - area.left - kMarkSize) / 2;
+  const int y = area.top + (area.bottom - area.top - kMarkSize) / 2;
+  ImageList_Draw(marks_, static_cast<int>(item->itemData) - 1, item->hDC, x, y, ILD_TRANSPARENT);
+  return true;
 }
 
 void StripMenu::EnableSound() {

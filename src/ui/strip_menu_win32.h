@@ -4,9 +4,7 @@
 
 #include <windows.h>
 
-#include <array>
-
-#include "ui/gdi_win32.h"
+#include <commctrl.h>
 
 namespace tavlin {
 
@@ -54,12 +52,16 @@ class StripMenu {
   /// Opens the menu with its top-left corner at `screen_point`; commands go to `owner`.
   void OpenAt(HWND owner, POINT screen_point) const;
 
+  /// The owner's WM_MEASUREITEM and WM_DRAWITEM for the colour marks; false: not a mark.
+  bool MeasureMark(MEASUREITEMSTRUCT* item) const;
+  bool DrawMark(const DRAWITEMSTRUCT* item) const;
+
  private:
   HMENU menu_ = nullptr;
   HMENU sound_ = nullptr;
   HMENU alpha_ = nullptr;
   HMENU colour_ = nullptr;
-  std::array<Bitmap, 5> marks_;
+  HIMAGELIST marks_ = nullptr;  // ImageList1
 };
 
 }  // namespace tavlin

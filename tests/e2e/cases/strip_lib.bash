@@ -1,0 +1,100 @@
+# Helpers shared by the strip_* and quiz_* cases (sourced after lib.sh).
+
+# The probe line of the strip window.
+strip_window() {
+  e2e_probe | grep '^window TForm_study ' | head -n 1
+}
+
+# "L T R B" of a probe line's rect.
+rect_of() {
+  echo "$1" | sed -E 's/.* rect=(-?[0-9]+),(-?[0-9]+),(-?[0-9]+),(-?[0-9]+) .*/\1 \2 \3 \4/'
+}
+
+# "W H" of a probe window line's client size.
+client_of() {
+  echo "$1" | sed -E 's/.* client=([0-9]+),([0-9]+) .*/\1 \2/'
+}
+
+# The window text of a probe line.
+text_of() {
+  echo "$1" | sed -E 's/.* text="(([^"\\]|\\.)*)".*/\1/'
+}
+
+# The probe line of the real-time panel (the rounded panel whose text is a time of day).
+real_time_panel() {
+  e2e_probe | grep '^child TavlinRoundedPanel ' | grep -E 'text="[0-9]{2}:[0-9]{2}:[0-9]{2}"' |
+    head -n 1
+}
+
+# Number of pixels of colour R,G,B ($4) in the W x H area at X,Y ($2 $3 $5 $6) of image $1.
+count_colour() {
+  local image="$1" x="$2" y="$3" colour="$4" w="$5" h="$6"
+  convert "$image" -crop "${w}x${h}+${x}+${y}" +repage -depth 8 txt:- |
+    grep -c "($colour)" || true
+}
+
+# Clicks the left button at screen X Y.
+click_at() {
+  xdotool mousemove "$1" "$2" sleep 0.2 click 1
+}
+
+# Waits until a popup menu window exists; prints its probe line.
+wait_for_menu() {
+  local _ line
+  for _ in $(seq 40); do
+    line="$(e2e_probe | grep '^window #32768 .* visible=1 ' | tail -n 1)" || true
+    [ -n "$line" ] && { echo "$line"; return 0; }
+    sleep 0.2
+  done
+  fail "no popup menu appeared"
+}
+
+# Clicks the strip's "M" button and waits for the menu; prints the menu's probe line.
+open_menu() {
+  local button
+  button="$(e2e_child Button 'text="M"')"
+  [ -n "$button" ] || fail "no M button"
+  read -r l t r b <<<"$(rect_of "$button")"
+  click_at $(((l + r) / 2)) $(((t + b) / 2))
+  wait_for_menu
+}
+
+# Screen "X Y" of item $2 (0-based) of the $3 items of the popup menu whose probe line is $1, for
+# menus without separators.
+menu_item_at() {
+  local l t r b w h
+  read -r l t r b <<<"$(rect_of "$1")"
+  read -r w h <<<"$(client_of "$1")"
+  echo "$(((l + r) / 2)) $((t + 2 + (h - 4) * (2 * $2 + 1) / (2 * $3)))"
+}
+
+# Offsets from the top of the strip's menu to the middle of its items, measured on the menu as
+# Wine draws it with the prefix's fonts (items 17-18 pixels, separators about 9).
+declare -A MENU_OFFSET=([sound]=35 [alpha]=53 [colour]=70 [timetable]=98 [quiz_mode]=115
+                        [next_quiz]=133 [exit]=155)
+
+# Opens the strip's menu and chooses item $1 of MENU_OFFSET; with $2 and $3, opens that submenu
+# and chooses its item $2 (0-based) of $3.
+choose_menu() {
+  local menu l t r b sub x y
+  menu="$(open_menu)"
+  read -r l t r b <<<"$(rect_of "$menu")"
+  xdotool mousemove $((l + 40)) $((t + ${MENU_OFFSET[$1]}))
+  if [ $# -eq 1 ]; then
+    sleep 0.3
+    xdotool click 1
+    return 0
+  fi
+  sleep 0.2
+  xdotool click 1  # opens the submenu at once
+  for _ in $(seq 20); do
+    sub="$(e2e_probe | grep '^window #32768 .* visible=1 ' | grep -v "${menu%% text=*}" | head -n 1)" || true
+    [ -n "$sub" ] && break
+    sleep 0.2
+  done
+  [ -n "$sub" ] || fail "submenu $1 did not open"
+  read -r x y <<<"$(menu_item_at "$sub" "$2" "$3")"
+  xdotool mousemove "$x" "$y" sleep 0.3
+  e2e_shot "menu-$1-$2" >/dev/null
+  xdotool click 1
+}
