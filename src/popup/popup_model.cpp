@@ -1,5 +1,8 @@
 #include "popup/popup_model.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "popup/popup_picture.h"
 
 namespace tavlin {
@@ -67,7 +70,9 @@ void PopupModel::PlaceAndShow() {
   view_.SetTitle(settings_.Title, notifier_.TitleFont,
                  notifier_.IconBitmap.Empty() ? kTitleLeftAlone : kTitleLeftBesideIcon, kTitleTop);
 
-  exit_interval_ms_ = settings_.TimeOut * 1000;
+  // A stay longer than a timer can count is cut to the longest one rather than wrapping round.
+  exit_interval_ms_ =
+      static_cast<int>(std::clamp<int64_t>(int64_t{settings_.TimeOut} * 1000, 0, INT32_MAX));
   if (settings_.AllowScroll) {
     switch (Moving(notifier_.TaskbarEdge())) {
       case TaskbarEdgeKind::kLeft:

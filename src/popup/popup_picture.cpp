@@ -105,10 +105,10 @@ PixelBitmap PaintPopupPicture(const PictureRecipe& recipe) {
 
 int HalfRoundedToEven(int v) {
   // Floor division, then an odd v lies half-way between floor and floor + 1.
-  int floor = v / 2;
-  if (v % 2 != 0 && v < 0) --floor;
-  if (v % 2 == 0) return floor;
-  return floor % 2 == 0 ? floor : floor + 1;
+  int down = v / 2;
+  if (v % 2 != 0 && v < 0) --down;
+  if (v % 2 == 0) return down;
+  return down % 2 == 0 ? down : down + 1;
 }
 
 }  // namespace tavlin

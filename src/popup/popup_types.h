@@ -23,6 +23,12 @@ struct Colour {
   friend bool operator==(const Colour&, const Colour&) = default;
 };
 
+/// A stored colour value laid out 0x00BBGGRR.
+constexpr Colour ColourFromBgr(uint32_t value) {
+  return Colour::Rgb(static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
+                     static_cast<uint8_t>(value >> 16));
+}
+
 /// A colour with its channels known.
 struct Rgb {
   uint8_t r = 0;

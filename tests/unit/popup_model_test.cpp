@@ -133,6 +133,11 @@ TEST(PopupModelTest, WithoutScrollingShowsAtFullSizeAndStillSlidesOut) {
   popup.tmrExitTimer();
   popup.tmrscrollDownTimer();
   EXPECT_EQ(popup.CurrentBounds(), (Bounds{1709, 937, 195, 101}));
+
+  // A stay too long for a timer is cut to the longest one, not wrapped round to a short one.
+  rig.notifier.TimeOut = 5'000'000;
+  ASSERT_TRUE(rig.notifier.ShowNotice());
+  EXPECT_EQ(ViewOf(rig, 1).interval[static_cast<int>(PopupTimer::kExit)], 2147483647);
 }
 
 TEST(PopupModelTest, ATimeOutOfZeroStaysUntilClicked) {

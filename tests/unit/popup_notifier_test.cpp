@@ -126,7 +126,7 @@ TEST(PopupNotifierTest, OpenPopupsKeepWhatTheyCopied) {
   NotifierRig rig;
   rig.notifier.Title = "알림";
   rig.notifier.Text = "사냥터 이동\r집합";
-  rig.notifier.GradientColor1 = Colour::Rgb(255, 200, 200);
+  rig.notifier.GradientColor1 = ColourFromBgr(7326463);  // a stored 0x00BBGGRR value
   ASSERT_TRUE(rig.notifier.ShowNotice());
   rig.notifier.Title = "changed";
   rig.notifier.Text = "changed";
@@ -135,11 +135,11 @@ TEST(PopupNotifierTest, OpenPopupsKeepWhatTheyCopied) {
   const PopupModel& popup = rig.factory[0];
   EXPECT_EQ(popup.Settings().Title, "알림");
   EXPECT_EQ(popup.Settings().Text, "사냥터 이동\r집합");
-  EXPECT_EQ(popup.Settings().GradientColor1, Colour::Rgb(255, 200, 200));
+  EXPECT_EQ(popup.Settings().GradientColor1, Colour::Rgb(255, 202, 111));
   const testing::FakeView& view = rig.factory.popups[0]->view;
   EXPECT_EQ(view.title, "알림");
   EXPECT_EQ(view.text, "사냥터 이동\r집합");
-  EXPECT_EQ(view.picture.At(0, 0), 0xFFC8C8u);
+  EXPECT_EQ(view.picture.At(0, 0), 0xFFCA6Fu);
 }
 
 TEST(PopupNotifierTest, TheFirstPopupOfASeriesOpensEvenWhenItCannotFit) {

@@ -44,7 +44,9 @@ class FakeView : public PopupView {
   void SetTextCursor(int) override {}
   int MeasureTextHeight(const std::string& t, const FontSpec&, int) override {
     int lines = 1;
-    for (char c : t) lines += c == '\r';
+    for (char c : t) {
+      if (c == '\r') ++lines;
+    }
     return 13 * lines;
   }
   void SetText(const std::string& t, const FontSpec& font, TAlignment,
