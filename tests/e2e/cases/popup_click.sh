@@ -9,8 +9,8 @@ e2e_start_program tavlin_popup_demo.exe TfrmPopUp -- \
 
 risen=0
 for _ in $(seq 50); do
-  risen=$(e2e_probe | grep -c '^window TfrmPopUp .* rect=1069,[0-9]*,1264,[0-9]* .* visible=1 ' \
-    || true)
+  # Risen: each in its slot at full height.
+  risen=$(e2e_probe | grep -cE '^window TfrmPopUp .* rect=1069,(688,1264,798|576,1264,686|464,1264,574) .* visible=1 ' || true)
   [ "$risen" -eq 3 ] && break
   sleep 0.1
 done

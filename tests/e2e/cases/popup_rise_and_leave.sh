@@ -6,14 +6,16 @@ source "$(dirname "$0")/../lib.sh"
 
 e2e_start_program tavlin_popup_demo.exe TfrmPopUp -- \
   "첫째 알림" "사냥터 집합" "둘째 알림" "보스 출현\\r서두르세요" "셋째 알림" "세 번째 본문"
+# For a person to look at: the popups while they rise out of the task bar, top part first.
+e2e_shot rising >/dev/null
 
 # The screen is 1280 x 800 with Wine's one-pixel task bar along the bottom: the work area ends at
 # 800 and the popups' tops are 800 − 112 × (k + 1), their left 1280 − 211.
 declare -A expected_top=(["첫째 알림"]=688 ["둘째 알림"]=576 ["셋째 알림"]=464)
 risen=0
 for _ in $(seq 50); do
-  risen=$(e2e_probe | grep -c '^window TfrmPopUp .* rect=1069,[0-9]*,1264,[0-9]* .* visible=1 ' \
-    || true)
+  # Risen: each in its slot at full height.
+  risen=$(e2e_probe | grep -cE '^window TfrmPopUp .* rect=1069,(688,1264,798|576,1264,686|464,1264,574) .* visible=1 ' || true)
   [ "$risen" -eq 3 ] && break
   sleep 0.1
 done
@@ -32,6 +34,13 @@ for title in "${!expected_top[@]}"; do
 done
 grep -q '^child TMouseLabel .* text="보스 출현\\r서두르세요" ' "$E2E_ARTIFACTS/probe-risen.txt" ||
   fail "the body text is not on the second popup"
+# A carriage return in the text starts a second line: the body label is twice as high.
+label_height() {
+  awk -v t="text=\"$1\"" '/^window /{inside = index($0, t) > 0} inside' \
+    "$E2E_ARTIFACTS/probe-risen.txt" | grep '^child TMouseLabel .* id=2 ' |
+    sed -E 's/.* rect=[-0-9]+,([-0-9]+),[-0-9]+,([-0-9]+) .*/\1 \2/' | awk '{print $2 - $1}'
+}
+expect_eq "two-line body height" "$(label_height "둘째 알림")" "$((2 * $(label_height "첫째 알림")))"
 expect_eq "focus" "$(grep '^foreground' "$E2E_ARTIFACTS/probe-risen.txt" | cut -d' ' -f2)" \
   PopupDemoHost
 
