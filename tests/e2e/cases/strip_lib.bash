@@ -98,3 +98,26 @@ choose_menu() {
   e2e_shot "menu-$1-$2" >/dev/null
   xdotool click 1
 }
+
+# Writes the UTF-8 text $2 to the file $1 of the case's folder in code page 949, each line ended
+# by CR LF.
+write_cp949() {
+  printf '%s\r\n' "$2" | iconv -f UTF-8 -t CP949 >"$E2E_WORK/$1"
+}
+
+# The probe line of the quiz label.
+quiz_label() {
+  e2e_probe | grep '^child TavlinQuizLabel ' | head -n 1
+}
+
+# Fails unless the strip's client width is the quiz label's width + 40 (and at least 325).
+expect_fitted_width() {
+  local label window l t r b w h want
+  label="$(quiz_label)"
+  window="$(strip_window)"
+  read -r l t r b <<<"$(rect_of "$label")"
+  read -r w h <<<"$(client_of "$window")"
+  want=$((r - l + 40))
+  [ "$want" -ge 325 ] || want=325
+  expect_eq "client width for a label $((r - l)) wide" "$w $h" "$want 50"
+}
