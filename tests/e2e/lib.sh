@@ -29,7 +29,9 @@ e2e_display() {
   local n
   for n in $(seq 40 99); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+    # -noreset: without it the server resets (and forgets the desktop colour) when xsetroot,
+    # its only client, disconnects.
+    Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
     E2E_XVFB=$!
     export DISPLAY=":$n"
     for _ in $(seq 50); do
@@ -61,7 +63,7 @@ e2e_start() {
       *) fail "e2e_start: unknown option $1" ;;
     esac
   done
-  [ -n "$DISPLAY" ] || e2e_display
+  [ -n "${DISPLAY:-}" ] || e2e_display
   [ "$compositor" -eq 1 ] && { xcompmgr >/dev/null 2>&1 & }
   cp "$E2E_BUILD/tavlin.exe" "$E2E_WORK/"
   # The server starts unfaked (a faked one sees absurd tick counts), warmed by one program.
@@ -94,7 +96,7 @@ e2e_probe() {
 e2e_wait_for() {
   local _
   for _ in $(seq 100); do
-    e2e_probe | grep -q "^window $1 .* visible 1" && return 0
+    e2e_probe | grep -q "^window $1 .* visible=1 " && return 0
     sleep 0.2
   done
   e2e_probe >&2 || true
