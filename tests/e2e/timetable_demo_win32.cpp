@@ -53,7 +53,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR command_line, int) {
                   0, client.right, client.bottom, main,
                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(kButtonId)), instance, nullptr);
 
-  tavlin::TForm_TimeTable timetable(main);
+  // No owner: an owned window stays above its owner, and the strip must be able to come back on
+  // top of the timetable.
+  tavlin::TForm_TimeTable timetable(nullptr);
   g_timetable = &timetable;
   ShowWindow(main, SW_SHOWNORMAL);
   if (command_line && std::wcsstr(command_line, L"--show")) timetable.ShowFromMenu();
