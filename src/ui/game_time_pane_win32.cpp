@@ -65,7 +65,8 @@ void GameTimePane::SetBlinking(bool on) {
 
 void GameTimePane::SetTextColour(COLORREF colour) {
   text_colour_ = colour;
-  InvalidateRect(hwnd(), nullptr, FALSE);
+  // While blinking, the new colour waits for the next phase that shows the selected colour.
+  if (!blinking_) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void GameTimePane::OnBlinkPhase() {

@@ -1,5 +1,7 @@
 #include "ui/strip_menu_win32.h"
 
+#include <initializer_list>
+
 #include "ui/gdi_win32.h"
 #include "ui/ui_resources.h"
 
