@@ -85,3 +85,26 @@ expect_eq "row 12 refilled" "$(row_text 12)" \
   "해시(亥時) 21~23 | 13:55:12~(09:36) | 17:55:12 ~ | 21:55:12 ~ | 01:55:12 ~"
 expect_eq "same place" "$(window_field rect)" "393,269,887,531"
 e2e_shot reopened >/dev/null
+
+# Rows are selected whole, by the mouse or the arrow keys; typing edits nothing.
+grid_text() { e2e_child TavlinTimeGrid | sed -E 's/.* text="(.*)" rect=.*/\1/'; }
+read -r gl gt gr gb <<<"$(e2e_child TavlinTimeGrid | sed -E 's/.* rect=([-0-9]+),([-0-9]+),([-0-9]+),([-0-9]+) .*/\1 \2 \3 \4/')"
+xdotool mousemove $((gl + 300)) $((gt + 1 + 3 * 17 + 8)) click 1
+sleep 0.5
+expect_eq "row 3 selected by a click" "$(grid_text)" "$(row_text 3)"
+xdotool key Down
+sleep 0.5
+expect_eq "row 4 selected by the Down key" "$(grid_text)" "$(row_text 4)"
+xdotool mousemove $((gl + 300)) $((gt + 1 + 8)) click 1
+sleep 0.5
+expect_eq "a click on the header selects nothing" "$(grid_text)" "$(row_text 4)"
+xdotool key End sleep 0.3 type 12
+sleep 0.5
+expect_eq "row 12 selected by the End key" "$(grid_text)" "$(row_text 12)"
+expect_eq "row 12 unchanged by typing" "$(row_text 12)" \
+  "해시(亥時) 21~23 | 13:55:12~(09:36) | 17:55:12 ~ | 21:55:12 ~ | 01:55:12 ~"
+shot=$(e2e_shot selection)
+expect_eq "row 12 highlighted" "$(e2e_pixel "$shot" $((gl + 4)) $((gt + 1 + 12 * 17 + 3)))" \
+  "$(system_colour Hilight)"
+expect_eq "row 1 plain again" "$(e2e_pixel "$shot" $((gl + 4)) $((gt + 1 + 17 + 3)))" \
+  "$(system_colour Window)"
