@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ googletest
   g++-mingw-w64-x86-64 wine wine64 xvfb x11-utils x11-xserver-utils xdotool imagemagick
-  fonts-nanum xcompmgr faketime)
+  fonts-nanum fonts-droid-fallback xcompmgr faketime)
 if [ "${1:-}" = "--test" ]; then
   packages+=(clang libclang-rt-14-dev)
 fi

@@ -14,6 +14,12 @@ if [ ! -f "$prefix/.tavlin-ready" ]; then
   { printf '\xff\xfe'; sed 's/$/\r/' "$here/wine-fonts.reg" | iconv -f UTF-8 -t UTF-16LE; } >"$reg"
   wine regedit "$reg" >/dev/null 2>&1 </dev/null
   wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /d '' /f >/dev/null 2>&1 </dev/null
+  # The Nanum faces have no Hanja (the timetable shows 未時 and the like): link a fallback face.
+  for face in NanumGothic NanumGothicCoding; do
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+      /v "$face" /t REG_MULTI_SZ /d 'DroidSansFallbackFull.ttf,Droid Sans Fallback' /f \
+      >/dev/null 2>&1 </dev/null
+  done
   wineserver -w
   touch "$prefix/.tavlin-ready"
 fi
