@@ -65,7 +65,7 @@ MainWindow::~MainWindow() {
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE:
-      OnCreate();
+      FormCreate();
       return 0;
     case WM_ERASEBKGND: {
       RECT client;
@@ -74,7 +74,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 1;
     }
     case WM_TIMER:
-      if (wparam == kTimer1) OnTimer();
+      if (wparam == kTimer1) Timer1Timer();
       return 0;
     case WM_COMMAND:
       OnCommand(LOWORD(wparam));
@@ -89,10 +89,10 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       OnContextMenu(lparam);
       return 0;
     case WM_ACTIVATEAPP:
-      if (!wparam) OnAppDeactivate();
+      if (!wparam) AppDeactivate();
       return 0;
     case WM_LBUTTONDOWN:
-      Drag();
+      StartDrag();
       return 0;
     case WM_SIZE:
       OnSize(LOWORD(lparam), HIWORD(lparam));
@@ -113,23 +113,22 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   }
 }
 
-// FormCreate.
-void MainWindow::OnCreate() {
+void MainWindow::FormCreate() {
   SetLayeredWindowAttributes(hwnd(), kStripKeyColour, 255, LWA_COLORKEY | LWA_ALPHA);
   SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   CreateWidgets();
 
   BuildSchedule();
-  // Deactivation arrives as WM_ACTIVATEAPP (OnAppDeactivate).
-  ShowNextQuizLine();
+  // Deactivation arrives as WM_ACTIVATEAPP (AppDeactivate).
+  Button2Click();
   tick_.Reset();
   if (files_.Exists(kSoundFilePath) && files_.Exists(kAlarmListPath)) menu_.EnableSound();
   timer1_.Start(hwnd(), kTimer1, kTimer1IntervalMs);
 }
 
 void MainWindow::CreateWidgets() {
-  const auto drag = [this] { Drag(); };
-  const auto next = [this] { ShowNextQuizLine(); };
+  const auto drag = [this] { StartDrag(); };
+  const auto next = [this] { Button2Click(); };
 
   panel1_ = std::make_unique<RoundedPanel>(
       hwnd(), RoundedPanel::Settings{2, 2, 257, 24, RoundedPanel::Align::kRight, font_.get(),
@@ -183,18 +182,16 @@ void MainWindow::Show() {
                (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   ShowWindow(hwnd(), SW_SHOW);
-  OnShow();
+  FormShow();
 }
 
-// FormShow.
-void MainWindow::OnShow() {
+void MainWindow::FormShow() {
   KeepOnTop();
-  quiz_.ModeChange();
-  ApplyQuizPanel();
+  ModeChange();
   if (quiz_.quiz_mode()) SetFocus(button2_);
 }
 
-void MainWindow::OnTimer() {
+void MainWindow::Timer1Timer() {
   SYSTEMTIME now;
   GetLocalTime(&now);
   const ClockReading reading{now.wHour, now.wMinute, now.wSecond,
@@ -219,60 +216,79 @@ void MainWindow::ReportTickFailure(const std::string& message) {
 }
 
 void MainWindow::OnCommand(UINT id) {
+  if (AlphaOfCommand(id) >= 0) return TransparencyItemClick(id);
+  if (ColourOfCommand(id) != CLR_INVALID) return ColourItemClick(id);
   switch (id) {
     case kButton1Id:
-      PostMessageW(hwnd(), WM_CLOSE, 0, 0);
-      break;
+    case kN5Exit:
+      return Button1Click();
     case kButton2Id:
-      ShowNextQuizLine();
-      break;
+    case kN7NextQuiz:
+      return Button2Click();
     case kButton3Id:
-      OpenMenuAtPointer();
-      break;
-    default:
-      OnMenuCommand(id);
-  }
-}
-
-void MainWindow::OnMenuCommand(UINT command) {
-  if (const int alpha = AlphaOfCommand(command); alpha >= 0) {
-    SetAlpha(alpha);
-    menu_.CheckRadio(command);
-    return;
-  }
-  if (const COLORREF colour = ColourOfCommand(command); colour != CLR_INVALID) {
-    status_pane1_->SetTextColour(colour);
-    menu_.CheckRadio(command);
-    return;
-  }
-  switch (command) {
+      return Button3Click();
     case kN9SoundOn:
     case kN10SoundOff:
-      menu_.CheckRadio(command);
-      break;
+      return SoundItemClick(id);
     case kN15AlarmCheck:
-      tick_.RequestAlarmReload();
-      break;
+      return N15Click();
     case kN6Timetable:
-      if (timetable_ != nullptr) timetable_->ShowFromMenu();
-      break;
+      return N6Click();
     case kN3QuizMode:
-      quiz_.SwitchMode();
-      ApplyQuizPanel();
-      break;
-    case kN7NextQuiz:
-      ShowNextQuizLine();
-      break;
-    case kN5Exit:
-      PostMessageW(hwnd(), WM_CLOSE, 0, 0);
-      break;
+      return N3Click();
     default:
-      break;
+      return;
   }
 }
 
-// AppDeactivate.
-void MainWindow::OnAppDeactivate() {
+void MainWindow::Button1Click() {
+  // Closing the strip ends the message loop and the program; nothing is saved.
+  PostMessageW(hwnd(), WM_CLOSE, 0, 0);
+}
+
+// PickQuizLine into an empty text, the result into Label1, then FitWidth.
+void MainWindow::Button2Click() {
+  label1_->SetText(quiz_.Pick(QuizSeed()));
+  FitWidth();
+  ShowQuizPanelAsModelSays();  // a pick without a file has hidden the panel
+}
+
+void MainWindow::Button3Click() {
+  POINT at{};
+  GetCursorPos(&at);
+  menu_.OpenAt(hwnd(), at);
+}
+
+void MainWindow::TransparencyItemClick(UINT item) {
+  // The colour key stays in force at every alpha.
+  SetLayeredWindowAttributes(hwnd(), kStripKeyColour, static_cast<BYTE>(AlphaOfCommand(item)),
+                             LWA_COLORKEY | LWA_ALPHA);
+  menu_.CheckRadio(item);
+}
+
+void MainWindow::ColourItemClick(UINT item) {
+  status_pane1_->SetTextColour(ColourOfCommand(item));
+  menu_.CheckRadio(item);
+}
+
+void MainWindow::SoundItemClick(UINT item) {
+  menu_.CheckRadio(item);
+}
+
+void MainWindow::N15Click() {
+  tick_.RequestAlarmReload();
+}
+
+void MainWindow::N6Click() {
+  if (timetable_ != nullptr) timetable_->ShowFromMenu();
+}
+
+void MainWindow::N3Click() {
+  quiz_.SwitchMode();
+  ShowQuizPanelAsModelSays();
+}
+
+void MainWindow::AppDeactivate() {
   KeepOnTop();
   if (timetable_ != nullptr && timetable_->Visible()) timetable_->KeepOnTop();
 }
@@ -283,39 +299,28 @@ void MainWindow::OnContextMenu(LPARAM screen_point) {
   menu_.OpenAt(hwnd(), at);
 }
 
-void MainWindow::OpenMenuAtPointer() {
-  POINT at{};
-  GetCursorPos(&at);
-  menu_.OpenAt(hwnd(), at);
-}
-
 void MainWindow::OnSize(int width, int) {
   if (panel2_ == nullptr) return;
   SetWindowPos(panel2_->hwnd(), nullptr, 0, 0, width - kPanel2Left - kPanel2RightMargin, 23,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void MainWindow::Drag() {
+void MainWindow::StartDrag() {
   StartWindowDrag(hwnd());
 }
 
-// PickQuizLine into an empty text, the result into Label1, then FitWidth.
-void MainWindow::ShowNextQuizLine() {
-  const std::string text = quiz_.Pick(QuizSeed());
-  const int label_width = label1_->SetText(text);
-  SetWindowPos(hwnd(), nullptr, 0, 0, FitWidth(label_width), kHeight,
+void MainWindow::ModeChange() {
+  quiz_.ModeChange();
+  ShowQuizPanelAsModelSays();
+}
+
+void MainWindow::FitWidth() {
+  SetWindowPos(hwnd(), nullptr, 0, 0, ::tavlin::FitWidth(label1_->width()), kHeight,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  ApplyQuizPanel();
 }
 
-void MainWindow::ApplyQuizPanel() {
+void MainWindow::ShowQuizPanelAsModelSays() {
   ShowWindow(panel2_->hwnd(), quiz_.panel_visible() ? SW_SHOWNA : SW_HIDE);
-}
-
-void MainWindow::SetAlpha(int alpha) {
-  // The colour key stays in force at every alpha.
-  SetLayeredWindowAttributes(hwnd(), kStripKeyColour, static_cast<BYTE>(alpha),
-                             LWA_COLORKEY | LWA_ALPHA);
 }
 
 void MainWindow::ShowRealTime(const std::string& text) {

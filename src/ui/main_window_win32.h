@@ -61,24 +61,41 @@ class MainWindow : public WindowBase, private StripDuties {
   void CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, int weekday) override;
   void KeepOnTop() override;
   bool QuizMode() const override { return quiz_.quiz_mode(); }
-  void NextQuizLine() override { ShowNextQuizLine(); }
+  void NextQuizLine() override { Button2Click(); }
 
-  void OnCreate();
-  void OnShow();
-  void OnTimer();
+  // Window events.
+  void FormCreate();
+  void FormShow();
+  void Timer1Timer();
+  void AppDeactivate();
   void OnCommand(UINT id);
-  void OnMenuCommand(UINT command);
-  void OnAppDeactivate();
   void OnContextMenu(LPARAM screen_point);
   void OnSize(int width, int height);
+  /// FormMouseDown, Panel1MouseDown, Label1MouseDown and StatusPane1MouseDown: a window drag.
+  void StartDrag();
+
+  // Buttons and menu items.
+  void Button1Click();
+  /// Also "다른문제보기" (N7) and double-clicks on Panel2 and Label1: the next quiz line.
+  void Button2Click();
+  void Button3Click();
+  /// N2Click, N101Click, N201Click, N601Click: the window alpha of the item, key kept.
+  void TransparencyItemClick(UINT item);
+  /// White1Click .. Fuchsia1Click: the game-time text colour of the item.
+  void ColourItemClick(UINT item);
+  /// N9Click, N10Click: the sound switch.
+  void SoundItemClick(UINT item);
+  void N15Click();
+  void N6Click();
+  void N3Click();
 
   void CreateWidgets();
   void AddHint(HWND widget, const wchar_t* hint);
-  void Drag();
-  void ShowNextQuizLine();
-  void ApplyQuizPanel();
-  void SetAlpha(int alpha);
-  void OpenMenuAtPointer();
+  /// Shows Panel2 exactly when quiz mode is on.
+  void ModeChange();
+  /// The client width from Label1's width; the height stays.
+  void FitWidth();
+  void ShowQuizPanelAsModelSays();
 
   const FileSystem& files_;
   QuizModel quiz_;
