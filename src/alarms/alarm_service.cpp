@@ -18,7 +18,8 @@ void AlarmService::LoadAlarmList() {
     report = reporter_.Loaded(tavlin::LoadAlarmList(directory_, files_, table_));
   } catch (const AlarmListError& error) {
     if (auto text = reporter_.Failed(error); text && show_report_) show_report_(*text);
-    throw;
+    // The player has been told (or was told already): the tick only has to load again.
+    throw ReportedError(error.what());
   }
   if (report && show_report_) show_report_(*report);
 }

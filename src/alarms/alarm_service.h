@@ -20,8 +20,7 @@ class AlarmService : public AlarmLink {
                std::function<void(const std::string&)> show_report);
 
   /// Loads the list. A failure is handed to `show_report` (once while it repeats) and then
-  /// thrown on as AlarmListError, so that the tick loads again next time; whoever catches it
-  /// must not show it a second time.
+  /// thrown on as ReportedError, so that the tick loads again next time without showing it twice.
   void LoadAlarmList() override;
   void CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, int weekday, bool sound_on) override;
 

@@ -1,10 +1,14 @@
-// Program entry: the strip first (it is the main window), then the message loop until it closes.
+// Program entry: the strip first (it is the main window), then the timetable window, then the
+// message loop until the strip closes.
 #include <windows.h>
 
 #include <commctrl.h>
 
+#include "alarms/alarm_service.h"
+#include "app/notifier_announcer_win32.h"
 #include "clock/file_system.h"
 #include "ui/main_window_win32.h"
+#include "ui/viewtable_simple_win32.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
@@ -13,6 +17,16 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   tavlin::RealFileSystem files;
   // The window's text is the program's title: the task bar and screen readers show it.
   tavlin::MainWindow strip(files);
+  // Not owned by the strip: an owned window always stays above its owner, and the strip's
+  // ten-second top-most placement must be able to come back over the timetable.
+  tavlin::TForm_TimeTable timetable(nullptr);
+  strip.set_timetable_link(&timetable);
+
+  tavlin::NotifierAnnouncer announcer(strip.notifier1());
+  // The alarm list lives beside the program, whatever the working directory.
+  tavlin::AlarmService alarms(files, announcer, tavlin::ExecutableDirectory(),
+                              [&strip](const std::string& text) { strip.ShowReport(text); });
+  strip.set_alarm_link(&alarms);
 
   strip.Show();
   MSG message;

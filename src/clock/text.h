@@ -16,6 +16,13 @@ class TavlinError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+/// A failure that has already been shown to the player: whoever catches it only ends the work at
+/// hand and says nothing more.
+class ReportedError : public TavlinError {
+ public:
+  using TavlinError::TavlinError;
+};
+
 /// Decimal text of `n`, with one "0" in front when n is below 10 (7 -> "07", 120 -> "120").
 std::string TwoDigits(int32_t n);
 

@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "clock/schedule.h"
+#include "clock/text.h"
 #include "clock/wide_text.h"
 #include "ui/colours_win32.h"
 
@@ -18,6 +19,7 @@ constexpr int kDesignWidth = 610;
 constexpr int kHeight = 50;
 constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT kTimer1IntervalMs = 1000;
+constexpr UINT kShowReportMessage = WM_APP + 10;
 constexpr int kButton1Id = 1;
 constexpr int kButton2Id = 2;
 constexpr int kButton3Id = 3;
@@ -76,6 +78,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_TIMER:
       if (wparam == kTimer1) Timer1Timer();
       return 0;
+    case kShowReportMessage:
+      OnShowReport();
+      return 0;
     case WM_COMMAND:
       OnCommand(LOWORD(wparam));
       return 0;
@@ -117,6 +122,8 @@ void MainWindow::FormCreate() {
   SetLayeredWindowAttributes(hwnd(), kStripKeyColour, 255, LWA_COLORKEY | LWA_ALPHA);
   SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   CreateWidgets();
+  notifier1_ = std::make_unique<Win32PopupNotifier>(hwnd());
+  ConfigureSystemNotifier(notifier1_->Notifier());
 
   BuildSchedule();
   // Deactivation arrives as WM_ACTIVATEAPP (AppDeactivate).
@@ -198,6 +205,8 @@ void MainWindow::Timer1Timer() {
                              now.wDayOfWeek == 0 ? 7 : static_cast<int>(now.wDayOfWeek)};
   try {
     tick_.Tick(reading);
+  } catch (const ReportedError&) {
+    // Already in front of the player.
   } catch (const std::exception& error) {
     ReportTickFailure(error.what());
   } catch (...) {
@@ -212,7 +221,20 @@ void MainWindow::ReportTickFailure(const std::string& message) {
   }
   if (message == last_failure_) return;
   last_failure_ = message;
-  MessageBoxW(hwnd(), Utf8ToWide(message).c_str(), kTitle, MB_OK | MB_ICONERROR);
+  ShowReport(message);
+}
+
+void MainWindow::ShowReport(const std::string& text) {
+  pending_reports_.push_back(text);
+  PostMessageW(hwnd(), kShowReportMessage, 0, 0);
+}
+
+void MainWindow::OnShowReport() {
+  if (pending_reports_.empty()) return;
+  const std::wstring text = Utf8ToWide(pending_reports_.front());
+  pending_reports_.pop_front();
+  // The box runs its own message loop: the strip's timer keeps ticking behind it.
+  MessageBoxW(hwnd(), text.c_str(), kTitle, MB_OK | MB_ICONWARNING);
 }
 
 void MainWindow::OnCommand(UINT id) {

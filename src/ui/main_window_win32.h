@@ -4,12 +4,14 @@
 
 #include <windows.h>
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
 
 #include "clock/clock_tick.h"
 #include "clock/file_system.h"
+#include "popup/popup_window_win32.h"
 #include "ui/game_time_pane_win32.h"
 #include "ui/gdi_win32.h"
 #include "ui/quiz_label_win32.h"
@@ -44,10 +46,17 @@ class MainWindow : public WindowBase, private StripDuties {
   /// The check mark of "켜기".
   bool sound_on() const { return menu_.SoundOn(); }
 
-  /// A tick ended with an error whose message is `message`. By default the message is shown in
-  /// a message box unless it is the one shown last, so a failure that repeats every second does
+  /// A tick ended with an error whose message is `message`. By default the message is shown
+  /// (ShowReport) unless it is the one shown last, so a failure that repeats every second does
   /// not pile up boxes; the timer keeps running either way.
   void ReportTickFailure(const std::string& message);
+
+  /// Shows `text` to the player in a message box once the current message has been handled, so
+  /// that the tick reporting it is not held up; the clock keeps running while the box is open.
+  void ShowReport(const std::string& text);
+
+  /// `Notifier1`, the notifier the alarms announce themselves with.
+  TPopupNotifier& notifier1() { return notifier1_->Notifier(); }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
@@ -96,6 +105,7 @@ class MainWindow : public WindowBase, private StripDuties {
   /// The client width from Label1's width; the height stays.
   void FitWidth();
   void ShowQuizPanelAsModelSays();
+  void OnShowReport();
 
   const FileSystem& files_;
   QuizModel quiz_;
@@ -117,6 +127,8 @@ class MainWindow : public WindowBase, private StripDuties {
   TimetableLink* timetable_ = nullptr;
   std::function<void(const std::string&)> failure_report_;
   std::string last_failure_;
+  std::deque<std::string> pending_reports_;
+  std::unique_ptr<Win32PopupNotifier> notifier1_;
 };
 
 }  // namespace tavlin

@@ -276,7 +276,7 @@ TEST_F(AlarmCheckTest, ServiceReportsLoadFailuresOnceAndChecksTheTable) {
   AlarmService service(files, announcer, kDirectory,
                        [&](const std::string& text) { reports.push_back(text); });
   WriteList({"1|7|00:00|23:59|0|A|a", "2|7|20:00|2O:30|0|B|b"});
-  for (int tick = 0; tick < 3; ++tick) EXPECT_THROW(service.LoadAlarmList(), AlarmListError);
+  for (int tick = 0; tick < 3; ++tick) EXPECT_THROW(service.LoadAlarmList(), ReportedError);
   ASSERT_EQ(reports.size(), 1u);
   EXPECT_NE(reports[0].find("'2O30' is not a valid integer value"), std::string::npos)
       << reports[0];
