@@ -4,7 +4,7 @@
 //   child CLASS hwnd=0x.. parent=0x.. id=N text="..." rect=L,T,R,B visible=0|1
 //   foreground CLASS hwnd=0x..
 // Rectangles are in screen coordinates. Text is UTF-8 with \n, \r, \" and \\ escaped.
-// Listed top-level windows: tavlin's own classes and popup menus (#32768).
+// Listed top-level windows: tavlin's own classes, popup menus (#32768) and message boxes (#32770).
 #include <windows.h>
 
 #include <cstdio>
@@ -18,11 +18,20 @@ std::string Escaped(const std::wstring& text) {
   std::string out;
   for (char c : tavlin::WideToUtf8(text)) {
     switch (c) {
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      default: out += c;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -45,7 +54,7 @@ std::wstring TextOf(HWND window) {
 
 bool IsListed(const std::wstring& class_name) {
   return class_name == L"TForm_study" || class_name == L"TForm_TimeTable" ||
-         class_name == L"TfrmPopUp" || class_name == L"#32768";
+         class_name == L"TfrmPopUp" || class_name == L"#32768" || class_name == L"#32770";
 }
 
 BOOL CALLBACK PrintChild(HWND child, LPARAM) {

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# A malformed alarm list is reported once, not in a box a second, while the clock keeps running;
+# after the player mends the list and asks for "알림체크", its alarm fires.
+source "$(dirname "$0")/../lib.sh"
+source "$(dirname "$0")/strip_lib.bash"
+
+printf '번호|종류|시작|끝|요일|제목|내용\r\n1|7|2O:00|20:30|0|모임|광장\r\n' |
+  iconv -f UTF-8 -t CP949 >"$E2E_WORK/tavlin.gogo"
+e2e_file tavlin00.wav "RIFF"
+
+e2e_start --at "2026-12-07 12:00:03"
+box=""
+for _ in $(seq 50); do
+  box="$(e2e_probe | grep '^window #32770 ' | head -n 1)"
+  [ -n "$box" ] && break
+  sleep 0.1
+done
+[ -n "$box" ] || fail "no report of the faulty list"
+before="$(text_of "$(real_time_panel)")"
+sleep 4
+e2e_shot report >/dev/null
+e2e_probe >"$E2E_ARTIFACTS/probe-report.txt"
+expect_eq "report boxes after four more failing loads" "$(grep -c '^window #32770 ' "$E2E_ARTIFACTS/probe-report.txt")" 1
+grep -q "^child Static .*'2O00' is not a valid integer value" "$E2E_ARTIFACTS/probe-report.txt" ||
+  fail "the report does not carry the message"
+grep -q '^child Static .*tavlin.gogo' "$E2E_ARTIFACTS/probe-report.txt" ||
+  fail "the report does not name the file"
+after="$(text_of "$(real_time_panel)")"
+[ "$before" != "$after" ] || fail "the clock stood still behind the report ($before)"
+grep -q '^window TfrmPopUp ' "$E2E_ARTIFACTS/probe-report.txt" && fail "a popup from a faulty list"
+
+# Mend the list, close the report, then "알림팝업 소리" > "알림체크" (the last item).
+printf '번호|종류|시작|끝|요일|제목|내용\r\n1|7|00:00|23:59|0|모임|광장\r\n' |
+  iconv -f UTF-8 -t CP949 >"$E2E_WORK/tavlin.gogo"
+button="$(grep '^child Button ' "$E2E_ARTIFACTS/probe-report.txt" | head -n 1)"
+read -r l t r b <<<"$(rect_of "$button")"
+click_at $(((l + r) / 2)) $(((t + b) / 2))
+sleep 0.5
+e2e_probe | grep -q '^window #32770 ' && fail "the report did not close"
+menu="$(open_menu)"
+read -r l t r b <<<"$(rect_of "$menu")"
+xdotool mousemove $((l + 40)) $((t + ${MENU_OFFSET[sound]})) sleep 0.2 click 1
+sleep 0.5
+xdotool key Up sleep 0.2
+e2e_shot reload-item >/dev/null
+xdotool key Return
+popup=""
+for _ in $(seq 30); do
+  popup="$(e2e_probe | grep '^window TfrmPopUp ' | head -n 1)"
+  [ -n "$popup" ] && break
+  sleep 0.1
+done
+[ -n "$popup" ] || fail "no popup after the reload"
+expect_eq "popup title" "$(text_of "$popup")" "모임 "

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# A real-time alarm due all day fires at the first tick: a light-green popup with its title and
+# message rises at the bottom-right corner within two seconds of start, takes no focus, and does
+# not fire again in the same hour.
+source "$(dirname "$0")/../lib.sh"
+source "$(dirname "$0")/strip_lib.bash"
+
+printf '번호|종류|시작|끝|요일|제목|내용\r\n1|7|00:00|23:59|0|출석 체크|접속 보상//받기\r\n' |
+  iconv -f UTF-8 -t CP949 >"$E2E_WORK/tavlin.gogo"
+# A short silent wave, so that "켜기" is checked and the sound is played (there is no audio device).
+{ printf 'RIFF\x2c\x00\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00\x40\x1f\x00\x00'
+  printf '\x40\x1f\x00\x00\x01\x00\x08\x00data\x08\x00\x00\x00\x80\x80\x80\x80\x80\x80\x80\x80'; } \
+  >"$E2E_WORK/tavlin00.wav"
+
+e2e_start --at "2026-12-07 12:00:03"
+started=$(date +%s%N)
+popup=""
+for _ in $(seq 40); do
+  popup="$(e2e_probe | grep '^window TfrmPopUp ' | head -n 1)"
+  [ -n "$popup" ] && break
+  sleep 0.1
+done
+[ -n "$popup" ] || fail "no popup within four seconds"
+elapsed_ms=$((($(date +%s%N) - started) / 1000000))
+echo "popup after $elapsed_ms ms: $popup"
+[ "$elapsed_ms" -le 2000 ] || fail "the popup took $elapsed_ms ms"
+
+# Risen: 1280 x 800 screen with Wine's one-pixel task bar at the bottom, so the first slot is at
+# left 1280 - 211 and top 800 - 112.
+for _ in $(seq 30); do
+  e2e_probe | grep -q '^window TfrmPopUp .* rect=1069,688,1264,798 .* visible=1 ' && break
+  sleep 0.1
+done
+e2e_probe >"$E2E_ARTIFACTS/probe-risen.txt"
+line="$(grep '^window TfrmPopUp ' "$E2E_ARTIFACTS/probe-risen.txt")"
+expect_eq "popup place" "$(rect_of "$line" | tr ' ' ,)" "1069,688,1264,798"
+expect_eq "title (with its trailing blank)" "$(text_of "$line")" "출석 체크 "
+grep -q '^child TMouseLabel .* text="접속 보상\\r받기" ' "$E2E_ARTIFACTS/probe-risen.txt" ||
+  fail "the message with its line break is not on the popup"
+expect_eq "focus stays with the strip" \
+  "$(grep '^foreground' "$E2E_ARTIFACTS/probe-risen.txt" | cut -d' ' -f2)" TForm_study
+
+shot="$(e2e_shot risen)"
+read -r w h <<<"$(client_of "$line")"
+frame=$(((195 - w) / 2))
+expect_eq "light green gradient start" "$(e2e_pixel "$shot" $((1069 + frame + 3)) $((688 + frame + 2)))" \
+  "153,255,153"
+
+# The checks at 12:00:10, :20 and :30 find it fired in hour 12: no other popup opens while the
+# first one stays (15 s) and leaves.
+for _ in $(seq 25); do
+  e2e_probe | grep '^window TfrmPopUp ' | sed -E 's/.* hwnd=([0-9a-fA-F]+) .*/\1/' \
+    >>"$E2E_ARTIFACTS/popups-seen.txt"
+  sleep 1
+done
+expect_eq "popups opened in hour 12" "$(sort -u "$E2E_ARTIFACTS/popups-seen.txt" | wc -l)" 1
+e2e_running || fail "tavlin ended"
