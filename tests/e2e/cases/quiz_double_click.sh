@@ -9,7 +9,8 @@ sleep 1
 read -r wl wt wr wb <<<"$(rect_of "$(strip_window)")"
 for target in label panel; do
   seen=""
-  for _ in $(seq 10); do
+  # Picks are random: go on until both lines have come (each pair of tries misses with 1/4).
+  for _ in $(seq 24); do
     if [ "$target" = label ]; then
       read -r l t r b <<<"$(rect_of "$(quiz_label)")"
       x=$((l + 10)) y=$(((t + b) / 2))
@@ -19,6 +20,7 @@ for target in label panel; do
     xdotool mousemove "$x" "$y" sleep 0.2 click --repeat 2 --delay 80 1
     sleep 0.6  # longer than the double-click time, so the next pair starts afresh
     seen="$seen|$(text_of "$(quiz_label)")"
+    echo "$seen" | grep -q '|첫째 줄  하나' && echo "$seen" | grep -q '|둘째 줄  둘' && break
   done
   echo "$target: $seen"
   echo "$seen" | grep -q '|첫째 줄  하나' && echo "$seen" | grep -q '|둘째 줄  둘' ||
