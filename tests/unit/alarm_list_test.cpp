@@ -232,7 +232,7 @@ TEST_F(AlarmListTest, ReloadEndsTheListAtItsLastLineAndStoresAtMostAHundred) {
 TEST(AlarmListExampleTest, TheSampleListLoadsFromDisk) {
   RealFileSystem disk;
   AlarmTable table;
-  const AlarmLoadResult result = LoadAlarmList(TAVLIN_TEST_DATA "/../../examples/", disk, table);
+  const AlarmLoadResult result = LoadAlarmList(TAVLIN_SOURCE_DIR "/examples/", disk, table);
   ASSERT_TRUE(result.file_found);
   EXPECT_EQ(result.data_lines, 3);
   EXPECT_EQ(table.records[1],
