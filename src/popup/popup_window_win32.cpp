@@ -12,6 +12,7 @@
 #include "clock/wide_text.h"
 #include "popup/popup_model.h"
 #include "popup/popup_picture.h"
+#include "ui/gdi_win32.h"
 
 namespace tavlin {
 
@@ -22,98 +23,6 @@ constexpr wchar_t kLabelClass[] = L"TMouseLabel";
 constexpr int kTitleId = 1;
 constexpr int kTextId = 2;
 constexpr DWORD kTextFormat = DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX;
-
-// Owns one GDI object.
-template <class Handle>
-class GdiHandle {
- public:
-  GdiHandle() = default;
-  explicit GdiHandle(Handle h) : handle_(h) {}
-  GdiHandle(const GdiHandle&) = delete;
-  GdiHandle& operator=(const GdiHandle&) = delete;
-  ~GdiHandle() { Reset(); }
-  Handle get() const { return handle_; }
-  void Reset(Handle h = nullptr) {
-    if (handle_ != nullptr) DeleteObject(handle_);
-    handle_ = h;
-  }
-
- private:
-  Handle handle_ = nullptr;
-};
-
-class MemoryDc {
- public:
-  MemoryDc() : dc_(CreateCompatibleDC(nullptr)) {}
-  MemoryDc(const MemoryDc&) = delete;
-  MemoryDc& operator=(const MemoryDc&) = delete;
-  ~MemoryDc() { DeleteDC(dc_); }
-  HDC get() const { return dc_; }
-
- private:
-  HDC dc_;
-};
-
-class Selected {
- public:
-  Selected(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
-  Selected(const Selected&) = delete;
-  Selected& operator=(const Selected&) = delete;
-  ~Selected() { SelectObject(dc_, previous_); }
-
- private:
-  HDC dc_;
-  HGDIOBJ previous_;
-};
-
-class Painting {
- public:
-  explicit Painting(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
-  Painting(const Painting&) = delete;
-  Painting& operator=(const Painting&) = delete;
-  ~Painting() { EndPaint(window_, &paint_); }
-  HDC dc() const { return dc_; }
-
- private:
-  HWND window_;
-  PAINTSTRUCT paint_{};
-  HDC dc_;
-};
-
-class ScreenDc {
- public:
-  ScreenDc() : dc_(GetDC(nullptr)) {}
-  ScreenDc(const ScreenDc&) = delete;
-  ScreenDc& operator=(const ScreenDc&) = delete;
-  ~ScreenDc() { ReleaseDC(nullptr, dc_); }
-  HDC get() const { return dc_; }
-
- private:
-  HDC dc_;
-};
-
-// A window timer that is killed when it stops or goes.
-class Timer {
- public:
-  explicit Timer(UINT_PTR id) : id_(id) {}
-  Timer(const Timer&) = delete;
-  Timer& operator=(const Timer&) = delete;
-  ~Timer() { Stop(); }
-  void Start(HWND window, int interval_ms) {
-    Stop();
-    window_ = window;
-    SetTimer(window_, id_, static_cast<UINT>(interval_ms), nullptr);
-  }
-  void Stop() {
-    if (window_ != nullptr) KillTimer(window_, id_);
-    window_ = nullptr;
-  }
-  UINT_PTR id() const { return id_; }
-
- private:
-  UINT_PTR id_;
-  HWND window_ = nullptr;
-};
 
 COLORREF ColourRef(const Colour& colour) {
   const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
@@ -231,7 +140,7 @@ class TfrmPopUp final : private PopupView {
   /// Paints the panel with everything on it into frame_.
   void Compose();
   void Refresh();
-  Timer& TimerFor(PopupTimer timer);
+  WindowTimer& TimerFor(PopupTimer timer);
 
   // PopupView
   Size Realise(const Bounds& full) override;
@@ -244,7 +153,7 @@ class TfrmPopUp final : private PopupView {
   void SetBounds(const Bounds& bounds) override;
   Bounds ShowNoActivate(const Bounds& bounds, TDefaultMonitor monitor) override;
   void StartTimer(PopupTimer timer, int interval_ms) override {
-    TimerFor(timer).Start(hwnd_, interval_ms);
+    TimerFor(timer).Start(hwnd_, static_cast<UINT>(interval_ms));
   }
   void StopTimer(PopupTimer timer) override { TimerFor(timer).Stop(); }
   void Hide() override { ShowWindow(hwnd_, SW_HIDE); }
@@ -262,10 +171,10 @@ class TfrmPopUp final : private PopupView {
   HWND text_label_ = nullptr;
   Size panel_;
   PixelBitmap picture_;
-  GdiHandle<HBITMAP> strip_;
-  GdiHandle<HBITMAP> frame_;
-  GdiHandle<HFONT> title_font_;
-  GdiHandle<HFONT> text_font_;
+  Bitmap strip_;
+  Bitmap frame_;
+  Font title_font_;
+  Font text_font_;
   FontSpec title_spec_;
   FontSpec text_spec_;
   std::wstring title_;
@@ -276,9 +185,9 @@ class TfrmPopUp final : private PopupView {
   int cursor_ = crDefault;
   bool tracking_text_ = false;
   bool text_pressed_ = false;
-  Timer scroll_timer_{1};
-  Timer exit_timer_{2};
-  Timer scroll_down_timer_{3};
+  WindowTimer scroll_timer_{1};
+  WindowTimer exit_timer_{2};
+  WindowTimer scroll_down_timer_{3};
 };
 
 void TfrmPopUp::RegisterClasses() {
@@ -418,16 +327,16 @@ RECT TfrmPopUp::GradientArea() const {
 }
 
 void TfrmPopUp::OnPaint(HWND window) {
-  Painting paint(window);
+  PaintScope paint(window);
   if (frame_.get() == nullptr) return;
   // A label shows its own piece of the panel.
   POINT origin{0, 0};
   MapWindowPoints(window, hwnd_, &origin, 1);
   RECT client;
   GetClientRect(window, &client);
-  MemoryDc source;
-  Selected frame(source.get(), frame_.get());
-  BitBlt(paint.dc(), 0, 0, client.right, client.bottom, source.get(), origin.x, origin.y, SRCCOPY);
+  MemoryDC source;
+  SelectionScope frame(source.dc(), frame_.get());
+  BitBlt(paint.dc(), 0, 0, client.right, client.bottom, source.dc(), origin.x, origin.y, SRCCOPY);
 }
 
 void TfrmPopUp::OnTimer(UINT_PTR id) {
@@ -498,7 +407,7 @@ void TfrmPopUp::OnNcDestroy() {
   delete this;
 }
 
-Timer& TfrmPopUp::TimerFor(PopupTimer timer) {
+WindowTimer& TfrmPopUp::TimerFor(PopupTimer timer) {
   switch (timer) {
     case PopupTimer::kScroll:
       return scroll_timer_;
@@ -534,10 +443,10 @@ void TfrmPopUp::SetTitle(const std::string& title, const FontSpec& font, int lef
   title_ = DrawableText(title);
   title_spec_ = font;
   title_font_.Reset(MakeFont(font));
-  MemoryDc dc;
-  Selected selected(dc.get(), title_font_.get());
+  MemoryDC dc;
+  SelectionScope selected(dc.dc(), title_font_.get());
   RECT r{0, 0, 0, 0};
-  DrawTextW(dc.get(), title_.c_str(), -1, &r, DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
+  DrawTextW(dc.dc(), title_.c_str(), -1, &r, DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
   title_rect_ = RECT{left, top, left + r.right, top + r.bottom};
   SetWindowPos(title_label_, nullptr, left, top, r.right, r.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
   const std::wstring caption = Utf8ToWide(title);
@@ -547,12 +456,12 @@ void TfrmPopUp::SetTitle(const std::string& title, const FontSpec& font, int lef
 }
 
 int TfrmPopUp::MeasureTextHeight(const std::string& text, const FontSpec& font, int width) {
-  GdiHandle<HFONT> measured(MakeFont(font));
-  MemoryDc dc;
-  Selected selected(dc.get(), measured.get());
+  Font measured(MakeFont(font));
+  MemoryDC dc;
+  SelectionScope selected(dc.dc(), measured.get());
   RECT r{0, 0, width, 0};
   const std::wstring drawable = DrawableText(text);
-  DrawTextW(dc.get(), drawable.c_str(), -1, &r, DT_CALCRECT | kTextFormat);
+  DrawTextW(dc.dc(), drawable.c_str(), -1, &r, DT_CALCRECT | kTextFormat);
   return r.bottom;
 }
 
@@ -613,12 +522,12 @@ Bounds TfrmPopUp::ShowNoActivate(const Bounds& bounds, TDefaultMonitor monitor) 
 
 void TfrmPopUp::Compose() {
   if (panel_.width <= 0 || panel_.height <= 0) return;
-  ScreenDc screen;
-  frame_.Reset(CreateCompatibleBitmap(screen.get(), panel_.width, panel_.height));
-  MemoryDc dc;
-  Selected frame(dc.get(), frame_.get());
+  WindowDC screen(nullptr);
+  frame_.Reset(CreateCompatibleBitmap(screen.dc(), panel_.width, panel_.height));
+  MemoryDC dc;
+  SelectionScope frame(dc.dc(), frame_.get());
   const RECT all{0, 0, panel_.width, panel_.height};
-  FillRect(dc.get(), &all, GetSysColorBrush(COLOR_BTNFACE));
+  FillRect(dc.dc(), &all, GetSysColorBrush(COLOR_BTNFACE));
 
   // The panel's lowered bevel, two pixels wide.
   for (int i = 0; i < kBevelWidth; ++i) {
@@ -626,10 +535,10 @@ void TfrmPopUp::Compose() {
     const RECT left{i, i, i + 1, panel_.height - i};
     const RECT bottom{i, panel_.height - i - 1, panel_.width - i, panel_.height - i};
     const RECT right{panel_.width - i - 1, i, panel_.width - i, panel_.height - i};
-    FillRect(dc.get(), &top, GetSysColorBrush(COLOR_BTNSHADOW));
-    FillRect(dc.get(), &left, GetSysColorBrush(COLOR_BTNSHADOW));
-    FillRect(dc.get(), &bottom, GetSysColorBrush(COLOR_BTNHIGHLIGHT));
-    FillRect(dc.get(), &right, GetSysColorBrush(COLOR_BTNHIGHLIGHT));
+    FillRect(dc.dc(), &top, GetSysColorBrush(COLOR_BTNSHADOW));
+    FillRect(dc.dc(), &left, GetSysColorBrush(COLOR_BTNSHADOW));
+    FillRect(dc.dc(), &bottom, GetSysColorBrush(COLOR_BTNHIGHLIGHT));
+    FillRect(dc.dc(), &right, GetSysColorBrush(COLOR_BTNHIGHLIGHT));
   }
 
   if (!picture_.Empty()) {
@@ -640,34 +549,34 @@ void TfrmPopUp::Compose() {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    SetDIBitsToDevice(dc.get(), kBevelWidth, kBevelWidth, static_cast<DWORD>(picture_.width),
+    SetDIBitsToDevice(dc.dc(), kBevelWidth, kBevelWidth, static_cast<DWORD>(picture_.width),
                       static_cast<DWORD>(picture_.height), 0, 0, 0,
                       static_cast<UINT>(picture_.height), picture_.pixels.data(), &info,
                       DIB_RGB_COLORS);
   }
 
-  SetBkMode(dc.get(), TRANSPARENT);
+  SetBkMode(dc.dc(), TRANSPARENT);
   if (text_font_.get() != nullptr) {
-    Selected font(dc.get(), text_font_.get());
-    SetTextColor(dc.get(), ColourRef(text_spec_.colour));
+    SelectionScope font(dc.dc(), text_font_.get());
+    SetTextColor(dc.dc(), ColourRef(text_spec_.colour));
     RECT r = text_rect_;
-    DrawTextW(dc.get(), text_.c_str(), -1, &r, kTextFormat | text_alignment_);
+    DrawTextW(dc.dc(), text_.c_str(), -1, &r, kTextFormat | text_alignment_);
   }
   if (title_font_.get() != nullptr) {
-    Selected font(dc.get(), title_font_.get());
-    SetTextColor(dc.get(), ColourRef(title_spec_.colour));
+    SelectionScope font(dc.dc(), title_font_.get());
+    SetTextColor(dc.dc(), ColourRef(title_spec_.colour));
     RECT r = title_rect_;
-    DrawTextW(dc.get(), title_.c_str(), -1, &r, DT_NOPREFIX | DT_EXPANDTABS);
+    DrawTextW(dc.dc(), title_.c_str(), -1, &r, DT_NOPREFIX | DT_EXPANDTABS);
   }
 
   if (strip_.get() != nullptr) {
     BITMAP strip{};
     GetObjectW(strip_.get(), sizeof strip, &strip);
-    MemoryDc source;
-    Selected selected(source.get(), strip_.get());
-    SetStretchBltMode(dc.get(), COLORONCOLOR);
-    StretchBlt(dc.get(), kBevelWidth, panel_.height - kBevelWidth - kStripHeight,
-               panel_.width - 2 * kBevelWidth, kStripHeight, source.get(), 0, 0, strip.bmWidth,
+    MemoryDC source;
+    SelectionScope selected(source.dc(), strip_.get());
+    SetStretchBltMode(dc.dc(), COLORONCOLOR);
+    StretchBlt(dc.dc(), kBevelWidth, panel_.height - kBevelWidth - kStripHeight,
+               panel_.width - 2 * kBevelWidth, kStripHeight, source.dc(), 0, 0, strip.bmWidth,
                strip.bmHeight, SRCCOPY);
   }
 }

@@ -84,11 +84,8 @@ LRESULT GameTimePane::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) 
       return 0;
     case WM_ERASEBKGND:
       return 1;
-    case WM_SETTEXT: {
-      const LRESULT result = DefWindowProcW(hwnd(), message, wparam, lparam);
-      InvalidateRect(hwnd(), nullptr, FALSE);
-      return result;
-    }
+    case WM_SETTEXT:
+      return SetTextAndRepaint(hwnd(), wparam, lparam);
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       if (on_press_) on_press_();
@@ -117,9 +114,7 @@ void GameTimePane::OnPaint() {
   const RECT interior{2, 2, w - 2, h - 2};
   FillSolid(dc, interior, RGB(0, 0, 0));
 
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd())) + 1, L'\0');
-  text.resize(
-      static_cast<size_t>(GetWindowTextW(hwnd(), text.data(), static_cast<int>(text.size()))));
+  const std::wstring text = WindowText(hwnd());
   SelectionScope font(dc, font_.get());
   SIZE pp{};
   GetTextExtentPoint32W(dc, L"Pp", 2, &pp);

@@ -82,6 +82,20 @@ class WindowDC {
   HDC dc_;
 };
 
+/// CreateCompatibleDC ... DeleteDC: a memory context to draw into or to measure text with. With
+/// no argument it is compatible with the screen.
+class MemoryDC {
+ public:
+  explicit MemoryDC(HDC compatible_with = nullptr) : dc_(CreateCompatibleDC(compatible_with)) {}
+  MemoryDC(const MemoryDC&) = delete;
+  MemoryDC& operator=(const MemoryDC&) = delete;
+  ~MemoryDC() { DeleteDC(dc_); }
+  HDC dc() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
 /// An off-screen copy of a window's client area: paint into dc(), and the destructor copies the
 /// finished picture to the target in one step, so a repaint never shows half-drawn states.
 class BufferedPaint {
@@ -90,55 +104,58 @@ class BufferedPaint {
       : target_(target),
         width_(width),
         height_(height),
-        dc_(CreateCompatibleDC(target)),
+        dc_(target),
         bitmap_(CreateCompatibleBitmap(target, width, height)),
-        selection_(dc_, bitmap_.get()) {}
+        selection_(dc_.dc(), bitmap_.get()) {}
   BufferedPaint(const BufferedPaint&) = delete;
   BufferedPaint& operator=(const BufferedPaint&) = delete;
   ~BufferedPaint() {
-    BitBlt(target_, 0, 0, width_, height_, dc_, 0, 0, SRCCOPY);
+    BitBlt(target_, 0, 0, width_, height_, dc_.dc(), 0, 0, SRCCOPY);
     // The selection must end before the context goes; members are destroyed after this body.
   }
-  HDC dc() const { return dc_.dc; }
+  HDC dc() const { return dc_.dc(); }
 
  private:
-  struct OwnedDC {
-    HDC dc;
-    OwnedDC(HDC handle) : dc(handle) {}  // NOLINT: implicit on purpose
-    OwnedDC(const OwnedDC&) = delete;
-    OwnedDC& operator=(const OwnedDC&) = delete;
-    ~OwnedDC() { DeleteDC(dc); }
-    operator HDC() const { return dc; }
-  };
   HDC target_;
   int width_;
   int height_;
-  OwnedDC dc_;
+  MemoryDC dc_;
   Bitmap bitmap_;
   SelectionScope selection_;  // destroyed first: the bitmap leaves the context before both go
 };
 
-/// A window timer (SetTimer ... KillTimer).
+/// A window timer (SetTimer ... KillTimer). A window that tells its timers apart in WM_TIMER can
+/// give each one its id at construction, start it by interval alone and compare against id().
 class WindowTimer {
  public:
   WindowTimer() = default;
+  explicit WindowTimer(UINT_PTR id) : id_(id) {}
   WindowTimer(HWND window, UINT_PTR id, UINT interval_ms) { Start(window, id, interval_ms); }
   WindowTimer(const WindowTimer&) = delete;
   WindowTimer& operator=(const WindowTimer&) = delete;
   ~WindowTimer() { Stop(); }
+  /// (Re)starts the timer under `id`, which becomes id() from then on.
   void Start(HWND window, UINT_PTR id, UINT interval_ms) {
     Stop();
+    id_ = id;
+    Start(window, interval_ms);
+  }
+  /// (Re)starts the timer under the id it already has.
+  void Start(HWND window, UINT interval_ms) {
+    Stop();
     window_ = window;
-    id_ = SetTimer(window, id, interval_ms, nullptr);
+    timer_ = SetTimer(window, id_, interval_ms, nullptr);
   }
   void Stop() {
-    if (id_ != 0) KillTimer(window_, id_);
-    id_ = 0;
+    if (timer_ != 0) KillTimer(window_, timer_);
+    timer_ = 0;
   }
+  UINT_PTR id() const { return id_; }
 
  private:
   HWND window_ = nullptr;
   UINT_PTR id_ = 0;
+  UINT_PTR timer_ = 0;  // what SetTimer returned, which KillTimer takes; 0 while stopped
 };
 
 /// Fills a rectangle with a solid colour.

@@ -9,13 +9,6 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"TavlinQuizLabel";
 
-std::wstring TextOf(HWND window) {
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(
-      static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 }  // namespace
 
 SIZE TextSize(HFONT font, const std::wstring& text) {
@@ -70,7 +63,7 @@ void QuizLabel::OnPaint() {
   if (client.right <= 0 || client.bottom <= 0) return;
   BufferedPaint buffer(paint.dc(), client.right, client.bottom);
   FillSolid(buffer.dc(), client, GetSysColor(COLOR_BTNFACE));
-  const std::wstring text = TextOf(hwnd());
+  const std::wstring text = WindowText(hwnd());
   SelectionScope font(buffer.dc(), font_);
   SetBkMode(buffer.dc(), TRANSPARENT);
   SetTextColor(buffer.dc(), GetSysColor(COLOR_WINDOWTEXT));

@@ -12,13 +12,6 @@ namespace {
 constexpr wchar_t kClassName[] = L"TavlinRoundedPanel";
 constexpr COLORREF kFlatColour = RGB(44, 40, 40);
 
-std::wstring TextOf(HWND window) {
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(
-      static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 }  // namespace
 
 void PaintRoundedFrame(HDC dc, int width, int height, COLORREF corner_colour) {
@@ -65,11 +58,8 @@ LRESULT RoundedPanel::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) 
     case WM_COMMAND:
       // The buttons on the panel are the strip's buttons: their clicks go to the strip.
       return SendMessageW(GetAncestor(hwnd(), GA_ROOT), message, wparam, lparam);
-    case WM_SETTEXT: {
-      const LRESULT result = DefWindowProcW(hwnd(), message, wparam, lparam);
-      InvalidateRect(hwnd(), nullptr, FALSE);
-      return result;
-    }
+    case WM_SETTEXT:
+      return SetTextAndRepaint(hwnd(), wparam, lparam);
     case WM_LBUTTONDOWN:
       if (settings_.on_press) settings_.on_press();
       return 0;
@@ -92,7 +82,7 @@ void RoundedPanel::OnPaint() {
   BufferedPaint buffer(paint.dc(), client.right, client.bottom);
   PaintRoundedFrame(buffer.dc(), client.right, client.bottom, settings_.corner_colour);
 
-  const std::wstring caption = TextOf(hwnd());
+  const std::wstring caption = WindowText(hwnd());
   if (caption.empty()) return;
   SelectionScope font(buffer.dc(), settings_.font);
   SetBkMode(buffer.dc(), TRANSPARENT);

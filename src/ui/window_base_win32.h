@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cassert>
+#include <string>
 
 namespace tavlin {
 
@@ -65,6 +66,22 @@ class WindowBase {
 
   HWND hwnd_ = nullptr;
 };
+
+/// The window's text as GetWindowTextW gives it.
+inline std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(
+      static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+/// WM_SETTEXT for a window that paints its text itself: the default handling stores the text but
+/// redraws only a caption bar, so the client area is marked for repainting here.
+inline LRESULT SetTextAndRepaint(HWND window, WPARAM wparam, LPARAM lparam) {
+  const LRESULT result = DefWindowProcW(window, WM_SETTEXT, wparam, lparam);
+  InvalidateRect(window, nullptr, FALSE);
+  return result;
+}
 
 /// Lets the system move the top-level window `window` belongs to, as if its caption bar had been
 /// grabbed.
