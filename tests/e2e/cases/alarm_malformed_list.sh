@@ -35,8 +35,12 @@ printf '번호|종류|시작|끝|요일|제목|내용\r\n1|7|00:00|23:59|0|모�
 button="$(grep '^child Button ' "$E2E_ARTIFACTS/probe-report.txt" | head -n 1)"
 read -r l t r b <<<"$(rect_of "$button")"
 click_at $(((l + r) / 2)) $(((t + b) / 2))
-sleep 0.5
-e2e_probe | grep -q '^window #32770 ' && fail "the report did not close"
+closed=0
+for _ in $(seq 30); do
+  e2e_probe | grep -q '^window #32770 ' || { closed=1; break; }
+  sleep 0.2
+done
+[ "$closed" -eq 1 ] || { e2e_shot report-after-click >/dev/null; fail "the report did not close"; }
 menu="$(open_menu)"
 read -r l t r b <<<"$(rect_of "$menu")"
 xdotool mousemove $((l + 40)) $((t + ${MENU_OFFSET[sound]})) sleep 0.2 click 1
