@@ -31,11 +31,11 @@ COLORREF ColourRef(const Colour& colour) {
   return RGB(rgb.r, rgb.g, rgb.b);
 }
 
-HFONT MakeFont(const FontSpec& spec) {
-  return CreateFontW(spec.height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, spec.italic,
-                     spec.underline, spec.strike_out, static_cast<BYTE>(spec.charset),
+HFONT MakeFont(const FontSpec& font) {
+  return CreateFontW(font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic,
+                     font.underline, font.strike_out, static_cast<BYTE>(font.charset),
                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                     Utf8ToWide(spec.face).c_str());
+                     Utf8ToWide(font.face).c_str());
 }
 
 // Alarms break their lines with a lone CR; DrawText breaks only at LF and CR LF.
