@@ -28,6 +28,10 @@ for case_file in "$here"/cases/*.sh; do
     failures+=("$name")
     echo "FAIL $name ($((SECONDS - start)) s); log:"
     sed 's/^/    /' "$E2E_ARTIFACTS/log.txt" | tail -n 40
+    # A case killed by the time limit leaves its Wine settings and processes behind.
+    WINEPREFIX="$E2E_PREFIX" wineserver -k >/dev/null 2>&1 || true
+    WINEPREFIX="$E2E_PREFIX" wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f \
+      </dev/null >/dev/null 2>&1 || true
   fi
 done
 echo "screenshots: $E2E_BUILD/e2e-artifacts"
