@@ -13,8 +13,8 @@ void ClockTick::Reset() {
 }
 
 void ClockTick::Tick(const ClockReading& now) {
-  strip_.ShowRealTime(TwoDigits(now.hour) + ":" + TwoDigits(now.minute) + ":" +
-                      TwoDigits(now.second));
+  strip_.ShowRealTime(TwoDigits(now.hour) + time_separator_ + TwoDigits(now.minute) +
+                      time_separator_ + TwoDigits(now.second));
   const int32_t t = now.hour * 10000 + now.minute * 100 + now.second;
 
   const std::vector<std::string> rows = FindScheduleRows(t);

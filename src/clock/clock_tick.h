@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace tavlin {
 
@@ -35,6 +36,8 @@ class ClockTick {
 
   /// The main window's creation: last hours 0, first-tick flag cleared.
   void Reset();
+  /// The system's time separator for the real time shown (":" unless the locale says otherwise).
+  void set_time_separator(std::string separator) { time_separator_ = std::move(separator); }
   /// "알림체크": the next tick reloads the alarm list and checks it, whatever its second.
   void RequestAlarmReload() { first_tick_done_ = false; }
 
@@ -54,6 +57,7 @@ class ClockTick {
   uint8_t last_game_hour_ = 0;
   uint8_t blink_counter_ = 0;
   bool first_tick_done_ = false;
+  std::string time_separator_ = ":";
 };
 
 }  // namespace tavlin

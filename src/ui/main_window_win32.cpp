@@ -44,6 +44,13 @@ HWND MakeButton(HWND parent, int id, const wchar_t* caption, int x, int y, int s
   return button;
 }
 
+// The user's time separator, as the real time is shown everywhere else on the desktop.
+std::string TimeSeparator() {
+  wchar_t separator[8] = {};
+  if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIME, separator, 8) <= 1) return ":";
+  return WideToUtf8(separator);
+}
+
 uint64_t QuizSeed() {
   LARGE_INTEGER counter{};
   if (QueryPerformanceCounter(&counter)) return static_cast<uint64_t>(counter.QuadPart);
@@ -129,6 +136,7 @@ void MainWindow::FormCreate() {
   // Deactivation arrives as WM_ACTIVATEAPP (AppDeactivate).
   Button2Click();
   tick_.Reset();
+  tick_.set_time_separator(TimeSeparator());
   if (files_.Exists(kSoundFilePath) && files_.Exists(kAlarmListPath)) menu_.EnableSound();
   timer1_.Start(hwnd(), kTimer1, kTimer1IntervalMs);
 }

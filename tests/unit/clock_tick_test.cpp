@@ -92,6 +92,14 @@ TEST_F(ClockTickTest, ReplaysTheGameHourChangeInMishi) {
   EXPECT_EQ(strip.summary_line, "미(13)>07:07>신(15) ");
 }
 
+TEST_F(ClockTickTest, RealTimeUsesTheSystemTimeSeparator) {
+  Run({90507});
+  EXPECT_EQ(strip.real_time, "09:05:07");
+  tick.set_time_separator(".");
+  Run({90508});
+  EXPECT_EQ(strip.real_time, "09.05.08");
+}
+
 TEST_F(ClockTickTest, StartUpBlinksLoadsAndChecksWithoutReassertingTopMost) {
   const auto calls = Run({1000, 1001, 1002, 1003, 1004});
   EXPECT_EQ(calls[0], (Calls{"blink on", "load", "check 10 1403 3"}));
