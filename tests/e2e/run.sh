@@ -9,6 +9,17 @@ export E2E_BUILD="$(realpath "$1")"
 pattern="${2:-}"
 export E2E_PREFIX="$E2E_BUILD/e2e-prefix"
 "$here/../../scripts/wine-prefix.sh" "$E2E_PREFIX"
+# Wine settings a case changes for itself; a run that was killed may have left them behind.
+reset_prefix() {
+  WINEPREFIX="$E2E_PREFIX" wineserver -k >/dev/null 2>&1 || true
+  WINEPREFIX="$E2E_PREFIX" wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f \
+    </dev/null >/dev/null 2>&1 || true
+  # That Wine session started without a display: end it, or the next program would join it and
+  # find no graphics driver.
+  WINEPREFIX="$E2E_PREFIX" wineserver -k >/dev/null 2>&1 || true
+  WINEPREFIX="$E2E_PREFIX" wineserver -w >/dev/null 2>&1 || true
+}
+reset_prefix
 
 passed=0
 failed=0
@@ -29,9 +40,7 @@ for case_file in "$here"/cases/*.sh; do
     echo "FAIL $name ($((SECONDS - start)) s); log:"
     sed 's/^/    /' "$E2E_ARTIFACTS/log.txt" | tail -n 40
     # A case killed by the time limit leaves its Wine settings and processes behind.
-    WINEPREFIX="$E2E_PREFIX" wineserver -k >/dev/null 2>&1 || true
-    WINEPREFIX="$E2E_PREFIX" wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f \
-      </dev/null >/dev/null 2>&1 || true
+    reset_prefix
   fi
 done
 echo "screenshots: $E2E_BUILD/e2e-artifacts"
