@@ -11,9 +11,13 @@ blink_seen=0
 n=0
 while :; do
   before="$(text_of "$(real_time_panel)")"
-  shot="$(e2e_shot "sample-$n")"
+  # The pane alternates colours every 300 ms: a burst of shots sees both phases.
+  blue=0
+  for k in 1 2 3 4; do
+    shot="$(e2e_shot "sample-$n-$k")"
+    blue=$((blue + $(count_colour "$shot" "$l" "$t" "51,153,255" $((r - l)) $((b - t)))))
+  done
   after="$(text_of "$(real_time_panel)")"
-  blue="$(count_colour "$shot" "$l" "$t" "51,153,255" $((r - l)) $((b - t)))"
   echo "sample $n: $before..$after blink pixels $blue"
   if [[ "$before" > "00:09:35" && "$after" < "00:09:39" && "$blue" -gt 0 ]]; then
     blink_seen=1
