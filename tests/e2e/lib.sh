@@ -113,6 +113,18 @@ e2e_child() {
   e2e_probe | grep "^child $1 " | grep -E -- "${2:-.}" | head -n 1
 }
 
+# Polls the probe every 0.1 s, at most $2 times, and prints the first line matching the regex $1;
+# fails (returns 1) when none came.
+e2e_await() {
+  local _ line
+  for _ in $(seq "$2"); do
+    line="$(e2e_probe | grep -E -- "$1" | head -n 1)"
+    [ -n "$line" ] && { echo "$line"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
 # Saves a screenshot as $E2E_ARTIFACTS/$1.png and prints its path.
 e2e_shot() {
   local file="$E2E_ARTIFACTS/$1.png"

@@ -9,13 +9,7 @@ printf '번호|종류|시작|끝|요일|제목|내용\r\n1|7|2O:00|20:30|0|모�
 e2e_file tavlin00.wav "RIFF"
 
 e2e_start --at "2026-12-07 12:00:03"
-box=""
-for _ in $(seq 50); do
-  box="$(e2e_probe | grep '^window #32770 ' | head -n 1)"
-  [ -n "$box" ] && break
-  sleep 0.1
-done
-[ -n "$box" ] || fail "no report of the faulty list"
+e2e_await '^window #32770 ' 50 >/dev/null || fail "no report of the faulty list"
 before="$(text_of "$(real_time_panel)")"
 sleep 4
 e2e_shot report >/dev/null
@@ -48,11 +42,5 @@ sleep 0.5
 xdotool key Up sleep 0.2
 e2e_shot reload-item >/dev/null
 xdotool key Return
-popup=""
-for _ in $(seq 30); do
-  popup="$(e2e_probe | grep '^window TfrmPopUp ' | head -n 1)"
-  [ -n "$popup" ] && break
-  sleep 0.1
-done
-[ -n "$popup" ] || fail "no popup after the reload"
+popup="$(e2e_await '^window TfrmPopUp ' 30)" || fail "no popup after the reload"
 expect_eq "popup title" "$(text_of "$popup")" "모임 "

@@ -14,23 +14,14 @@ printf '번호|종류|시작|끝|요일|제목|내용\r\n1|7|00:00|23:59|0|출�
 
 e2e_start --at "2026-12-07 12:00:03"
 started=$(date +%s%N)
-popup=""
-for _ in $(seq 40); do
-  popup="$(e2e_probe | grep '^window TfrmPopUp ' | head -n 1)"
-  [ -n "$popup" ] && break
-  sleep 0.1
-done
-[ -n "$popup" ] || fail "no popup within four seconds"
+popup="$(e2e_await '^window TfrmPopUp ' 40)" || fail "no popup within four seconds"
 elapsed_ms=$((($(date +%s%N) - started) / 1000000))
 echo "popup after $elapsed_ms ms: $popup"
 [ "$elapsed_ms" -le 2000 ] || fail "the popup took $elapsed_ms ms"
 
 # Risen: 1280 x 800 screen with Wine's one-pixel task bar at the bottom, so the first slot is at
 # left 1280 - 211 and top 800 - 112.
-for _ in $(seq 30); do
-  e2e_probe | grep -q '^window TfrmPopUp .* rect=1069,688,1264,798 .* visible=1 ' && break
-  sleep 0.1
-done
+e2e_await '^window TfrmPopUp .* rect=1069,688,1264,798 .* visible=1 ' 30 >/dev/null || true
 e2e_probe >"$E2E_ARTIFACTS/probe-risen.txt"
 line="$(grep '^window TfrmPopUp ' "$E2E_ARTIFACTS/probe-risen.txt")"
 expect_eq "popup place" "$(rect_of "$line" | tr ' ' ,)" "1069,688,1264,798"
