@@ -223,10 +223,6 @@ void MainWindow::Timer1Timer() {
 }
 
 void MainWindow::ReportTickFailure(const std::string& message) {
-  if (failure_report_) {
-    failure_report_(message);
-    return;
-  }
   if (message == last_failure_) return;
   last_failure_ = message;
   ShowReport(message);

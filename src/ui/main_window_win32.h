@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <deque>
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -37,16 +36,12 @@ class MainWindow : public WindowBase, private StripDuties {
   void set_alarm_link(AlarmLink* alarms) { alarms_ = alarms; }
   /// The timetable window the menu opens and deactivation keeps on top (nullptr: none).
   void set_timetable_link(TimetableLink* timetable) { timetable_ = timetable; }
-  /// Replaces how a failed tick reaches the player (see ReportTickFailure).
-  void set_failure_report(std::function<void(const std::string&)> report) {
-    failure_report_ = std::move(report);
-  }
   /// The clock tick the one-second timer drives ("알림체크" asks it to reload the alarms).
   ClockTick& clock_tick() { return tick_; }
   /// The check mark of "켜기".
   bool sound_on() const { return menu_.SoundOn(); }
 
-  /// A tick ended with an error whose message is `message`. By default the message is shown
+  /// A tick ended with an error whose message is `message`. The message is shown
   /// (ShowReport) unless it is the one shown last, so a failure that repeats every second does
   /// not pile up boxes; the timer keeps running either way.
   void ReportTickFailure(const std::string& message);
@@ -125,7 +120,6 @@ class MainWindow : public WindowBase, private StripDuties {
   WindowTimer timer1_;
   AlarmLink* alarms_ = nullptr;
   TimetableLink* timetable_ = nullptr;
-  std::function<void(const std::string&)> failure_report_;
   std::string last_failure_;
   std::deque<std::string> pending_reports_;
   std::unique_ptr<Win32PopupNotifier> notifier1_;
