@@ -1,28 +1,47 @@
-#include <errno.h>
 #include <iconv.h>
+
+#include <algorithm>
 
 #include "clock/text_decode.h"
 
 namespace tavlin {
 
+namespace {
+
+constexpr char kReplacement[] = "\xEF\xBF\xBD";
+
+// Bytes of the code page 949 character that starts with `lead`: a lead byte 0x81..0xFE takes a
+// trail byte, everything else stands alone.
+size_t CharacterLength(unsigned char lead) { return lead >= 0x81 && lead <= 0xFE ? 2 : 1; }
+
+}  // namespace
+
 std::string Cp949ToUtf8(std::string_view bytes) {
   iconv_t converter = iconv_open("UTF-8", "CP949");
   if (converter == reinterpret_cast<iconv_t>(-1)) return std::string(bytes);
   std::string out;
-  std::string in(bytes);
-  char* in_at = in.data();
-  size_t in_left = in.size();
-  char buffer[256];
-  while (in_left > 0) {
+  // One character at a time: on some malformed pairs the C library's converter reports progress
+  // past the end of its input, so its error positions cannot be trusted to resume from.
+  for (size_t at = 0; at < bytes.size();) {
+    const size_t length = std::min(CharacterLength(bytes[at]), bytes.size() - at);
+    char in[2] = {bytes[at], length > 1 ? bytes[at + 1] : '\0'};
+    char buffer[8];
+    char* in_at = in;
+    size_t in_left = length;
     char* out_at = buffer;
     size_t out_left = sizeof buffer;
+    iconv(converter, nullptr, nullptr, nullptr, nullptr);
     const size_t done = iconv(converter, &in_at, &in_left, &out_at, &out_left);
-    out.append(buffer, out_at - buffer);
-    if (done == static_cast<size_t>(-1) && errno != E2BIG) {
-      // A byte code page 949 does not map: show the replacement character and go on.
-      out.append("\xEF\xBF\xBD");
-      ++in_at;
-      --in_left;
+    const bool converted = done != static_cast<size_t>(-1) && in_left == 0 &&
+                           out_left <= sizeof buffer && out_at > buffer;
+    if (converted) {
+      out.append(buffer, out_at - buffer);
+      at += length;
+    } else {
+      // A byte code page 949 does not map: show the replacement character and go on with the
+      // next byte, which may be a line end after a stray lead byte.
+      out.append(kReplacement);
+      ++at;
     }
   }
   iconv_close(converter);

@@ -31,6 +31,11 @@ TEST(TextDecodeTest, BrokenBytesNeverCrashAndAreReplaced) {
   EXPECT_EQ(decoded.back(), 'b');
   EXPECT_TRUE(IsValidUtf8(decoded));
   EXPECT_TRUE(IsValidUtf8(DecodeUserText("\xB0")));  // a lead byte cut off at the end
+  // Malformed pairs the C library's converter once mis-stepped over (found by fuzzing).
+  EXPECT_TRUE(IsValidUtf8(DecodeUserText("\xED\xED\xA2\xE8")));
+  // A stray lead byte does not swallow the line end after it.
+  EXPECT_EQ(SplitLines(DecodeUserText("\xB0\r\n\xB0\xA1")).size(), 2u);
+  EXPECT_EQ(SplitLines(DecodeUserText("\xB0\r\n\xB0\xA1")).back(), "가");
 }
 
 TEST(TextDecodeTest, Utf8Validity) {
