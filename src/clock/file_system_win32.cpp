@@ -9,9 +9,9 @@ namespace {
 
 std::string SystemReason(DWORD code) {
   wchar_t* message = nullptr;
-  FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                     FORMAT_MESSAGE_IGNORE_INSERTS,
-                 nullptr, code, 0, reinterpret_cast<wchar_t*>(&message), 0, nullptr);
+  FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, code, 0, reinterpret_cast<wchar_t*>(&message), 0, nullptr);
   std::wstring text = message != nullptr ? message : L"";
   LocalFree(message);
   while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ' ||

@@ -10,8 +10,8 @@
 namespace tavlin {
 
 struct GameTimeTexts {
-  std::string pane;     ///< game time "hh:mm:ss" for the game-time pane
-  std::string summary;  ///< e.g. "미(13)>06:47>신(15) " (with its trailing blank)
+  std::string pane;       ///< game time "hh:mm:ss" for the game-time pane
+  std::string summary;    ///< e.g. "미(13)>06:47>신(15) " (with its trailing blank)
   int32_t game_hhmm = 0;  ///< game time as an HHMM value, no leading zero (01:47 is 147)
 };
 

@@ -8,7 +8,8 @@ namespace {
 std::array<Ttavlintime, kScheduleRows + 1> g_schedule;
 }
 
-// Six cycles of twelve double-hours, one game day (four real hours) each.
+// Six cycles of twelve double-hours, one game day (four real hours) each, one row a line.
+// clang-format off
 const std::array<const char*, kScheduleRows + 1> kScheduleRowTexts = {
     "실시작|실끝|겜시작|겜끝|한자시간|낮밤",
     "000224|001647|130000|145959|미시|낮",
@@ -82,9 +83,13 @@ const std::array<const char*, kScheduleRows + 1> kScheduleRowTexts = {
     "222624|225023|050000|005959|묘시|밤",
     "225024|233111|070000|005959|진시|밤",
     "233112|235511|090000|005959|사시|밤",
-    "235512|000223|110000|125959|오시|밤",};
+    "235512|000223|110000|125959|오시|밤",
+};
+// clang-format on
 
-const std::array<Ttavlintime, kScheduleRows + 1>& Schedule() { return g_schedule; }
+const std::array<Ttavlintime, kScheduleRows + 1>& Schedule() {
+  return g_schedule;
+}
 
 void BuildSchedule() {
   for (int i = 1; i <= kScheduleRows; ++i) {

@@ -12,7 +12,9 @@ constexpr char kReplacement[] = "\xEF\xBF\xBD";
 
 // Bytes of the code page 949 character that starts with `lead`: a lead byte 0x81..0xFE takes a
 // trail byte, everything else stands alone.
-size_t CharacterLength(unsigned char lead) { return lead >= 0x81 && lead <= 0xFE ? 2 : 1; }
+size_t CharacterLength(unsigned char lead) {
+  return lead >= 0x81 && lead <= 0xFE ? 2 : 1;
+}
 
 }  // namespace
 

@@ -10,7 +10,8 @@ namespace tavlin {
 class TimetableLink {
  public:
   virtual ~TimetableLink() = default;
-  /// "게임시진->현실시간표": a hidden window is shown (and refilled); a visible one only comes to the front.
+  /// "게임시진->현실시간표": a hidden window is shown (and refilled); a visible one only comes to
+  /// the front.
   virtual void ShowFromMenu() = 0;
   virtual bool Visible() const = 0;
   /// Top-most again, without moving, sizing or activating it.

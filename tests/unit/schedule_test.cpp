@@ -80,9 +80,8 @@ TEST_F(ScheduleTest, WholeDayProperties) {
     int owners = 0;
     int owner = 0;
     for (int r = 1; r <= 72; ++r) {
-      const bool inside = s[r].RealStart <= s[r].RealEnd
-                              ? s[r].RealStart <= t && t <= s[r].RealEnd
-                              : t >= s[r].RealStart || t <= s[r].RealEnd;
+      const bool inside = s[r].RealStart <= s[r].RealEnd ? s[r].RealStart <= t && t <= s[r].RealEnd
+                                                         : t >= s[r].RealStart || t <= s[r].RealEnd;
       if (inside) ++owners, owner = r;
     }
     ASSERT_EQ(owners, 1) << "t=" << t;
@@ -91,8 +90,7 @@ TEST_F(ScheduleTest, WholeDayProperties) {
     ASSERT_EQ(rows[0], std::to_string(s[owner].RealStart)) << "t=" << t;
     const int next = owner == 72 ? 1 : owner + 1;
     ASSERT_EQ(rows[6], std::to_string(s[next].RealStart));
-    ASSERT_EQ(HhmmssToSeconds(s[next].RealStart),
-              (HhmmssToSeconds(s[owner].RealEnd) + 1) % 86400);
+    ASSERT_EQ(HhmmssToSeconds(s[next].RealStart), (HhmmssToSeconds(s[owner].RealEnd) + 1) % 86400);
 
     const auto game = ComputeGameTime(rows, n);
     ASSERT_TRUE(game.has_value());

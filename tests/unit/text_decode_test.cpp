@@ -26,7 +26,9 @@ TEST(TextDecodeTest, NulEndsTheText) {
 }
 
 TEST(TextDecodeTest, BrokenBytesNeverCrashAndAreReplaced) {
-  const std::string decoded = DecodeUserText("a\xFF" "b");
+  const std::string decoded = DecodeUserText(
+      "a\xFF"
+      "b");
   EXPECT_EQ(decoded.front(), 'a');
   EXPECT_EQ(decoded.back(), 'b');
   EXPECT_TRUE(IsValidUtf8(decoded));
@@ -75,7 +77,9 @@ TEST(TextDecodeTest, Utf16RoundTrip) {
   EXPECT_EQ(Utf8ToUtf16("\xF0\x9F\x98\x80"), (std::u16string{0xD83D, 0xDE00}));
   EXPECT_EQ(Utf16ToUtf8(Utf8ToUtf16("문답공부시계 종료 ×")), "문답공부시계 종료 ×");
   EXPECT_EQ(Utf8ToUtf16("a\xFF"), (std::u16string{u'a', 0xFFFD}));
-  EXPECT_EQ(Utf16ToUtf8(std::u16string{0xD800, u'b'}), "\xEF\xBF\xBD" "b");
+  EXPECT_EQ(Utf16ToUtf8(std::u16string{0xD800, u'b'}),
+            "\xEF\xBF\xBD"
+            "b");
 }
 
 }  // namespace
