@@ -1,6 +1,6 @@
 #include "alarms/alarm_check.h"
 
-#include "clock/text.h"
+#include "base/text.h"
 
 namespace tavlin {
 

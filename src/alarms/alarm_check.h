@@ -5,7 +5,7 @@
 #include <string>
 
 #include "alarms/alarm_list.h"
-#include "clock/file_system.h"
+#include "base/file_system.h"
 
 namespace tavlin {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "clock/text_decode.h"
+#include "base/text_decode.h"
 
 namespace tavlin {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <utility>
 
-#include "clock/file_system.h"
-#include "clock/text.h"
+#include "base/file_system.h"
+#include "base/text.h"
 
 namespace tavlin {
 

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "alarms/alarm_check.h"
+#include "alarms/alarm_link.h"
 #include "alarms/alarm_list.h"
 #include "alarms/alarm_load_reporter.h"
-#include "clock/file_system.h"
-#include "ui/window_links.h"
+#include "base/file_system.h"
 
 namespace tavlin {
 

@@ -6,7 +6,7 @@
 
 #include "alarms/alarm_service.h"
 #include "app/notifier_announcer_win32.h"
-#include "clock/file_system.h"
+#include "base/file_system.h"
 #include "ui/main_window_win32.h"
 #include "ui/viewtable_simple_win32.h"
 

@@ -1,8 +1,8 @@
 #include "clock/clock_tick.h"
 
+#include "base/text.h"
 #include "clock/game_time.h"
 #include "clock/schedule.h"
-#include "clock/text.h"
 
 namespace tavlin {
 

@@ -1,6 +1,6 @@
 #include "clock/game_time.h"
 
-#include "clock/text.h"
+#include "base/text.h"
 
 namespace tavlin {
 

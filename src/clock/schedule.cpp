@@ -1,6 +1,6 @@
 #include "clock/schedule.h"
 
-#include "clock/text.h"
+#include "base/text.h"
 
 namespace tavlin {
 

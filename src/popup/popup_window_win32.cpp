@@ -9,10 +9,10 @@
 #include <string>
 #include <utility>
 
-#include "clock/wide_text.h"
+#include "base/wide_text.h"
 #include "popup/popup_model.h"
 #include "popup/popup_picture.h"
-#include "ui/gdi_win32.h"
+#include "win32/gdi_win32.h"
 
 namespace tavlin {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "ui/colours_win32.h"
+#include "win32/colours_win32.h"
 
 namespace tavlin {
 

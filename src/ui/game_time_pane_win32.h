@@ -6,8 +6,8 @@
 #include <functional>
 #include <vector>
 
-#include "ui/gdi_win32.h"
-#include "ui/window_base_win32.h"
+#include "win32/gdi_win32.h"
+#include "win32/window_base_win32.h"
 
 namespace tavlin {
 

@@ -4,10 +4,10 @@
 
 #include <exception>
 
+#include "base/text.h"
+#include "base/wide_text.h"
 #include "clock/schedule.h"
-#include "clock/text.h"
-#include "clock/wide_text.h"
-#include "ui/colours_win32.h"
+#include "win32/colours_win32.h"
 
 namespace tavlin {
 

@@ -8,17 +8,18 @@
 #include <memory>
 #include <string>
 
+#include "alarms/alarm_link.h"
+#include "base/file_system.h"
 #include "clock/clock_tick.h"
-#include "clock/file_system.h"
 #include "popup/popup_window_win32.h"
 #include "ui/game_time_pane_win32.h"
-#include "ui/gdi_win32.h"
 #include "ui/quiz_label_win32.h"
 #include "ui/quiz_line.h"
 #include "ui/rounded_panel_win32.h"
 #include "ui/strip_menu_win32.h"
-#include "ui/window_base_win32.h"
-#include "ui/window_links.h"
+#include "ui/timetable_link.h"
+#include "win32/gdi_win32.h"
+#include "win32/window_base_win32.h"
 
 namespace tavlin {
 

@@ -1,7 +1,7 @@
 #include "ui/quiz_label_win32.h"
 
-#include "clock/wide_text.h"
-#include "ui/gdi_win32.h"
+#include "base/wide_text.h"
+#include "win32/gdi_win32.h"
 
 namespace tavlin {
 

@@ -4,8 +4,8 @@
 #include <random>
 #include <vector>
 
-#include "clock/text.h"
-#include "clock/text_decode.h"
+#include "base/text.h"
+#include "base/text_decode.h"
 
 namespace tavlin {
 

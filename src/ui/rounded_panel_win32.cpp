@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "ui/colours_win32.h"
-#include "ui/gdi_win32.h"
+#include "win32/colours_win32.h"
+#include "win32/gdi_win32.h"
 
 namespace tavlin {
 

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "ui/window_base_win32.h"
+#include "win32/window_base_win32.h"
 
 namespace tavlin {
 

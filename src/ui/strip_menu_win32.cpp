@@ -2,8 +2,8 @@
 
 #include <initializer_list>
 
-#include "ui/gdi_win32.h"
 #include "ui/ui_resources.h"
+#include "win32/gdi_win32.h"
 
 namespace tavlin {
 

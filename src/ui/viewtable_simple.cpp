@@ -1,7 +1,7 @@
 #include "ui/viewtable_simple.h"
 
+#include "base/text.h"
 #include "clock/schedule.h"
-#include "clock/text.h"
 
 namespace tavlin {
 

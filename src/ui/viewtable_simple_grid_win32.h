@@ -8,9 +8,9 @@
 
 #include <windows.h>
 
-#include "ui/gdi_win32.h"
 #include "ui/viewtable_simple.h"
-#include "ui/window_base_win32.h"
+#include "win32/gdi_win32.h"
+#include "win32/window_base_win32.h"
 
 namespace tavlin {
 

@@ -1,7 +1,7 @@
 #include "ui/viewtable_simple_win32.h"
 
+#include "base/wide_text.h"
 #include "clock/schedule.h"
-#include "clock/wide_text.h"
 #include "ui/viewtable_simple.h"
 
 namespace tavlin {

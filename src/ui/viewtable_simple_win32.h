@@ -5,9 +5,9 @@
 
 #include <windows.h>
 
+#include "ui/timetable_link.h"
 #include "ui/viewtable_simple_grid_win32.h"
-#include "ui/window_base_win32.h"
-#include "ui/window_links.h"
+#include "win32/window_base_win32.h"
 
 namespace tavlin {
 

@@ -12,8 +12,8 @@
 #include <utility>
 #include <vector>
 
-#include "clock/text.h"
-#include "clock/wide_text.h"
+#include "base/text.h"
+#include "base/wide_text.h"
 #include "popup/popup_notifier.h"
 #include "popup/popup_window_win32.h"
 

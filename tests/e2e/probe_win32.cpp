@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <string>
 
-#include "clock/wide_text.h"
+#include "base/wide_text.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "clock/text_decode.h"
+#include "base/text_decode.h"
 
 #include <gtest/gtest.h>
 
-#include "clock/wide_text.h"
+#include "base/wide_text.h"
 
 namespace tavlin {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "base/text.h"
 #include "clock/game_time.h"
 #include "clock/schedule.h"
-#include "clock/text.h"
 
 namespace tavlin {
 namespace {

@@ -1,7 +1,7 @@
 #include <windows.h>
 
-#include "clock/file_system.h"
-#include "clock/wide_text.h"
+#include "base/file_system.h"
+#include "base/wide_text.h"
 
 namespace tavlin {
 

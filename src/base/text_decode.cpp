@@ -1,6 +1,6 @@
-#include "clock/text_decode.h"
+#include "base/text_decode.h"
 
-#include "clock/wide_text.h"
+#include "base/wide_text.h"
 
 namespace tavlin {
 

@@ -1,4 +1,4 @@
-#include "clock/text.h"
+#include "base/text.h"
 
 namespace tavlin {
 

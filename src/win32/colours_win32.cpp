@@ -1,4 +1,4 @@
-#include "ui/colours_win32.h"
+#include "win32/colours_win32.h"
 
 #include <shlwapi.h>
 

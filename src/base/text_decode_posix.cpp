@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "clock/text_decode.h"
+#include "base/text_decode.h"
 
 namespace tavlin {
 

@@ -1,4 +1,4 @@
-#include "clock/wide_text.h"
+#include "base/wide_text.h"
 
 #include <cstdint>
 #include <optional>

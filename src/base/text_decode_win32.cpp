@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "clock/text_decode.h"
+#include "base/text_decode.h"
 
 namespace tavlin {
 

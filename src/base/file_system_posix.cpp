@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "clock/file_system.h"
+#include "base/file_system.h"
 
 namespace tavlin {
 
