@@ -15,6 +15,12 @@ cmake --build build/native
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build/native --output-on-failure -j "$(nproc)"
 
+step "native release build"
+# Optimised builds warn differently; the program's own code must stay free of warnings there too.
+cmake -S . -B build/native-release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/native-release
+ctest --test-dir build/native-release --output-on-failure -j "$(nproc)" >/dev/null
+
 step "fuzzers"
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTAVLIN_FUZZ=ON -DTAVLIN_TESTS=OFF >/dev/null
