@@ -1,22 +1,9 @@
 #include <windows.h>
 
 #include "base/text_decode.h"
+#include "base/wide_text.h"
 
 namespace tavlin {
-
-namespace {
-
-std::string WideToUtf8(const std::wstring& wide) {
-  if (wide.empty()) return {};
-  const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                       nullptr, 0, nullptr, nullptr);
-  std::string out(size, '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), size,
-                      nullptr, nullptr);
-  return out;
-}
-
-}  // namespace
 
 std::string Cp949ToUtf8(std::string_view bytes) {
   if (bytes.empty()) return {};
