@@ -6,16 +6,15 @@
 
 #include "alarms/alarm_list.h"
 #include "base/file_system.h"
+#include "base/player_files.h"
+#include "popup/popup_types.h"
 
 namespace tavlin {
 
 /// Popup colours, laid out 0x00BBGGRR.
 constexpr uint32_t kRealTimeAlarmColour = 10092441;  ///< R 153 G 255 B 153, light green
 constexpr uint32_t kGameTimeAlarmColour = 7326463;   ///< R 255 G 202 B 111, light orange
-constexpr uint32_t kNeutralAlarmColour = 16764057;   ///< R 153 G 204 B 255, light blue
-
-/// The sound played when alarms fire, relative to the working directory.
-constexpr char kAlarmSoundFile[] = "./tavlin00.wav";
+constexpr uint32_t kNeutralAlarmColour = kNeutralGradientColour;  ///< R 153 G 204 B 255, light blue
 
 /// Where due alarms are announced: the main window's popup notifier and the sound.
 class AlarmAnnouncer {

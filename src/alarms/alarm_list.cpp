@@ -8,8 +8,6 @@ namespace tavlin {
 
 namespace {
 
-constexpr char kAlarmFileName[] = "tavlin.gogo";
-
 // Positions of the fields of a data line; field 0 is the player's own alarm number, never read.
 enum Field { kKindField = 1, kStartField, kEndField, kRepeatDayField, kSubjectField, kBodyField };
 
@@ -57,10 +55,6 @@ void ArmList(AlarmTable& table) {
 }
 
 }  // namespace
-
-std::string AlarmFilePath(const std::string& directory) {
-  return directory + kAlarmFileName;
-}
 
 AlarmLoadResult ReadAlarmFile(const std::string& path, const FileSystem& files, AlarmTable& table) {
   std::string bytes;

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "base/file_system.h"
+#include "base/player_files.h"
 #include "base/text.h"
 
 namespace tavlin {
@@ -64,9 +65,6 @@ struct AlarmLoadResult {
   bool lines_ignored = false;  ///< the file had non-empty lines after the 100th data line
   std::string notice;          ///< text for the player, empty when there is nothing to say
 };
-
-/// The alarm list's full path: `directory` (ending in its separator) followed by "tavlin.gogo".
-std::string AlarmFilePath(const std::string& directory);
 
 /// Reads the file at `path` into records 1..n of `table` (n data lines, at most 100) and empties
 /// records n+1..100, so that a shorter file ends the list after its last line. Throws

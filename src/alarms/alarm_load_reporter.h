@@ -6,6 +6,7 @@
 #include <string>
 
 #include "alarms/alarm_list.h"
+#include "base/repeat_filter.h"
 
 namespace tavlin {
 
@@ -26,7 +27,7 @@ class AlarmLoadReporter {
     int data_line = 0;
     bool operator==(const Failure&) const = default;
   };
-  std::optional<Failure> shown_;
+  RepeatFilter<Failure> shown_;
 };
 
 }  // namespace tavlin

@@ -1,10 +1,16 @@
 #include "clock/clock_tick.h"
 
+#include <exception>
+
 #include "base/text.h"
 #include "clock/game_time.h"
 #include "clock/schedule.h"
 
 namespace tavlin {
+
+int WeekdayFromSundayZero(int day_of_week) {
+  return day_of_week == 0 ? 7 : day_of_week;
+}
 
 void ClockTick::Reset() {
   last_real_hour_ = 0;
@@ -58,6 +64,22 @@ void ClockTick::Tick(const ClockReading& now) {
   }
 
   if (strip_.QuizMode() && t % 100 == 0) strip_.NextQuizLine();
+}
+
+std::optional<std::string> TickFailureReport::Run(ClockTick& tick, const ClockReading& now) {
+  std::string message;
+  try {
+    tick.Tick(now);
+    return std::nullopt;
+  } catch (const ReportedError&) {
+    return std::nullopt;  // already in front of the player
+  } catch (const std::exception& error) {
+    message = error.what();
+  } catch (...) {
+    message = "Unknown error";
+  }
+  if (!shown_.Admit(message)) return std::nullopt;
+  return message;
 }
 
 }  // namespace tavlin

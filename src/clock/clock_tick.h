@@ -3,8 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
+
+#include "base/repeat_filter.h"
 
 namespace tavlin {
 
@@ -15,6 +18,10 @@ struct ClockReading {
   int second = 0;
   int weekday = 1;  ///< Monday = 1 .. Sunday = 7
 };
+
+/// The weekday of a clock reading from the platform's day of the week counted from Sunday = 0
+/// (Sunday becomes 7).
+int WeekdayFromSundayZero(int day_of_week);
 
 /// What the tick drives. The main window implements it; tests record the calls.
 class StripDuties {
@@ -58,6 +65,19 @@ class ClockTick {
   uint8_t blink_counter_ = 0;
   bool first_tick_done_ = false;
   std::string time_separator_ = ":";
+};
+
+/// The one boundary where a failing tick ends: it runs the tick and decides what the player is
+/// told. A failure's message is shown once, and again only after a different one; a failure that
+/// was shown already where it happened (ReportedError) says nothing more. The next tick runs
+/// afresh either way.
+class TickFailureReport {
+ public:
+  /// Runs `tick` on `now`; the text to show the player, or nothing.
+  std::optional<std::string> Run(ClockTick& tick, const ClockReading& now);
+
+ private:
+  RepeatFilter<std::string> shown_;
 };
 
 }  // namespace tavlin

@@ -119,19 +119,18 @@ void AppendRow(std::vector<std::string>& out, const Ttavlintime& row) {
 
 }  // namespace
 
-std::vector<std::string> FindScheduleRows(int32_t t) {
-  int current = 0;
-  if ((t >= 235512 && t <= 235959) || (t >= 0 && t <= 223)) {
-    current = kMidnightRow;
-  } else {
-    // Row 72 crosses midnight and can never pass this test; the branch above stands for it.
-    for (int r = 1; r < kScheduleRows; ++r) {
-      if (g_schedule[r].RealStart <= t && t <= g_schedule[r].RealEnd) {
-        current = r;
-        break;
-      }
-    }
+int CurrentScheduleRow(int32_t t) {
+  constexpr int32_t kLastSecondOfDay = 235959;
+  if (t < 0 || t > kLastSecondOfDay) return 0;
+  for (int r = 1; r <= kScheduleRows; ++r) {
+    if (g_schedule[r].RealStart <= t && t <= g_schedule[r].RealEnd) return r;
   }
+  const Ttavlintime& midnight = g_schedule[kMidnightRow];
+  return t >= midnight.RealStart || t <= midnight.RealEnd ? kMidnightRow : 0;
+}
+
+std::vector<std::string> FindScheduleRows(int32_t t) {
+  const int current = CurrentScheduleRow(t);
   std::vector<std::string> result;
   if (current == 0) return result;
   const int next = current == kScheduleRows ? 1 : current + 1;

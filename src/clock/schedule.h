@@ -32,6 +32,12 @@ const std::array<Ttavlintime, kScheduleRows + 1>& Schedule();
 /// Fills rows 1..72 from the row texts. Running it again writes the same values.
 void BuildSchedule();
 
+/// The schedule row in progress at the HHMMSS value `t`: the row whose RealStart <= t <= RealEnd,
+/// or the midnight row 72 from its RealStart to the end of the day and from 00:00:00 to its
+/// RealEnd (it is the one row that crosses midnight). 0 when `t` is no time of day. Needs
+/// BuildSchedule.
+int CurrentScheduleRow(int32_t t);
+
 /// The row lookup result for the HHMMSS value `t`: the six fields of the current row then the six
 /// fields of the next row, integers as plain decimal text. Empty when `t` is no time of day.
 std::vector<std::string> FindScheduleRows(int32_t t);

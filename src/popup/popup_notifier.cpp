@@ -100,7 +100,7 @@ void ConfigureSystemNotifier(TPopupNotifier& n) {
   n.TimeOut = 15;
   n.Width = 195;
   n.Height = 110;
-  n.GradientColor1 = Colour::Rgb(153, 204, 255);
+  n.GradientColor1 = ColourFromBgr(kNeutralGradientColour);
   n.GradientColor2 = Colour::Rgb(255, 255, 255);
   n.GradientOrientation = TOrientation::mbVertical;
   n.SetScrollSpeed(9);

@@ -90,7 +90,7 @@ class TPopupNotifier {
   int TimeOut = 10;  ///< seconds
   int Width = 148;
   int Height = 121;
-  Colour GradientColor1 = Colour::Rgb(153, 204, 255);
+  Colour GradientColor1 = ColourFromBgr(kNeutralGradientColour);
   Colour GradientColor2 = Colour::Rgb(255, 255, 255);
   TOrientation GradientOrientation = TOrientation::mbVertical;
   FontSpec Font;

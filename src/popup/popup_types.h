@@ -29,6 +29,11 @@ constexpr Colour ColourFromBgr(uint32_t value) {
                      static_cast<uint8_t>(value >> 16));
 }
 
+/// R 153, G 204, B 255, stored as 16764057: a new notifier's first gradient colour, the one the
+/// main window's notifier is configured with, and the one the alarm check puts back after its
+/// pass.
+inline constexpr uint32_t kNeutralGradientColour = 16764057;
+
 /// A colour with its channels known.
 struct Rgb {
   uint8_t r = 0;

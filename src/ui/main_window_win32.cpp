@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <exception>
-
 #include "base/text.h"
 #include "base/wide_text.h"
 #include "clock/schedule.h"
@@ -26,8 +24,6 @@ constexpr int kButton3Id = 3;
 // The quiz panel keeps this margin to the right edge of the strip whatever its width.
 constexpr int kPanel2Left = 2;
 constexpr int kPanel2RightMargin = 3;
-constexpr char kSoundFilePath[] = "./tavlin00.wav";
-constexpr char kAlarmListPath[] = "./tavlin.gogo";
 
 HFONT MakeGulim(int height) {
   return CreateFontW(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, HANGEUL_CHARSET,
@@ -137,7 +133,7 @@ void MainWindow::FormCreate() {
   Button2Click();
   tick_.Reset();
   tick_.set_time_separator(TimeSeparator());
-  if (files_.Exists(kSoundFilePath) && files_.Exists(kAlarmListPath)) menu_.EnableSound();
+  if (SoundMenuEnabledAtStart(files_)) menu_.EnableSound();
   timer1_.Start(hwnd(), kTimer1, kTimer1IntervalMs);
 }
 
@@ -210,22 +206,9 @@ void MainWindow::Timer1Timer() {
   SYSTEMTIME now;
   GetLocalTime(&now);
   const ClockReading reading{now.wHour, now.wMinute, now.wSecond,
-                             now.wDayOfWeek == 0 ? 7 : static_cast<int>(now.wDayOfWeek)};
-  try {
-    tick_.Tick(reading);
-  } catch (const ReportedError&) {
-    // Already in front of the player.
-  } catch (const std::exception& error) {
-    ReportTickFailure(error.what());
-  } catch (...) {
-    ReportTickFailure("Unknown error");
-  }
-}
-
-void MainWindow::ReportTickFailure(const std::string& message) {
-  if (message == last_failure_) return;
-  last_failure_ = message;
-  ShowReport(message);
+                             WeekdayFromSundayZero(now.wDayOfWeek)};
+  // A failing tick ends that tick only; the timer keeps running.
+  if (auto report = tick_failures_.Run(tick_, reading)) ShowReport(*report);
 }
 
 void MainWindow::ShowReport(const std::string& text) {
@@ -242,8 +225,8 @@ void MainWindow::OnShowReport() {
 }
 
 void MainWindow::OnCommand(UINT id) {
-  if (AlphaOfCommand(id) >= 0) return TransparencyItemClick(id);
-  if (ColourOfCommand(id) != CLR_INVALID) return ColourItemClick(id);
+  if (AlphaOfCommand(id)) return TransparencyItemClick(id);
+  if (ColourOfCommand(id)) return ColourItemClick(id);
   switch (id) {
     case kButton1Id:
     case kN5Exit:
@@ -287,13 +270,14 @@ void MainWindow::Button3Click() {
 
 void MainWindow::TransparencyItemClick(UINT item) {
   // The colour key stays in force at every alpha.
-  SetLayeredWindowAttributes(hwnd(), kStripKeyColour, static_cast<BYTE>(AlphaOfCommand(item)),
+  SetLayeredWindowAttributes(hwnd(), kStripKeyColour, *AlphaOfCommand(item),
                              LWA_COLORKEY | LWA_ALPHA);
   menu_.CheckRadio(item);
 }
 
 void MainWindow::ColourItemClick(UINT item) {
-  status_pane1_->SetTextColour(ColourOfCommand(item));
+  const PaneColour colour = *ColourOfCommand(item);
+  status_pane1_->SetTextColour(RGB(colour.r, colour.g, colour.b));
   menu_.CheckRadio(item);
 }
 

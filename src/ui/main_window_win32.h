@@ -42,11 +42,6 @@ class MainWindow : public WindowBase, private StripDuties {
   /// The check mark of "켜기".
   bool sound_on() const { return menu_.SoundOn(); }
 
-  /// A tick ended with an error whose message is `message`. The message is shown
-  /// (ShowReport) unless it is the one shown last, so a failure that repeats every second does
-  /// not pile up boxes; the timer keeps running either way.
-  void ReportTickFailure(const std::string& message);
-
   /// Shows `text` to the player in a message box once the current message has been handled, so
   /// that the tick reporting it is not held up; the clock keeps running while the box is open.
   void ShowReport(const std::string& text);
@@ -121,7 +116,7 @@ class MainWindow : public WindowBase, private StripDuties {
   WindowTimer timer1_;
   AlarmLink* alarms_ = nullptr;
   TimetableLink* timetable_ = nullptr;
-  std::string last_failure_;
+  TickFailureReport tick_failures_;
   std::deque<std::string> pending_reports_;
   std::unique_ptr<Win32PopupNotifier> notifier1_;
 };

@@ -7,11 +7,9 @@
 #include <string_view>
 
 #include "base/file_system.h"
+#include "base/player_files.h"
 
 namespace tavlin {
-
-/// The quiz file, relative to the working directory (not to the program's folder).
-inline constexpr char kQuizFilePath[] = "./tavlin.quiz";
 
 /// Narrowest client width of the strip, in pixels at 96 DPI.
 inline constexpr int kMinimumStripWidth = 325;

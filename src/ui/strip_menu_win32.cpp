@@ -56,51 +56,7 @@ void AddSeparator(HMENU menu) {
   AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
 }
 
-struct RadioGroup {
-  UINT first;
-  UINT last;
-};
-
-RadioGroup GroupOf(UINT command) {
-  if (command >= kN9SoundOn && command <= kN10SoundOff) return {kN9SoundOn, kN10SoundOff};
-  if (command >= kN2Opaque && command <= kN601Alpha60) return {kN2Opaque, kN601Alpha60};
-  if (command >= kWhite1 && command <= kFuchsia1) return {kWhite1, kFuchsia1};
-  return {command, command};
-}
-
 }  // namespace
-
-int AlphaOfCommand(UINT command) {
-  switch (command) {
-    case kN2Opaque:
-      return 255;
-    case kN101Alpha20:
-      return 200;
-    case kN201Alpha40:
-      return 160;
-    case kN601Alpha60:
-      return 120;
-    default:
-      return -1;
-  }
-}
-
-COLORREF ColourOfCommand(UINT command) {
-  switch (command) {
-    case kWhite1:
-      return RGB(255, 255, 255);
-    case kLime1:
-      return RGB(0, 255, 0);
-    case kBlue1:
-      return RGB(0, 255, 255);
-    case kYellow1:
-      return RGB(255, 255, 0);
-    case kFuchsia1:
-      return RGB(255, 0, 255);
-    default:
-      return CLR_INVALID;
-  }
-}
 
 StripMenu::StripMenu()
     : menu_(CreatePopupMenu()),
@@ -175,14 +131,12 @@ bool StripMenu::SoundOn() const {
 }
 
 void StripMenu::CheckRadio(UINT command) {
-  const RadioGroup group = GroupOf(command);
-  const HMENU submenu = group.first == kN9SoundOn  ? sound_
-                        : group.first == kN2Opaque ? alpha_
-                        : group.first == kWhite1   ? colour_
-                                                   : nullptr;
-  if (submenu != nullptr) {
-    CheckMenuRadioItem(submenu, group.first, group.last, command, MF_BYCOMMAND);
-  }
+  const std::optional<RadioGroup> group = RadioGroupOf(command);
+  if (!group) return;
+  const HMENU submenu = group->first == kN9SoundOn  ? sound_
+                        : group->first == kN2Opaque ? alpha_
+                                                    : colour_;
+  CheckMenuRadioItem(submenu, group->first, group->last, command, MF_BYCOMMAND);
 }
 
 bool StripMenu::IsChecked(UINT command) const {

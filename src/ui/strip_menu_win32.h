@@ -6,33 +6,9 @@
 
 #include <commctrl.h>
 
+#include "ui/strip_menu_items.h"
+
 namespace tavlin {
-
-/// Command ids of the menu items, as WM_COMMAND delivers them.
-enum MenuCommand : UINT {
-  kN12Title = 0x100,
-  kN9SoundOn,
-  kN10SoundOff,
-  kN15AlarmCheck,
-  kN2Opaque,
-  kN101Alpha20,
-  kN201Alpha40,
-  kN601Alpha60,
-  kWhite1,
-  kLime1,
-  kBlue1,
-  kYellow1,
-  kFuchsia1,
-  kN6Timetable,
-  kN3QuizMode,
-  kN7NextQuiz,
-  kN5Exit,
-};
-
-/// Window alpha of a transparency item, or -1 for any other command.
-int AlphaOfCommand(UINT command);
-/// Game-time text colour of a colour item, or CLR_INVALID for any other command.
-COLORREF ColourOfCommand(UINT command);
 
 class StripMenu {
  public:

@@ -67,11 +67,9 @@ const std::array<std::string, kHourListEntries>& HourDurationList() {
 }
 
 int CurrentTimetableRow(int32_t present) {
-  const auto& schedule = Schedule();
-  for (int r = 1; r <= kScheduleRows; ++r) {
-    if (schedule[r].RealStart <= present && present <= schedule[r].RealEnd) return r;
-  }
-  return kMidnightRow;
+  // The grid always shows a row: a present that is no time of day shows the midnight row too.
+  const int row = CurrentScheduleRow(present);
+  return row != 0 ? row : kMidnightRow;
 }
 
 TimeGridTexts ShowTimeGrid(int32_t present) {

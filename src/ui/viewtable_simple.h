@@ -31,10 +31,9 @@ const std::array<std::string, kHourListEntries>& HourLabelList();
 /// "14:24" .. "07:12" six times over.
 const std::array<std::string, kHourListEntries>& HourDurationList();
 
-/// The schedule row in progress at the HHMMSS value `present`: the first row 1..72 whose
-/// RealStart <= present <= RealEnd. Row 72 crosses midnight and never passes that test, so the
-/// period it covers (23:55:12 to 00:02:23), where no row is found, gives 72 as well.
-/// Needs BuildSchedule.
+/// The schedule row in progress at the HHMMSS value `present`, as the strip finds it
+/// (CurrentScheduleRow: 72 from 23:55:12 to 00:02:23); a present that is no time of day gives the
+/// midnight row too, so the grid always has a row to show. Needs BuildSchedule.
 int CurrentTimetableRow(int32_t present);
 
 using TimeGridTexts = std::array<std::array<std::string, kTimeGridColumns>, kTimeGridRows>;

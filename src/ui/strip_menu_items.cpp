@@ -1,0 +1,52 @@
+#include "ui/strip_menu_items.h"
+
+#include "base/player_files.h"
+
+namespace tavlin {
+
+std::optional<RadioGroup> RadioGroupOf(uint32_t command) {
+  for (const RadioGroup group :
+       {RadioGroup{kN9SoundOn, kN10SoundOff}, RadioGroup{kN2Opaque, kN601Alpha60},
+        RadioGroup{kWhite1, kFuchsia1}}) {
+    if (command >= group.first && command <= group.last) return group;
+  }
+  return std::nullopt;
+}
+
+std::optional<uint8_t> AlphaOfCommand(uint32_t command) {
+  switch (command) {
+    case kN2Opaque:
+      return 255;
+    case kN101Alpha20:
+      return 200;
+    case kN201Alpha40:
+      return 160;
+    case kN601Alpha60:
+      return 120;
+    default:
+      return std::nullopt;
+  }
+}
+
+std::optional<PaneColour> ColourOfCommand(uint32_t command) {
+  switch (command) {
+    case kWhite1:
+      return PaneColour{255, 255, 255};
+    case kLime1:
+      return PaneColour{0, 255, 0};
+    case kBlue1:
+      return PaneColour{0, 255, 255};
+    case kYellow1:
+      return PaneColour{255, 255, 0};
+    case kFuchsia1:
+      return PaneColour{255, 0, 255};
+    default:
+      return std::nullopt;
+  }
+}
+
+bool SoundMenuEnabledAtStart(const FileSystem& files) {
+  return files.Exists(kAlarmSoundFile) && files.Exists(AlarmFilePath(kWorkingDirectory));
+}
+
+}  // namespace tavlin

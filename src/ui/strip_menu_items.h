@@ -1,0 +1,60 @@
+// What the strip's menu items mean, without the menu: their command ids, the radio groups they
+// form, the window alpha and game-time colour each item chooses, and whether the alarm sound can
+// be switched on at all.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "base/file_system.h"
+
+namespace tavlin {
+
+/// Command ids of the menu items, as WM_COMMAND delivers them.
+enum MenuCommand : uint32_t {
+  kN12Title = 0x100,
+  kN9SoundOn,
+  kN10SoundOff,
+  kN15AlarmCheck,
+  kN2Opaque,
+  kN101Alpha20,
+  kN201Alpha40,
+  kN601Alpha60,
+  kWhite1,
+  kLime1,
+  kBlue1,
+  kYellow1,
+  kFuchsia1,
+  kN6Timetable,
+  kN3QuizMode,
+  kN7NextQuiz,
+  kN5Exit,
+};
+
+/// The items of one radio group: checking one clears the others. Commands first..last.
+struct RadioGroup {
+  uint32_t first;
+  uint32_t last;
+  friend bool operator==(const RadioGroup&, const RadioGroup&) = default;
+};
+
+/// The radio group `command` belongs to (sound, transparency or colour), or nothing.
+std::optional<RadioGroup> RadioGroupOf(uint32_t command);
+
+/// Window alpha of a transparency item ("불투명" 255, "20%" 200, "40%" 160, "60%" 120).
+std::optional<uint8_t> AlphaOfCommand(uint32_t command);
+
+/// A game-time text colour as R, G, B.
+struct PaneColour {
+  uint8_t r, g, b;
+  friend bool operator==(const PaneColour&, const PaneColour&) = default;
+};
+
+/// Game-time text colour of a colour item ("Blue" is 0,255,255, not 0,0,255).
+std::optional<PaneColour> ColourOfCommand(uint32_t command);
+
+/// Start-up: the sound submenu is enabled, with "켜기" checked, only when both the sound file and
+/// the alarm list are in the working directory.
+bool SoundMenuEnabledAtStart(const FileSystem& files);
+
+}  // namespace tavlin
