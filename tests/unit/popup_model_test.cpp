@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "popup/popup_picture.h"
-#include "popup_test_fakes.h"
+#include "test_support.h"
 
 namespace tavlin {
 namespace {
 
-using testing::FakeView;
-using testing::NotifierRig;
+using fakes::FakeView;
+using fakes::NotifierRig;
 
 FakeView& ViewOf(NotifierRig& rig, size_t i) {
   return rig.factory.popups.at(i)->view;
@@ -108,7 +108,7 @@ TEST(PopupModelTest, SlidesFromEveryTaskbarEdge) {
     EXPECT_EQ(popup.CurrentBounds(), row.collapsed);
     popup.tmrScrollTimer();
     EXPECT_EQ(popup.CurrentBounds(), row.after_one_tick);
-    EXPECT_EQ(testing::SlideIn(popup), row.ticks_in);
+    EXPECT_EQ(fakes::SlideIn(popup), row.ticks_in);
     EXPECT_EQ(popup.CurrentBounds(), row.full);
     popup.tmrExitTimer();
     int ticks = 0;
@@ -145,7 +145,7 @@ TEST(PopupModelTest, ATimeOutOfZeroStaysUntilClicked) {
   rig.notifier.TimeOut = 0;
   ASSERT_TRUE(rig.notifier.ShowNotice());
   PopupModel& popup = rig.factory[0];
-  EXPECT_EQ(testing::SlideIn(popup), 13);
+  EXPECT_EQ(fakes::SlideIn(popup), 13);
   EXPECT_FALSE(popup.Running(PopupTimer::kExit));
   EXPECT_EQ(ViewOf(rig, 0).timer_starts[static_cast<int>(PopupTimer::kExit)], 0);
   EXPECT_FALSE(popup.Closed());
@@ -222,7 +222,7 @@ TEST(PopupModelTest, HyperlinkModeHoversAndOpensTheAddress) {
   rig.notifier.URL = "https://example.com/other";
   PopupModel& popup = rig.factory[0];
   FakeView& view = ViewOf(rig, 0);
-  testing::SlideIn(popup);
+  fakes::SlideIn(popup);
   EXPECT_FALSE(view.text_font.underline);
   // Three 13-pixel lines on a 189 × 104 panel: (189 − 174) / 2 = 7.5 → 8, (104 − 39) / 2 = 32.5
   // → 32, halves going to the even neighbour.

@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "popup_test_fakes.h"
+#include "test_support.h"
 
 namespace tavlin {
 namespace {
 
-using testing::NotifierRig;
+using fakes::NotifierRig;
 
 TEST(PopupNotifierTest, TaskbarEdgeClassifiesTheTaskbarRectangle) {
   struct Row {
@@ -37,7 +37,7 @@ TEST(PopupNotifierTest, NinePopupsStackUpFromABottomTaskbarAndTheTenthIsRefused)
   for (int i = 0; i < 9; ++i) {
     SCOPED_TRACE(i);
     ASSERT_TRUE(rig.notifier.ShowNotice());
-    testing::SlideIn(rig.factory[i]);
+    fakes::SlideIn(rig.factory[i]);
     const Bounds& b = rig.factory[i].CurrentBounds();
     EXPECT_EQ(b.left, 1920 - 211);
     EXPECT_EQ(b.top, tops[i]);
@@ -60,7 +60,7 @@ TEST(PopupNotifierTest, VacatedSlotsWaitForTheEndOfTheSeries) {
 
   ASSERT_TRUE(rig.notifier.ShowNotice());
   EXPECT_EQ(rig.factory[3].OwnOffset(), 336);
-  testing::SlideIn(rig.factory[3]);
+  fakes::SlideIn(rig.factory[3]);
   EXPECT_EQ(rig.factory[3].CurrentBounds().top, 1040 - 112 - 336);
 
   rig.factory[2].imgGradientMouseUp(MouseButton::kLeft);
@@ -81,7 +81,7 @@ TEST(PopupNotifierTest, AMovedTaskbarStartsANewSeriesAndOldClosingsStopAtZero) {
   ASSERT_TRUE(rig.notifier.ShowNotice());
   EXPECT_EQ(rig.notifier.LastEdge(), TaskbarEdgeKind::kTop);
   EXPECT_EQ(rig.notifier.PopupCount(), 1);
-  testing::SlideIn(rig.factory[2]);
+  fakes::SlideIn(rig.factory[2]);
   EXPECT_EQ(rig.factory[2].CurrentBounds(), (Bounds{1920 - 211, 42, 195, 110}));
   // The old popups stay where they were.
   EXPECT_EQ(rig.factory[1].OwnOffset(), 112);
@@ -136,7 +136,7 @@ TEST(PopupNotifierTest, OpenPopupsKeepWhatTheyCopied) {
   EXPECT_EQ(popup.Settings().Title, "알림");
   EXPECT_EQ(popup.Settings().Text, "사냥터 이동\r집합");
   EXPECT_EQ(popup.Settings().GradientColor1, Colour::Rgb(255, 202, 111));
-  const testing::FakeView& view = rig.factory.popups[0]->view;
+  const fakes::FakeView& view = rig.factory.popups[0]->view;
   EXPECT_EQ(view.title, "알림");
   EXPECT_EQ(view.text, "사냥터 이동\r집합");
   EXPECT_EQ(view.picture.At(0, 0), 0xFFCA6Fu);
@@ -147,7 +147,7 @@ TEST(PopupNotifierTest, TheFirstPopupOfASeriesOpensEvenWhenItCannotFit) {
   rig.desktop.work_area = Rect{0, 0, 640, 100};
   ASSERT_TRUE(rig.notifier.ShowNotice());
   EXPECT_EQ(rig.factory.popups.size(), 1u);
-  testing::SlideIn(rig.factory[0]);
+  fakes::SlideIn(rig.factory[0]);
   EXPECT_EQ(rig.factory[0].CurrentBounds().top, 100 - 112);
   EXPECT_FALSE(rig.notifier.ShowNotice());
 
@@ -166,7 +166,7 @@ TEST(PopupNotifierTest, AnUnknownTaskbarStacksAsABottomOne) {
   ASSERT_TRUE(rig.notifier.ShowNotice());
   ASSERT_TRUE(rig.notifier.ShowNotice());
   EXPECT_EQ(rig.factory[1].OwnOffset(), 112);
-  EXPECT_EQ(testing::SlideIn(rig.factory[1]), 13);
+  EXPECT_EQ(fakes::SlideIn(rig.factory[1]), 13);
   EXPECT_EQ(rig.factory[1].CurrentBounds(), (Bounds{1920 - 211, 816, 195, 110}));
   rig.desktop.work_area.bottom = 220;
   EXPECT_FALSE(rig.notifier.ShowNotice());

@@ -9,7 +9,7 @@
 #include "popup/popup_model.h"
 #include "popup/popup_notifier.h"
 
-namespace tavlin::testing {
+namespace tavlin::fakes {
 
 // Records what a popup asks of its window. Text is 13 pixels per line, lines cut at '\r'.
 class FakeView : public PopupView {
@@ -126,4 +126,4 @@ inline int SlideIn(PopupModel& popup) {
   return ticks;
 }
 
-}  // namespace tavlin::testing
+}  // namespace tavlin::fakes
