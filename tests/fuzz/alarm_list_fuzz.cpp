@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "../unit/test_support.h"
 #include "alarms/alarm_check.h"
 #include "alarms/alarm_list.h"
 #include "alarms/alarm_load_reporter.h"
@@ -30,7 +31,7 @@ class CountingAnnouncer : public tavlin::AlarmAnnouncer {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  tavlin::MemoryFileSystem files;
+  tavlin::fakes::MemoryFileSystem files;
   files.files["/fuzz/tavlin.gogo"] = std::string(reinterpret_cast<const char*>(data), size);
   files.files["./tavlin00.wav"] = "RIFF";
   tavlin::AlarmTable table;

@@ -7,16 +7,13 @@
 #include "alarms/alarm_service.h"
 #include "clock/game_time.h"
 #include "clock/schedule.h"
+#include "test_support.h"
 
 namespace tavlin {
 
-// Readable failure output for records.
-[[maybe_unused]] static void PrintTo(const TtavlinAlarm& a, std::ostream* os) {
-  *os << "{" << a.LineNo << ", " << a.Kind << ", " << a.StartTime << ", " << a.EndTime << ", "
-      << a.RepeatDay << ", \"" << a.Subject << "\", \"" << a.Body << "\", " << a.State << "}";
-}
-
 namespace {
+
+using fakes::MemoryFileSystem;
 
 constexpr char kDirectory[] = "/opt/tavlin/";
 constexpr char kListPath[] = "/opt/tavlin/tavlin.gogo";

@@ -3,16 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "alarms/alarm_load_reporter.h"
+#include "test_support.h"
 
 namespace tavlin {
 
-// Readable failure output for records.
-[[maybe_unused]] static void PrintTo(const TtavlinAlarm& a, std::ostream* os) {
-  *os << "{" << a.LineNo << ", " << a.Kind << ", " << a.StartTime << ", " << a.EndTime << ", "
-      << a.RepeatDay << ", \"" << a.Subject << "\", \"" << a.Body << "\", " << a.State << "}";
-}
-
 namespace {
+
+using fakes::MemoryFileSystem;
 
 constexpr char kDirectory[] = "C:\\게임\\tavlin\\";
 constexpr char kPath[] = "C:\\게임\\tavlin\\tavlin.gogo";

@@ -6,8 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "test_support.h"
+
 namespace tavlin {
 namespace {
+
+using fakes::MemoryFileSystem;
 
 MemoryFileSystem QuizFile(const std::string& bytes) {
   MemoryFileSystem files;

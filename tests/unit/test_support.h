@@ -1,15 +1,54 @@
-// A desktop, popup windows and a factory that live in memory, for the notifier and popup tests.
+// What several unit tests share: a file system kept in memory, readable alarm records, and a
+// desktop, popup windows and a factory that live in memory for the notifier and popup tests.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
+#include "alarms/alarm_list.h"
+#include "base/file_system.h"
 #include "popup/popup_model.h"
 #include "popup/popup_notifier.h"
 
+namespace tavlin {
+
+// Readable failure output for records (found by GoogleTest next to TtavlinAlarm).
+inline void PrintTo(const TtavlinAlarm& a, std::ostream* os) {
+  *os << "{" << a.LineNo << ", " << a.Kind << ", " << a.StartTime << ", " << a.EndTime << ", "
+      << a.RepeatDay << ", \"" << a.Subject << "\", \"" << a.Body << "\", " << a.State << "}";
+}
+
+}  // namespace tavlin
+
 namespace tavlin::fakes {
+
+// Files kept in memory. A file listed in `unreadable` exists but cannot be opened.
+class MemoryFileSystem : public FileSystem {
+ public:
+  std::map<std::string, std::string> files;
+  std::map<std::string, std::string> unreadable;  // path -> reason
+
+  bool Exists(const std::string& path) const override {
+    return files.count(path) > 0 || unreadable.count(path) > 0;
+  }
+  bool ReadAll(const std::string& path, std::string* bytes, std::string* reason) const override {
+    if (auto it = unreadable.find(path); it != unreadable.end()) {
+      *reason = it->second;
+      return false;
+    }
+    auto it = files.find(path);
+    if (it == files.end()) {
+      *reason = "The system cannot find the file specified";
+      return false;
+    }
+    *bytes = it->second;
+    return true;
+  }
+};
 
 // Records what a popup asks of its window. Text is 13 pixels per line, lines cut at '\r'.
 class FakeView : public PopupView {
