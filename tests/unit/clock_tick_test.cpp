@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <optional>
+#include <stdexcept>
 
+#include "base/text.h"
 #include "clock/schedule.h"
 
 namespace tavlin {
@@ -196,6 +200,50 @@ TEST_F(ClockTickTest, FailedLoadIsTriedAgainAtTheNextTick) {
   t.Tick(At(120004));
   EXPECT_EQ(failing.calls, (Calls{"load", "check 1200 1221 3"}));
   EXPECT_TRUE(t.first_tick_done());
+}
+
+// The player hears of a failing tick once per distinct message; failures shown where they
+// happened say nothing more, and every tick runs afresh.
+TEST_F(ClockTickTest, FailingTicksReportEachDistinctMessageOnce) {
+  class ThrowingStrip : public RecordingStrip {
+   public:
+    std::function<void()> on_load;
+    void LoadAlarmList() override { on_load(); }
+  } throwing;
+  ClockTick t(throwing);
+  TickFailureReport report;
+  const struct {
+    std::function<void()> load;
+    std::optional<std::string> shown;
+  } rows[] = {
+      {[] { throw std::runtime_error("List index out of bounds (6)"); },
+       "List index out of bounds (6)"},
+      {[] { throw std::runtime_error("List index out of bounds (6)"); }, std::nullopt},
+      {[] { throw ReportedError("shown by the alarm list itself"); }, std::nullopt},
+      {[] { throw std::runtime_error("'2O00' is not a valid integer value"); },
+       "'2O00' is not a valid integer value"},
+      {[] { throw 42; }, "Unknown error"},
+      {[] { throw 42; }, std::nullopt},
+      {[] { throw std::runtime_error("List index out of bounds (6)"); },
+       "List index out of bounds (6)"},
+      {[] {}, std::nullopt},
+  };
+  int second = 3;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(second);
+    throwing.on_load = row.load;
+    EXPECT_EQ(report.Run(t, At(120000 + second)), row.shown);
+    // Every tick, failed or not, has shown its own real time first.
+    EXPECT_EQ(throwing.real_time, "12:00:" + TwoDigits(second));
+    ++second;
+  }
+  EXPECT_TRUE(t.first_tick_done());
+}
+
+TEST(ClockReadingTest, WeekdayRunsFromMondayOneToSundaySeven) {
+  const int sunday_zero[] = {0, 1, 2, 3, 4, 5, 6};
+  const int weekday[] = {7, 1, 2, 3, 4, 5, 6};
+  for (int i = 0; i < 7; ++i) EXPECT_EQ(WeekdayFromSundayZero(sunday_zero[i]), weekday[i]);
 }
 
 }  // namespace
