@@ -13,6 +13,7 @@
 #include "popup/popup_model.h"
 #include "popup/popup_picture.h"
 #include "win32/gdi_win32.h"
+#include "win32/window_base_win32.h"
 
 namespace tavlin {
 
@@ -106,26 +107,49 @@ MouseButton ButtonOf(UINT message) {
 
 }  // namespace
 
-class TfrmPopUp final : private PopupView {
+class TfrmPopUp;
+
+/// The title and the body text (class TMouseLabel): child windows that carry their texts and
+/// hand their messages to the popup they belong to.
+class MouseLabel final : public WindowBase {
+ public:
+  explicit MouseLabel(TfrmPopUp& popup) : popup_(popup) {}
+  /// Creates the label as child `id` of the popup window `parent`.
+  void Create(HWND parent, int id, int x, int y, int width, int height);
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+ private:
+  TfrmPopUp& popup_;
+};
+
+class TfrmPopUp final : public WindowBase, private PopupView {
  public:
   TfrmPopUp(TPopupNotifier& notifier, const PopupSettings& settings, HWND owner,
             Win32PopupFactory& factory)
-      : model_(notifier, settings, *this), settings_(settings), owner_(owner), factory_(factory) {}
-  TfrmPopUp(const TfrmPopUp&) = delete;
-  TfrmPopUp& operator=(const TfrmPopUp&) = delete;
+      : model_(notifier, settings, *this),
+        settings_(settings),
+        owner_(owner),
+        factory_(factory),
+        title_label_(*this),
+        text_label_(*this) {}
 
   /// Creates the hidden window and its two labels.
   bool Create();
-  HWND Handle() const { return hwnd_; }
   PopupModel& Model() { return model_; }
 
+  /// A message of one of the two labels.
+  LRESULT HandleLabelMessage(HWND label, UINT message, WPARAM wparam, LPARAM lparam);
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  /// The window is gone: the popup leaves the factory's list and frees itself.
+  void OnFinalMessage() override;
+
  private:
-  static LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
-  static LRESULT CALLBACK LabelProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   static void RegisterClasses();
 
-  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT HandleLabelMessage(HWND label, UINT message, WPARAM wparam, LPARAM lparam);
   void OnPaint(HWND window);
   void OnTimer(UINT_PTR id);
   void OnMouseUp(UINT message, POINT at);
@@ -133,7 +157,6 @@ class TfrmPopUp final : private PopupView {
   void OnTextMouseMove(HWND label);
   void OnTextMouseLeave();
   LRESULT OnLabelHitTest(HWND label, LPARAM lparam);
-  void OnNcDestroy();
 
   /// The panel inside its bevel, above the strip: where the background takes the mouse.
   RECT GradientArea() const;
@@ -153,11 +176,11 @@ class TfrmPopUp final : private PopupView {
   void SetBounds(const Bounds& bounds) override;
   Bounds ShowNoActivate(const Bounds& bounds, TDefaultMonitor monitor) override;
   void StartTimer(PopupTimer timer, int interval_ms) override {
-    TimerFor(timer).Start(hwnd_, static_cast<UINT>(interval_ms));
+    TimerFor(timer).Start(hwnd(), static_cast<UINT>(interval_ms));
   }
   void StopTimer(PopupTimer timer) override { TimerFor(timer).Stop(); }
-  void Hide() override { ShowWindow(hwnd_, SW_HIDE); }
-  void Release() override { PostMessageW(hwnd_, kReleaseMessage, 0, 0); }
+  void Hide() override { ShowWindow(hwnd(), SW_HIDE); }
+  void Release() override { PostMessageW(hwnd(), kReleaseMessage, 0, 0); }
   void OpenUrl(const std::string& url) override {
     ShellExecuteW(nullptr, nullptr, Utf8ToWide(url).c_str(), nullptr, nullptr, SW_SHOWDEFAULT);
   }
@@ -166,9 +189,8 @@ class TfrmPopUp final : private PopupView {
   PopupSettings settings_;
   HWND owner_;
   Win32PopupFactory& factory_;
-  HWND hwnd_ = nullptr;
-  HWND title_label_ = nullptr;
-  HWND text_label_ = nullptr;
+  MouseLabel title_label_;
+  MouseLabel text_label_;
   Size panel_;
   PixelBitmap picture_;
   Bitmap strip_;
@@ -191,62 +213,31 @@ class TfrmPopUp final : private PopupView {
 };
 
 void TfrmPopUp::RegisterClasses() {
-  static bool registered = false;
-  if (registered) return;
-  registered = true;
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW popup{};
-  popup.cbSize = sizeof popup;
-  popup.style = SystemStyle().drop_shadow ? CS_DROPSHADOW : 0;
-  popup.lpfnWndProc = &TfrmPopUp::WndProc;
-  popup.hInstance = instance;
-  popup.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  popup.lpszClassName = kPopupWindowClass;
-  RegisterClassExW(&popup);
-
-  WNDCLASSEXW label{};
-  label.cbSize = sizeof label;
-  label.lpfnWndProc = &TfrmPopUp::LabelProc;
-  label.hInstance = instance;
-  label.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  label.lpszClassName = kLabelClass;
-  RegisterClassExW(&label);
+  RegisterClassOnce(kPopupWindowClass, SystemStyle().drop_shadow ? CS_DROPSHADOW : 0, nullptr);
+  RegisterClassOnce(kLabelClass, 0, nullptr);
 }
 
 bool TfrmPopUp::Create() {
   RegisterClasses();
   DWORD ex_style = WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME;
   if (SystemStyle().no_activate) ex_style |= WS_EX_NOACTIVATE;
-  CreateWindowExW(ex_style, kPopupWindowClass, L"", WS_POPUP, 0, 0, settings_.PopupWidth,
-                  settings_.PopupHeight, GetDesktopWindow(), nullptr, GetModuleHandleW(nullptr),
-                  this);
-  if (hwnd_ == nullptr) return false;
+  CreateHandle(ex_style, kPopupWindowClass, L"", WS_POPUP, 0, 0, settings_.PopupWidth,
+               settings_.PopupHeight, GetDesktopWindow());
+  if (hwnd() == nullptr) return false;
   // Stacked bottom to top as lblText under lblTitle.
-  text_label_ = CreateWindowExW(0, kLabelClass, L"", WS_CHILD | WS_VISIBLE, 9, 49, 3, 13, hwnd_,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTextId)),
-                                GetModuleHandleW(nullptr), nullptr);
-  title_label_ = CreateWindowExW(0, kLabelClass, L"", WS_CHILD | WS_VISIBLE, 48, 8, 0, 0, hwnd_,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTitleId)),
-                                 GetModuleHandleW(nullptr), nullptr);
-  SetWindowPos(title_label_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  text_label_.Create(hwnd(), kTextId, 9, 49, 3, 13);
+  title_label_.Create(hwnd(), kTitleId, 48, 8, 0, 0);
+  SetWindowPos(title_label_.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   return true;
 }
 
-LRESULT CALLBACK TfrmPopUp::WndProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<TfrmPopUp*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<TfrmPopUp*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcW(hwnd, message, wparam, lparam);
-  return self->HandleMessage(message, wparam, lparam);
+void MouseLabel::Create(HWND parent, int id, int x, int y, int width, int height) {
+  CreateHandle(0, kLabelClass, L"", WS_CHILD | WS_VISIBLE, x, y, width, height, parent,
+               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
 }
 
-LRESULT CALLBACK TfrmPopUp::LabelProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  auto* self = reinterpret_cast<TfrmPopUp*>(GetWindowLongPtrW(GetParent(hwnd), GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcW(hwnd, message, wparam, lparam);
-  return self->HandleLabelMessage(hwnd, message, wparam, lparam);
+LRESULT MouseLabel::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  return popup_.HandleLabelMessage(hwnd(), message, wparam, lparam);
 }
 
 LRESULT TfrmPopUp::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -256,7 +247,7 @@ LRESULT TfrmPopUp::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT:
-      OnPaint(hwnd_);
+      OnPaint(hwnd());
       return 0;
     case WM_TIMER:
       OnTimer(wparam);
@@ -271,13 +262,10 @@ LRESULT TfrmPopUp::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       model_.Close();
       return 0;
     case kReleaseMessage:
-      DestroyWindow(hwnd_);
-      return 0;
-    case WM_NCDESTROY:
-      OnNcDestroy();
+      DestroyWindow(hwnd());
       return 0;
     default:
-      return DefWindowProcW(hwnd_, message, wparam, lparam);
+      return WindowBase::HandleMessage(message, wparam, lparam);
   }
 }
 
@@ -293,19 +281,19 @@ LRESULT TfrmPopUp::HandleLabelMessage(HWND label, UINT message, WPARAM wparam, L
     case WM_NCHITTEST:
       return OnLabelHitTest(label, lparam);
     case WM_SETCURSOR:
-      if (label == text_label_ && LOWORD(lparam) == HTCLIENT) {
+      if (label == text_label_.hwnd() && LOWORD(lparam) == HTCLIENT) {
         SetCursor(LoadCursorW(nullptr, CursorName(cursor_)));
         return TRUE;
       }
       break;
     case WM_MOUSEMOVE:
-      if (label == text_label_) OnTextMouseMove(label);
+      if (label == text_label_.hwnd()) OnTextMouseMove(label);
       return 0;
     case WM_MOUSELEAVE:
-      if (label == text_label_) OnTextMouseLeave();
+      if (label == text_label_.hwnd()) OnTextMouseLeave();
       return 0;
     case WM_LBUTTONDOWN:
-      if (label == text_label_) {
+      if (label == text_label_.hwnd()) {
         text_pressed_ = true;
         SetCapture(label);
       }
@@ -331,7 +319,7 @@ void TfrmPopUp::OnPaint(HWND window) {
   if (frame_.get() == nullptr) return;
   // A label shows its own piece of the panel.
   POINT origin{0, 0};
-  MapWindowPoints(window, hwnd_, &origin, 1);
+  MapWindowPoints(window, hwnd(), &origin, 1);
   RECT client;
   GetClientRect(window, &client);
   MemoryDC source;
@@ -362,7 +350,7 @@ void TfrmPopUp::OnMouseUp(UINT message, POINT at) {
 }
 
 void TfrmPopUp::OnLabelMouseUp(HWND label, UINT message) {
-  if (label == title_label_) {
+  if (label == title_label_.hwnd()) {
     model_.lblTitleMouseUp(ButtonOf(message));
     return;
   }
@@ -396,13 +384,12 @@ void TfrmPopUp::OnTextMouseLeave() {
 LRESULT TfrmPopUp::OnLabelHitTest(HWND label, LPARAM lparam) {
   // The strip lies over the text, and the bevel frames it: there the panel gets the mouse.
   POINT at{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
-  ScreenToClient(hwnd_, &at);
+  ScreenToClient(hwnd(), &at);
   if (!Contains(GradientArea(), at)) return HTTRANSPARENT;
   return DefWindowProcW(label, WM_NCHITTEST, 0, lparam);
 }
 
-void TfrmPopUp::OnNcDestroy() {
-  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+void TfrmPopUp::OnFinalMessage() {
   factory_.Forget(this);
   delete this;
 }
@@ -420,10 +407,10 @@ WindowTimer& TfrmPopUp::TimerFor(PopupTimer timer) {
 }
 
 Size TfrmPopUp::Realise(const Bounds& full) {
-  SetWindowPos(hwnd_, nullptr, full.left, full.top, full.width, full.height,
+  SetWindowPos(hwnd(), nullptr, full.left, full.top, full.width, full.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
   RECT client;
-  GetClientRect(hwnd_, &client);
+  GetClientRect(hwnd(), &client);
   panel_ = Size{client.right, client.bottom};
   return panel_;
 }
@@ -448,10 +435,11 @@ void TfrmPopUp::SetTitle(const std::string& title, const FontSpec& font, int lef
   RECT r{0, 0, 0, 0};
   DrawTextW(dc.dc(), title_.c_str(), -1, &r, DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
   title_rect_ = RECT{left, top, left + r.right, top + r.bottom};
-  SetWindowPos(title_label_, nullptr, left, top, r.right, r.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(title_label_.hwnd(), nullptr, left, top, r.right, r.bottom,
+               SWP_NOZORDER | SWP_NOACTIVATE);
   const std::wstring caption = Utf8ToWide(title);
-  SetWindowTextW(title_label_, caption.c_str());
-  SetWindowTextW(hwnd_, caption.c_str());
+  SetWindowTextW(title_label_.hwnd(), caption.c_str());
+  SetWindowTextW(hwnd(), caption.c_str());
   Compose();
 }
 
@@ -474,20 +462,20 @@ void TfrmPopUp::SetText(const std::string& text, const FontSpec& font, TAlignmen
   }
   text_alignment_ = AlignmentFormat(alignment);
   text_rect_ = RECT{label.left, label.top, label.left + label.width, label.top + label.height};
-  SetWindowPos(text_label_, nullptr, label.left, label.top, label.width, label.height,
+  SetWindowPos(text_label_.hwnd(), nullptr, label.left, label.top, label.width, label.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
-  SetWindowTextW(text_label_, Utf8ToWide(text).c_str());
+  SetWindowTextW(text_label_.hwnd(), Utf8ToWide(text).c_str());
   Compose();
   Refresh();
 }
 
 void TfrmPopUp::SetBounds(const Bounds& b) {
-  SetWindowPos(hwnd_, nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd(), nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 Bounds TfrmPopUp::ShowNoActivate(const Bounds& bounds, TDefaultMonitor monitor) {
-  SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+  SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
   if (monitor == TDefaultMonitor::dmDesktop) return bounds;
   HMONITOR target = nullptr;
   switch (monitor) {
@@ -505,7 +493,7 @@ Bounds TfrmPopUp::ShowNoActivate(const Bounds& bounds, TDefaultMonitor monitor) 
     case TDefaultMonitor::dmDesktop:
       break;
   }
-  const HMONITOR current = MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST);
+  const HMONITOR current = MonitorFromWindow(hwnd(), MONITOR_DEFAULTTONEAREST);
   MONITORINFO from{}, to{};
   from.cbSize = to.cbSize = sizeof(MONITORINFO);
   if (target == nullptr || target == current || !GetMonitorInfoW(current, &from) ||
@@ -582,7 +570,7 @@ void TfrmPopUp::Compose() {
 }
 
 void TfrmPopUp::Refresh() {
-  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void Win32PopupFactory::Open(TPopupNotifier& notifier, const PopupSettings& settings) {
@@ -599,7 +587,7 @@ void Win32PopupFactory::Open(TPopupNotifier& notifier, const PopupSettings& sett
 
 void Win32PopupFactory::DestroyAll() {
   const std::set<TfrmPopUp*> open = open_;
-  for (TfrmPopUp* popup : open) DestroyWindow(popup->Handle());
+  for (TfrmPopUp* popup : open) DestroyWindow(popup->hwnd());
 }
 
 }  // namespace tavlin

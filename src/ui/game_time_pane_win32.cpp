@@ -48,8 +48,7 @@ GameTimePane::GameTimePane(HWND parent, int x, int y, int width, int height,
                         DEFAULT_PITCH | FF_DONTCARE, L"굴림")),
       on_press_(std::move(on_press)) {
   RegisterClassOnce(kClassName, 0, nullptr);
-  CreateWindowExW(0, kClassName, L"00:00:00", WS_CHILD | WS_VISIBLE, x, y, width, height, parent,
-                  nullptr, GetModuleHandleW(nullptr), this);
+  CreateHandle(0, kClassName, L"00:00:00", WS_CHILD | WS_VISIBLE, x, y, width, height, parent);
   BlinkClock::Instance().Join(this);
 }
 

@@ -59,8 +59,8 @@ MainWindow::MainWindow(const FileSystem& files)
     : files_(files), quiz_(files), tick_(*this), font_(MakeGulim(12)), small_font_(MakeGulim(11)) {
   RegisterClassOnce(kClassName, CS_DBLCLKS, nullptr);
   // No frame and no caption; top-most only through the explicit placements.
-  CreateWindowExW(WS_EX_LAYERED, kClassName, kTitle, WS_POPUP | WS_CLIPCHILDREN, 0, 0, kDesignWidth,
-                  kHeight, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+  CreateHandle(WS_EX_LAYERED, kClassName, kTitle, WS_POPUP | WS_CLIPCHILDREN, 0, 0, kDesignWidth,
+               kHeight, nullptr);
 }
 
 MainWindow::~MainWindow() {

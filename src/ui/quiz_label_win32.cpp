@@ -24,8 +24,7 @@ QuizLabel::QuizLabel(HWND parent, int x, int y, HFONT font, std::function<void()
                      std::function<void()> on_double_click)
     : font_(font), on_press_(std::move(on_press)), on_double_click_(std::move(on_double_click)) {
   RegisterClassOnce(kClassName, CS_DBLCLKS, nullptr);
-  CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, x, y, 0, TextSize(font, L"").cy,
-                  parent, nullptr, GetModuleHandleW(nullptr), this);
+  CreateHandle(0, kClassName, L"", WS_CHILD | WS_VISIBLE, x, y, 0, TextSize(font, L"").cy, parent);
 }
 
 int QuizLabel::SetText(const std::string& text) {

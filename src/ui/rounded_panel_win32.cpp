@@ -33,9 +33,8 @@ void PaintRoundedFrame(HDC dc, int width, int height, COLORREF corner_colour) {
 
 RoundedPanel::RoundedPanel(HWND parent, Settings settings) : settings_(std::move(settings)) {
   RegisterClassOnce(kClassName, CS_DBLCLKS, nullptr);
-  CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
-                  settings_.x, settings_.y, settings_.width, settings_.height, parent, nullptr,
-                  GetModuleHandleW(nullptr), this);
+  CreateHandle(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+               settings_.x, settings_.y, settings_.width, settings_.height, parent);
 }
 
 LRESULT RoundedPanel::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -42,9 +42,9 @@ void TimeGridView::Create(HWND parent, int id, const RECT& bounds) {
                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                           FIXED_PITCH | FF_MODERN, L"굴림체"));
   // A flat one-pixel border, no 3-D edge, and no scroll bars: all 13 rows fit.
-  CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, bounds.left,
-                  bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
-                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);
+  CreateHandle(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, bounds.left,
+               bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
   for (int r = 0; r < kTimeGridRows; ++r) {
     row_texts_[r] = CreateWindowExW(
         0, L"STATIC", L"", WS_CHILD | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, hwnd(),

@@ -30,8 +30,8 @@ TForm_TimeTable::TForm_TimeTable(HWND owner) {
   const int height = MulDiv(kOuterHeight, dpi_, 96);
   const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  CreateWindowExW(0, kClassName, Utf8ToWide(TimetableCaption()).c_str(), kStyle, left, top, width,
-                  height, owner, nullptr, GetModuleHandleW(nullptr), this);
+  CreateHandle(0, kClassName, Utf8ToWide(TimetableCaption()).c_str(), kStyle, left, top, width,
+               height, owner);
 }
 
 LRESULT TForm_TimeTable::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -9,8 +9,8 @@
 namespace tavlin {
 
 /// Base of every window class of the program. The object owns its HWND: the handle is destroyed
-/// with the object. Messages reach HandleMessage on the object whose `this` was passed to
-/// CreateWindowExW and stored at WM_NCCREATE.
+/// with the object. Messages reach HandleMessage on the object that created the window with
+/// CreateHandle; the trampoline stores it at WM_NCCREATE.
 class WindowBase {
  public:
   WindowBase() = default;
@@ -40,9 +40,20 @@ class WindowBase {
     RegisterClassExW(&wc);
   }
 
+  /// CreateWindowExW for this object: its messages come to HandleMessage from WM_NCCREATE on.
+  HWND CreateHandle(DWORD ex_style, const wchar_t* class_name, const wchar_t* text, DWORD style,
+                    int x, int y, int width, int height, HWND parent, HMENU menu = nullptr) {
+    return CreateWindowExW(ex_style, class_name, text, style, x, y, width, height, parent, menu,
+                           GetModuleHandleW(nullptr), static_cast<WindowBase*>(this));
+  }
+
   virtual LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     return DefWindowProcW(hwnd_, message, wparam, lparam);
   }
+
+  /// The window is gone (after WM_NCDESTROY): hwnd() is null. An object that lives as long as its
+  /// window may delete itself here, and nowhere else.
+  virtual void OnFinalMessage() {}
 
  private:
   static LRESULT CALLBACK Trampoline(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -59,6 +70,7 @@ class WindowBase {
       SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
       const LRESULT result = self->HandleMessage(message, wparam, lparam);
       self->hwnd_ = nullptr;
+      self->OnFinalMessage();
       return result;
     }
     return self->HandleMessage(message, wparam, lparam);

@@ -51,7 +51,7 @@ TEST(StripMenuItemsTest, SoundMenuNeedsTheSoundFileAndTheAlarmListInTheWorkingDi
   };
   for (const auto& row : rows) {
     fakes::MemoryFileSystem files;
-    for (const std::string& path : row.files) files.files[path] = "x";
+    for (const std::string& path : row.files) files.files.emplace(path, "RIFF");
     EXPECT_EQ(SoundMenuEnabledAtStart(files), row.enabled) << ::testing::PrintToString(row.files);
   }
 }
