@@ -9,6 +9,9 @@ scripts/install-packages.sh --test
 
 step() { printf '\n=== %s ===\n' "$*"; }
 
+step "source layout"
+scripts/check-layout.sh
+
 step "native unit tests (ASan + UBSan)"
 cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVLIN_SANITIZE=ON >/dev/null
 cmake --build build/native

@@ -1,3 +1,4 @@
+// alarms/ holds the player's alarm list: reading it, checking it and reporting its faults.
 // The player's alarm list "tavlin.gogo": one alarm per line, read into a fixed table of records.
 #pragma once
 

@@ -1,3 +1,4 @@
+// app/ holds the program entry, its start-up order and the program's resources.
 // Program entry: the strip first (it is the main window), then the timetable window, then the
 // message loop until the strip closes.
 #include <windows.h>

@@ -1,3 +1,4 @@
+// base/ holds the services every folder may use: text, UTF-16, players' files and the disk.
 // Small text operations shared by the clock, the alarm list and the windows.
 #pragma once
 

@@ -1,3 +1,4 @@
+// clock/ holds the game clock: the schedule of double-hours, the game time and the tick.
 // The once-a-second duty of the strip: real time, game time, the blink on hour changes, and the
 // periodic alarm checks, top-most re-assertion and quiz line changes.
 #pragma once

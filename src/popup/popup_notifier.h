@@ -1,3 +1,4 @@
+// popup/ holds the popup notifier: stacking, the popup model and picture, and their windows.
 // The popup notifier: opens small self-closing message windows stacked in a column next to the
 // task bar. It keeps only a count of its open popups and the running stacking offset; the windows
 // themselves come from a factory and the screen facts from a desktop interface.

@@ -1,3 +1,4 @@
+// ui/ holds the windows players see: the strip, its menu and quiz line, and the timetable.
 // The main clock window: the borderless, always-on-top strip with the game-time panel, the
 // real-time panel and the quiz panel, its popup menu, and the one-second clock tick.
 #pragma once

@@ -1,3 +1,4 @@
+// win32/ holds what every window shares: the window base, scoped GDI owners and colours.
 // The link between a window handle and the C++ object that owns it.
 #pragma once
 
