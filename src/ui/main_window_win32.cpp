@@ -16,7 +16,6 @@ constexpr wchar_t kTitle[] = L"Velmar+문답족보-Ondrela";
 constexpr int kDesignWidth = 610;
 constexpr int kHeight = 50;
 constexpr UINT_PTR kTimer1 = 1;
-constexpr UINT kTimer1IntervalMs = 1000;
 constexpr UINT kShowReportMessage = WM_APP + 10;
 constexpr int kButton1Id = 1;
 constexpr int kButton2Id = 2;
@@ -134,7 +133,10 @@ void MainWindow::FormCreate() {
   tick_.Reset();
   tick_.set_time_separator(TimeSeparator());
   if (SoundMenuEnabledAtStart(files_)) menu_.EnableSound();
-  timer1_.Start(hwnd(), kTimer1, kTimer1IntervalMs);
+  // Timer1 fires once a second, each time just after the wall clock's second has begun.
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  timer1_.Start(hwnd(), kTimer1, static_cast<UINT>(DelayToNextTick(now.wMilliseconds)));
 }
 
 void MainWindow::CreateWidgets() {
@@ -205,6 +207,10 @@ void MainWindow::FormShow() {
 void MainWindow::Timer1Timer() {
   SYSTEMTIME now;
   GetLocalTime(&now);
+  const TickTiming::Step step =
+      tick_timing_.OnTimer(now.wHour * 10000 + now.wMinute * 100 + now.wSecond, now.wMilliseconds);
+  timer1_.Start(hwnd(), static_cast<UINT>(step.delay_ms));
+  if (!step.tick) return;
   const ClockReading reading{now.wHour, now.wMinute, now.wSecond,
                              WeekdayFromSundayZero(now.wDayOfWeek)};
   // A failing tick ends that tick only; the timer keeps running.

@@ -12,6 +12,7 @@
 #include "alarms/alarm_link.h"
 #include "base/file_system.h"
 #include "clock/clock_tick.h"
+#include "clock/tick_timing.h"
 #include "popup/popup_window_win32.h"
 #include "ui/game_time_pane_win32.h"
 #include "ui/quiz_label_win32.h"
@@ -115,6 +116,7 @@ class MainWindow : public WindowBase, private StripDuties {
   HWND button3_ = nullptr;
   HWND hints_ = nullptr;
   WindowTimer timer1_;
+  TickTiming tick_timing_;
   AlarmLink* alarms_ = nullptr;
   TimetableLink* timetable_ = nullptr;
   TickFailureReport tick_failures_;

@@ -9,6 +9,7 @@
 
 #include "base/text.h"
 #include "clock/schedule.h"
+#include "clock/tick_timing.h"
 
 namespace tavlin {
 namespace {
@@ -244,6 +245,27 @@ TEST(ClockReadingTest, WeekdayRunsFromMondayOneToSundaySeven) {
   const int sunday_zero[] = {0, 1, 2, 3, 4, 5, 6};
   const int weekday[] = {7, 1, 2, 3, 4, 5, 6};
   for (int i = 0; i < 7; ++i) EXPECT_EQ(WeekdayFromSundayZero(sunday_zero[i]), weekday[i]);
+}
+
+// Timer1 aims just past each wall-clock second; an early reading waits for the next second, a
+// late one ticks at once and the seconds it missed are not made up.
+TEST(TickTimingTest, AimsJustPastEachSecondAndTicksEachSecondOnce) {
+  TickTiming timing;
+  const struct {
+    int32_t hhmmss;
+    int ms;
+    TickTiming::Step step;
+  } rows[] = {
+      {120000, 0, {true, 1010}},  {120001, 12, {true, 998}},  {120001, 995, {false, 15}},
+      {120002, 3, {true, 1007}},  {120004, 400, {true, 610}}, {120004, 999, {false, 11}},
+      {120005, 10, {true, 1000}}, {120006, 999, {true, 11}},  {120007, 0, {true, 1010}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::to_string(row.hhmmss) + "." + std::to_string(row.ms));
+    EXPECT_EQ(timing.OnTimer(row.hhmmss, row.ms), row.step);
+  }
+  EXPECT_EQ(DelayToNextTick(0), 1000 + kTickMarginMs);
+  EXPECT_EQ(DelayToNextTick(999), 1 + kTickMarginMs);
 }
 
 }  // namespace

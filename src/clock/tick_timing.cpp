@@ -1,0 +1,17 @@
+#include "clock/tick_timing.h"
+
+#include <algorithm>
+
+namespace tavlin {
+
+int DelayToNextTick(int ms) {
+  return 1000 - std::clamp(ms, 0, 999) + kTickMarginMs;
+}
+
+TickTiming::Step TickTiming::OnTimer(int32_t hhmmss, int ms) {
+  const bool tick = last_ticked_ != hhmmss;
+  if (tick) last_ticked_ = hhmmss;
+  return Step{tick, DelayToNextTick(ms)};
+}
+
+}  // namespace tavlin
