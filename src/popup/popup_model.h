@@ -22,12 +22,6 @@ inline constexpr int kStripHeight = 3;
 /// The empty icon's click target.
 inline constexpr Bounds kIconTarget{3, 8, 32, 32};
 
-struct Size {
-  int width = 0;
-  int height = 0;
-  friend bool operator==(const Size&, const Size&) = default;
-};
-
 /// What a popup asks of its window.
 class PopupView {
  public:

@@ -4,16 +4,6 @@
 
 namespace tavlin {
 
-int64_t MulDivRounded(int64_t a, int64_t b, int64_t d) {
-  const int64_t p = a * b;
-  int64_t q = p / d;
-  const int64_t r = p % d;
-  const int64_t abs_r = r < 0 ? -r : r;
-  const int64_t abs_d = d < 0 ? -d : d;
-  if (2 * abs_r >= abs_d) q += ((p < 0) != (d < 0)) ? -1 : 1;
-  return q;
-}
-
 namespace {
 
 uint8_t Channel(int c1, int c2, int i, int n) {

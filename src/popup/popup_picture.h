@@ -4,13 +4,10 @@
 
 #include <cstdint>
 
+#include "base/scaling.h"
 #include "popup/popup_types.h"
 
 namespace tavlin {
-
-/// a × b / d computed exactly and rounded to the nearest integer, halves away from zero.
-/// `d` must not be 0.
-int64_t MulDivRounded(int64_t a, int64_t b, int64_t d);
 
 /// Colour of gradient line `i` of `n`: each channel c1 + MulDiv(i, c2 − c1, n), kept in 8 bits.
 /// Line 0 is `c1`; with `n` 0 every line is `c1`.

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "base/geometry.h"
+
 namespace tavlin {
 
 /// An R, G, B colour, or the system's window-text colour resolved only when drawn.
@@ -85,26 +87,6 @@ constexpr Rgb RgbOf(uint32_t pixel) {
   return Rgb{static_cast<uint8_t>(pixel >> 16), static_cast<uint8_t>(pixel >> 8),
              static_cast<uint8_t>(pixel)};
 }
-
-/// A screen rectangle; right and bottom lie just outside it.
-struct Rect {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-  int Width() const { return right - left; }
-  int Height() const { return bottom - top; }
-  friend bool operator==(const Rect&, const Rect&) = default;
-};
-
-/// Where a window is and how big it is.
-struct Bounds {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-  friend bool operator==(const Bounds&, const Bounds&) = default;
-};
 
 /// The screen edge the task bar sits on.
 enum class TaskbarEdgeKind { kUnknown = -1, kLeft = 0, kTop = 1, kRight = 2, kBottom = 3 };

@@ -1,0 +1,32 @@
+// Rectangles and sizes in pixels, as screens and windows have them.
+#pragma once
+
+namespace tavlin {
+
+/// A screen rectangle; right and bottom lie just outside it.
+struct Rect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  int Width() const { return right - left; }
+  int Height() const { return bottom - top; }
+  friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+/// Where a window is and how big it is.
+struct Bounds {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  friend bool operator==(const Bounds&, const Bounds&) = default;
+};
+
+struct Size {
+  int width = 0;
+  int height = 0;
+  friend bool operator==(const Size&, const Size&) = default;
+};
+
+}  // namespace tavlin
