@@ -4,6 +4,8 @@
 // After windows.h, which it needs.
 #include <shellapi.h>
 
+#include "win32/dpi_win32.h"
+
 namespace tavlin {
 
 std::optional<Rect> Win32PopupDesktop::TaskbarRect() {
@@ -19,6 +21,12 @@ Rect Win32PopupDesktop::WorkArea() {
     r = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   }
   return Rect{r.left, r.top, r.right, r.bottom};
+}
+
+int Win32PopupDesktop::Dpi() {
+  const Rect area = WorkArea();
+  const RECT r{area.left, area.top, area.right, area.bottom};
+  return DpiOfMonitor(MonitorFromRect(&r, MONITOR_DEFAULTTOPRIMARY));
 }
 
 bool Win32PopupDesktop::PopupWindowExists() {

@@ -15,6 +15,8 @@ class Win32PopupDesktop final : public PopupDesktop {
   std::optional<Rect> TaskbarRect() override;
   /// SystemParametersInfo(SPI_GETWORKAREA).
   Rect WorkArea() override;
+  /// The DPI of the work area's monitor.
+  int Dpi() override;
   /// FindWindow by kPopupWindowClass.
   bool PopupWindowExists() override;
 };

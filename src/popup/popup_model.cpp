@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "base/scaling.h"
 #include "popup/popup_picture.h"
 
 namespace tavlin {
@@ -19,10 +20,37 @@ constexpr int kTextMargin = 15;
 // The window-text colour as the gradient sees it; only fonts use window text in practice.
 constexpr Rgb kBlack{0, 0, 0};
 
+// `font` with its character height scaled from 96 DPI to `dpi`.
+FontSpec FontAt(FontSpec font, int dpi) {
+  font.height = ScaleToDpi(font.height, dpi);
+  return font;
+}
+
 }  // namespace
 
+PanelParts PanelPartsAt(int dpi) {
+  const auto s = [dpi](int v) { return ScaleToDpi(v, dpi); };
+  return PanelParts{
+      s(kBevelWidth), s(kStripHeight),
+      Bounds{s(kIconTarget.left), s(kIconTarget.top), s(kIconTarget.width), s(kIconTarget.height)}};
+}
+
 PopupModel::PopupModel(TPopupNotifier& notifier, const PopupSettings& settings, PopupView& view)
-    : notifier_(notifier), settings_(settings), view_(view) {}
+    : notifier_(notifier), settings_(settings), view_(view) {
+  dpi_ = settings_.Dpi > 0 ? settings_.Dpi : kDesignDpi;
+  full_ = Size{Scaled(settings_.PopupWidth), Scaled(settings_.PopupHeight)};
+  // However small the scale, a popup still moves.
+  scroll_speed_ = std::max(1, Scaled(settings_.ScrollSpeed));
+}
+
+int PopupModel::Scaled(int value) const {
+  return ScaleToDpi(value, dpi_);
+}
+
+Bounds PopupModel::FullBounds() const {
+  return SlotBounds(popup_edge_, notifier_.WorkArea(), Scaled(notifier_.PopupStartX),
+                    Scaled(notifier_.PopupStartY), full_.width, full_.height, own_offset_);
+}
 
 bool PopupModel::Running(PopupTimer timer) const {
   return running_[static_cast<int>(timer)];
@@ -42,33 +70,16 @@ void PopupModel::Stop(PopupTimer timer) {
 }
 
 void PopupModel::PlaceAndShow() {
-  const Rect work_area = notifier_.WorkArea();
   view_.SetTextCursor(settings_.TextCursor);
   popup_edge_ = notifier_.TaskbarEdge();
   free_on_close_ = true;
 
   own_offset_ = notifier_.CascadeOffset();
-  bounds_ = SlotBounds(popup_edge_, work_area, notifier_.PopupStartX, notifier_.PopupStartY,
-                       settings_.PopupWidth, settings_.PopupHeight, own_offset_);
-  notifier_.AdvanceCascade();
+  bounds_ = FullBounds();
+  notifier_.AdvanceCascade(dpi_);
 
   panel_ = view_.Realise(bounds_);
-
-  // The background is computed once here; the animation only moves and clips the window.
-  PictureRecipe recipe;
-  recipe.width = panel_.width - 2 * kBevelWidth;
-  recipe.height = panel_.height - 2 * kBevelWidth - kStripHeight;
-  recipe.gradient_color1 = Resolve(settings_.GradientColor1, kBlack);
-  recipe.gradient_color2 = Resolve(settings_.GradientColor2, kBlack);
-  recipe.orientation = settings_.GradientOrientation;
-  recipe.background_image = &notifier_.BackgroundImage;
-  recipe.draw_method = settings_.BackgroundDrawMethod;
-  recipe.icon = &notifier_.IconBitmap;
-  recipe.icon_left = notifier_.IconLeft;
-  recipe.icon_top = notifier_.IconTop;
-  view_.SetPicture(PaintPopupPicture(recipe), notifier_.BackgroundImage.Empty());
-  view_.SetTitle(settings_.Title, notifier_.TitleFont,
-                 notifier_.IconBitmap.Empty() ? kTitleLeftAlone : kTitleLeftBesideIcon, kTitleTop);
+  Paint();
 
   // A stay longer than a timer can count is cut to the longest one rather than wrapping round.
   exit_interval_ms_ =
@@ -101,10 +112,70 @@ void PopupModel::PlaceAndShow() {
   LayoutText();
 }
 
+void PopupModel::Paint() {
+  // The background is computed once here; the animation only moves and clips the window.
+  const PanelParts parts = PanelPartsAt(dpi_);
+  PictureRecipe recipe;
+  recipe.width = panel_.width - 2 * parts.bevel;
+  recipe.height = panel_.height - 2 * parts.bevel - parts.strip;
+  recipe.gradient_color1 = Resolve(settings_.GradientColor1, kBlack);
+  recipe.gradient_color2 = Resolve(settings_.GradientColor2, kBlack);
+  recipe.orientation = settings_.GradientOrientation;
+  recipe.background_image = &notifier_.BackgroundImage;
+  recipe.draw_method = settings_.BackgroundDrawMethod;
+  recipe.icon = &notifier_.IconBitmap;
+  recipe.icon_left = Scaled(notifier_.IconLeft);
+  recipe.icon_top = Scaled(notifier_.IconTop);
+  view_.SetPicture(PaintPopupPicture(recipe), notifier_.BackgroundImage.Empty(), parts);
+  view_.SetTitle(settings_.Title, FontAt(notifier_.TitleFont, dpi_),
+                 Scaled(notifier_.IconBitmap.Empty() ? kTitleLeftAlone : kTitleLeftBesideIcon),
+                 Scaled(kTitleTop));
+}
+
+void PopupModel::ChangeDpi(int dpi) {
+  if (closed_ || dpi <= 0 || dpi == dpi_) return;
+  const int old_dpi = dpi_;
+  const Size old_full = full_;
+  dpi_ = dpi;
+  full_ = Size{Scaled(settings_.PopupWidth), Scaled(settings_.PopupHeight)};
+  scroll_speed_ = std::max(1, Scaled(settings_.ScrollSpeed));
+  // The same slot of the column, at the new scale.
+  own_offset_ = static_cast<int>(MulDivRounded(own_offset_, dpi_, old_dpi));
+  const Bounds full = FullBounds();
+  panel_ = view_.Realise(full);
+  Paint();
+  LayoutText();
+
+  // As far out of the task bar as it was, in proportion.
+  const auto part = [](int now, int was, int whole) {
+    return std::clamp(static_cast<int>(MulDivRounded(now, whole, was)), 1, whole);
+  };
+  Bounds shown = full;
+  switch (Moving(popup_edge_)) {
+    case TaskbarEdgeKind::kLeft:
+      shown.width = part(bounds_.width, old_full.width, full.width);
+      break;
+    case TaskbarEdgeKind::kTop:
+      shown.height = part(bounds_.height, old_full.height, full.height);
+      break;
+    case TaskbarEdgeKind::kRight:
+      shown.width = part(bounds_.width, old_full.width, full.width);
+      shown.left = full.left + full.width - shown.width;
+      break;
+    case TaskbarEdgeKind::kBottom:
+    case TaskbarEdgeKind::kUnknown:
+      shown.height = part(bounds_.height, old_full.height, full.height);
+      shown.top = full.top + full.height - shown.height;
+      break;
+  }
+  bounds_ = shown;
+  view_.SetBounds(bounds_);
+}
+
 void PopupModel::LayoutText() {
-  const FontSpec& font =
-      hovered_ && settings_.AllowHyperlink ? notifier_.HoverFont : notifier_.Font;
-  const int width = panel_.width - kTextMargin;
+  const FontSpec font =
+      FontAt(hovered_ && settings_.AllowHyperlink ? notifier_.HoverFont : notifier_.Font, dpi_);
+  const int width = panel_.width - Scaled(kTextMargin);
   const int height = view_.MeasureTextHeight(settings_.Text, font, width);
   text_bounds_ = Bounds{HalfRoundedToEven(panel_.width - width),
                         HalfRoundedToEven(panel_.height - height), width, height};
@@ -118,9 +189,9 @@ void PopupModel::FinishScroll() {
 
 void PopupModel::tmrScrollTimer() {
   if (closed_) return;
-  const int s = settings_.ScrollSpeed;
-  const int full_width = settings_.PopupWidth;
-  const int full_height = settings_.PopupHeight;
+  const int s = scroll_speed_;
+  const int full_width = full_.width;
+  const int full_height = full_.height;
   switch (Moving(popup_edge_)) {
     case TaskbarEdgeKind::kLeft:
       if (bounds_.width + s < full_width) {
@@ -144,7 +215,7 @@ void PopupModel::tmrScrollTimer() {
         bounds_.width += s;
       } else {
         bounds_.width = full_width;
-        bounds_.left = notifier_.WorkArea().right - notifier_.PopupStartX - bounds_.width;
+        bounds_.left = notifier_.WorkArea().right - Scaled(notifier_.PopupStartX) - bounds_.width;
         FinishScroll();
       }
       break;
@@ -155,8 +226,8 @@ void PopupModel::tmrScrollTimer() {
         bounds_.height += s;
       } else {
         bounds_.height = full_height;
-        bounds_.top =
-            notifier_.WorkArea().bottom - notifier_.PopupStartY - bounds_.height - own_offset_;
+        bounds_.top = notifier_.WorkArea().bottom - Scaled(notifier_.PopupStartY) - bounds_.height -
+                      own_offset_;
         FinishScroll();
       }
       break;
@@ -172,7 +243,7 @@ void PopupModel::tmrExitTimer() {
 
 void PopupModel::tmrscrollDownTimer() {
   if (closed_) return;
-  const int s = settings_.ScrollSpeed;
+  const int s = scroll_speed_;
   bool gone = false;
   switch (Moving(popup_edge_)) {
     case TaskbarEdgeKind::kLeft:

@@ -16,11 +16,21 @@ enum class MouseButton { kLeft, kRight, kMiddle };
 /// Slide and stay timer intervals.
 inline constexpr int kScrollIntervalMs = 25;
 
-/// The panel's parts, in the panel's own coordinates (the panel fills the client area).
+/// The panel's parts at 96 DPI, in the panel's own coordinates (the panel fills the client
+/// area); a popup scales them to its DPI (PanelParts).
 inline constexpr int kBevelWidth = 2;
 inline constexpr int kStripHeight = 3;
 /// The empty icon's click target.
 inline constexpr Bounds kIconTarget{3, 8, 32, 32};
+
+/// The panel's parts at a popup's DPI.
+struct PanelParts {
+  int bevel = kBevelWidth;
+  int strip = kStripHeight;
+  Bounds icon_target = kIconTarget;
+  friend bool operator==(const PanelParts&, const PanelParts&) = default;
+};
+PanelParts PanelPartsAt(int dpi);
 
 /// What a popup asks of its window.
 class PopupView {
@@ -29,8 +39,9 @@ class PopupView {
   /// Creates the window at `full` (the full size) without showing it, lays its controls out and
   /// freezes that layout, so later size changes only clip it. Returns the panel's size.
   virtual Size Realise(const Bounds& full) = 0;
-  /// The gradient area's picture (put inside the bevel) and whether the colour strip shows.
-  virtual void SetPicture(const PixelBitmap& picture, bool strip) = 0;
+  /// The gradient area's picture (put inside the bevel), whether the colour strip shows, and the
+  /// panel's parts at the popup's DPI.
+  virtual void SetPicture(const PixelBitmap& picture, bool strip, const PanelParts& parts) = 0;
   virtual void SetTitle(const std::string& title, const FontSpec& font, int left, int top) = 0;
   virtual void SetTextCursor(int cursor) = 0;
   /// Height of `text` wrapped at `width` pixels in `font`; CR, LF and CR LF start new lines.
@@ -61,6 +72,9 @@ class PopupModel {
   void PlaceAndShow();
   /// Wraps the text at the panel's width less 15 and centres it on the panel.
   void LayoutText();
+  /// The popup's monitor has a new DPI: the popup takes its size and place in the column at that
+  /// DPI, repaints its picture, title and text, and goes on sliding or staying as it was.
+  void ChangeDpi(int dpi);
 
   void tmrScrollTimer();
   void tmrExitTimer();
@@ -79,6 +93,9 @@ class PopupModel {
   void Close();
 
   const Bounds& CurrentBounds() const { return bounds_; }
+  int Dpi() const { return dpi_; }
+  /// The full size at the popup's DPI.
+  const Size& FullSize() const { return full_; }
   TaskbarEdgeKind PopupEdge() const { return popup_edge_; }
   int OwnOffset() const { return own_offset_; }
   bool FreeOnClose() const { return free_on_close_; }
@@ -93,6 +110,11 @@ class PopupModel {
   static TaskbarEdgeKind Moving(TaskbarEdgeKind edge) {
     return edge == TaskbarEdgeKind::kUnknown ? TaskbarEdgeKind::kBottom : edge;
   }
+  int Scaled(int value) const;
+  /// The place of the slot the popup was given, at full size.
+  Bounds FullBounds() const;
+  /// Paints the background, the icon and the title for the panel's size, then the text.
+  void Paint();
   void Start(PopupTimer timer, int interval_ms);
   void Stop(PopupTimer timer);
   void FinishScroll();
@@ -102,6 +124,9 @@ class PopupModel {
   TPopupNotifier& notifier_;
   PopupSettings settings_;
   PopupView& view_;
+  int dpi_ = 96;
+  Size full_;
+  int scroll_speed_ = 1;
   Bounds bounds_;
   Size panel_;
   Bounds text_bounds_;

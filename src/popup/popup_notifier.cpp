@@ -1,5 +1,7 @@
 #include "popup/popup_notifier.h"
 
+#include "base/scaling.h"
+
 namespace tavlin {
 
 TaskbarEdgeKind ClassifyTaskbar(const std::optional<Rect>& taskbar) {
@@ -40,9 +42,9 @@ TaskbarEdgeKind TPopupNotifier::TaskbarEdge() {
   return ClassifyTaskbar(desktop_.TaskbarRect());
 }
 
-void TPopupNotifier::AdvanceCascade() {
+void TPopupNotifier::AdvanceCascade(int dpi) {
   if (Options.Has(TPopupOption::pnCascadePopups)) {
-    cascade_offset_ += Height + PopupMarge;
+    cascade_offset_ += ScaleToDpi(Height, dpi) + ScaleToDpi(PopupMarge, dpi);
   } else {
     cascade_offset_ = 0;
   }
@@ -57,21 +59,26 @@ bool TPopupNotifier::ShowNotice() {
     popup_count_ = 0;
   }
   const Rect work_area = desktop_.WorkArea();
+  // Sizes are written at 96 DPI; the popups and the room they need are at the monitor's.
+  const int dpi = desktop_.Dpi();
+  const int height = ScaleToDpi(Height, dpi);
+  const int start_y = ScaleToDpi(PopupStartY, dpi);
 
   // The first popup of a series always opens, whether it fits or not.
   if (popup_count_ <= 0) {
     cascade_offset_ = 0;
   } else if (last_edge_ == TaskbarEdgeKind::kTop) {
-    if (cascade_offset_ + Height + PopupStartY > work_area.bottom) return false;
+    if (cascade_offset_ + height + start_y > work_area.bottom) return false;
   } else {
     // The column grows upwards from the bottom of the work area for every other edge, and so
     // stops where the next popup would pass the top of the screen.
-    if (work_area.bottom - cascade_offset_ - Height - PopupStartY < 0) return false;
+    if (work_area.bottom - cascade_offset_ - height - start_y < 0) return false;
   }
 
   ++popup_count_;
   PopupSettings s;
   s.DefaultMonitor = DefaultMonitor;
+  s.Dpi = dpi;
   s.PopupWidth = Width;
   s.PopupHeight = Height;
   s.Text = Text;

@@ -31,6 +31,8 @@ class PopupDesktop {
   virtual std::optional<Rect> TaskbarRect() = 0;
   /// The primary display's desktop rectangle without the task bar.
   virtual Rect WorkArea() = 0;
+  /// The DPI of the monitor the work area lies on: popups are sized and placed at it.
+  virtual int Dpi() = 0;
   /// True while any window of the popup window class exists, visible or not, in any process.
   virtual bool PopupWindowExists() = 0;
 };
@@ -39,7 +41,8 @@ class PopupDesktop {
 /// the placement margins and the options are read from the notifier whenever they are needed.
 struct PopupSettings {
   TDefaultMonitor DefaultMonitor = TDefaultMonitor::dmDesktop;
-  int PopupWidth = 0;
+  int Dpi = 96;        ///< of the work area's monitor when opened; the sizes below are at 96
+  int PopupWidth = 0;  ///< full size at 96 DPI
   int PopupHeight = 0;
   std::string Text;
   std::string URL;
@@ -47,7 +50,7 @@ struct PopupSettings {
   int TimeOut = 0;
   bool AllowScroll = false;     ///< pnAllowScroll when opened
   bool AllowHyperlink = false;  ///< pnAllowHyperlink when opened
-  int ScrollSpeed = 1;
+  int ScrollSpeed = 1;          ///< pixels per step at 96 DPI
   int TextCursor = crDefault;
   Colour GradientColor1;
   Colour GradientColor2;
@@ -140,10 +143,10 @@ class TPopupNotifier {
   int CascadeOffset() const { return cascade_offset_; }
   TaskbarEdgeKind LastEdge() const { return last_edge_; }
 
-  /// A popup placed with the current offset moves it on: by Height + PopupMarge when cascading
-  /// (over an unknown edge too, as popups stack there as over a bottom task bar), back to 0
-  /// without cascading.
-  void AdvanceCascade();
+  /// A popup placed at `dpi` with the current offset moves it on: by Height + PopupMarge at that
+  /// DPI when cascading (over an unknown edge too, as popups stack there as over a bottom task
+  /// bar), back to 0 without cascading.
+  void AdvanceCascade(int dpi);
   /// A popup has closed for good.
   void CountOut() {
     if (popup_count_ > 0) --popup_count_;

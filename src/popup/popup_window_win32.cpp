@@ -12,6 +12,7 @@
 #include "base/wide_text.h"
 #include "popup/popup_model.h"
 #include "popup/popup_picture.h"
+#include "win32/dpi_win32.h"
 #include "win32/gdi_win32.h"
 #include "win32/window_base_win32.h"
 
@@ -167,7 +168,7 @@ class TfrmPopUp final : public WindowBase, private PopupView {
 
   // PopupView
   Size Realise(const Bounds& full) override;
-  void SetPicture(const PixelBitmap& picture, bool strip) override;
+  void SetPicture(const PixelBitmap& picture, bool strip, const PanelParts& parts) override;
   void SetTitle(const std::string& title, const FontSpec& font, int left, int top) override;
   void SetTextCursor(int cursor) override { cursor_ = cursor; }
   int MeasureTextHeight(const std::string& text, const FontSpec& font, int width) override;
@@ -192,6 +193,7 @@ class TfrmPopUp final : public WindowBase, private PopupView {
   MouseLabel title_label_;
   MouseLabel text_label_;
   Size panel_;
+  PanelParts parts_;
   PixelBitmap picture_;
   Bitmap strip_;
   Bitmap frame_;
@@ -261,6 +263,10 @@ LRESULT TfrmPopUp::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CLOSE:
       model_.Close();
       return 0;
+    case WM_DPICHANGED:
+      // The popup keeps its place in the column: it works out its bounds at the new DPI itself.
+      model_.ChangeDpi(DpiOfDpiChanged(wparam));
+      return 0;
     case kReleaseMessage:
       DestroyWindow(hwnd());
       return 0;
@@ -310,8 +316,8 @@ LRESULT TfrmPopUp::HandleLabelMessage(HWND label, UINT message, WPARAM wparam, L
 }
 
 RECT TfrmPopUp::GradientArea() const {
-  return RECT{kBevelWidth, kBevelWidth, panel_.width - kBevelWidth,
-              panel_.height - kBevelWidth - kStripHeight};
+  return RECT{parts_.bevel, parts_.bevel, panel_.width - parts_.bevel,
+              panel_.height - parts_.bevel - parts_.strip};
 }
 
 void TfrmPopUp::OnPaint(HWND window) {
@@ -340,8 +346,8 @@ void TfrmPopUp::OnTimer(UINT_PTR id) {
 void TfrmPopUp::OnMouseUp(UINT message, POINT at) {
   // The bevel and the colour strip react to nothing.
   if (!Contains(GradientArea(), at)) return;
-  const RECT icon{kIconTarget.left, kIconTarget.top, kIconTarget.left + kIconTarget.width,
-                  kIconTarget.top + kIconTarget.height};
+  const Bounds& target = parts_.icon_target;
+  const RECT icon{target.left, target.top, target.left + target.width, target.top + target.height};
   if (Contains(icon, at)) {
     model_.imgIconMouseUp(ButtonOf(message));
   } else {
@@ -415,8 +421,9 @@ Size TfrmPopUp::Realise(const Bounds& full) {
   return panel_;
 }
 
-void TfrmPopUp::SetPicture(const PixelBitmap& picture, bool strip) {
+void TfrmPopUp::SetPicture(const PixelBitmap& picture, bool strip, const PanelParts& parts) {
   picture_ = picture;
+  parts_ = parts;
   strip_.Reset();
   if (strip) {
     // Without the resource the strip stays empty.
@@ -518,7 +525,7 @@ void TfrmPopUp::Compose() {
   FillRect(dc.dc(), &all, GetSysColorBrush(COLOR_BTNFACE));
 
   // The panel's lowered bevel, two pixels wide.
-  for (int i = 0; i < kBevelWidth; ++i) {
+  for (int i = 0; i < parts_.bevel; ++i) {
     const RECT top{i, i, panel_.width - i, i + 1};
     const RECT left{i, i, i + 1, panel_.height - i};
     const RECT bottom{i, panel_.height - i - 1, panel_.width - i, panel_.height - i};
@@ -530,14 +537,8 @@ void TfrmPopUp::Compose() {
   }
 
   if (!picture_.Empty()) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = picture_.width;
-    info.bmiHeader.biHeight = -picture_.height;  // rows from the top
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    SetDIBitsToDevice(dc.dc(), kBevelWidth, kBevelWidth, static_cast<DWORD>(picture_.width),
+    const BITMAPINFO info = TopDownRgb32(picture_.width, picture_.height);
+    SetDIBitsToDevice(dc.dc(), parts_.bevel, parts_.bevel, static_cast<DWORD>(picture_.width),
                       static_cast<DWORD>(picture_.height), 0, 0, 0,
                       static_cast<UINT>(picture_.height), picture_.pixels.data(), &info,
                       DIB_RGB_COLORS);
@@ -563,8 +564,8 @@ void TfrmPopUp::Compose() {
     MemoryDC source;
     SelectionScope selected(source.dc(), strip_.get());
     SetStretchBltMode(dc.dc(), COLORONCOLOR);
-    StretchBlt(dc.dc(), kBevelWidth, panel_.height - kBevelWidth - kStripHeight,
-               panel_.width - 2 * kBevelWidth, kStripHeight, source.dc(), 0, 0, strip.bmWidth,
+    StretchBlt(dc.dc(), parts_.bevel, panel_.height - parts_.bevel - parts_.strip,
+               panel_.width - 2 * parts_.bevel, parts_.strip, source.dc(), 0, 0, strip.bmWidth,
                strip.bmHeight, SRCCOPY);
   }
 }

@@ -3,13 +3,18 @@
 #include <algorithm>
 #include <string>
 
+#include "base/scaling.h"
 #include "win32/colours_win32.h"
+#include "win32/dpi_win32.h"
 
 namespace tavlin {
 
 namespace {
 
 constexpr wchar_t kClassName[] = L"TavlinGameTimePane";
+// Bold "굴림" of this height; the text starts this far into the black interior.
+constexpr int kFontHeight = 19;
+constexpr int kTextIndent = 3;
 
 }  // namespace
 
@@ -41,15 +46,23 @@ void BlinkClock::OnPhase() {
   for (GameTimePane* pane : panes_) pane->OnBlinkPhase();
 }
 
-GameTimePane::GameTimePane(HWND parent, int x, int y, int width, int height,
+GameTimePane::GameTimePane(HWND parent, const Bounds& bounds, int dpi,
                            std::function<void()> on_press)
-    : font_(CreateFontW(-19, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, HANGEUL_CHARSET,
-                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                        DEFAULT_PITCH | FF_DONTCARE, L"굴림")),
+    : font_(CreateGulimFont(ScaleToDpi(kFontHeight, dpi), FW_BOLD)),
+      dpi_(dpi),
       on_press_(std::move(on_press)) {
   RegisterClassOnce(kClassName, 0, nullptr);
-  CreateHandle(0, kClassName, L"00:00:00", WS_CHILD | WS_VISIBLE, x, y, width, height, parent);
+  CreateHandle(0, kClassName, L"00:00:00", WS_CHILD | WS_VISIBLE, bounds.left, bounds.top,
+               bounds.width, bounds.height, parent);
   BlinkClock::Instance().Join(this);
+}
+
+void GameTimePane::Place(const Bounds& bounds, int dpi) {
+  font_.Reset(CreateGulimFont(ScaleToDpi(kFontHeight, dpi), FW_BOLD));
+  dpi_ = dpi;
+  SetWindowPos(hwnd(), nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 GameTimePane::~GameTimePane() {
@@ -99,18 +112,19 @@ void GameTimePane::OnPaint() {
   RECT client;
   GetClientRect(hwnd(), &client);
   const int w = client.right, h = client.bottom;
+  const int u = ScaleToDpi(1, dpi_);
   BufferedPaint buffer(paint.dc(), w, h);
   HDC dc = buffer.dc();
 
   // Outer ring in the parent's face colour, a frame in the lightened shadow colour without its
-  // corner pixels, and the black interior.
+  // corner dots, and the black interior.
   FillSolid(dc, client, GetSysColor(COLOR_BTNFACE));
   const COLORREF frame = LightenColour(GetSysColor(COLOR_BTNSHADOW), 30);
-  FillSolid(dc, RECT{2, 1, w - 2, 2}, frame);
-  FillSolid(dc, RECT{2, h - 2, w - 2, h - 1}, frame);
-  FillSolid(dc, RECT{1, 2, 2, h - 2}, frame);
-  FillSolid(dc, RECT{w - 2, 2, w - 1, h - 2}, frame);
-  const RECT interior{2, 2, w - 2, h - 2};
+  FillSolid(dc, RECT{2 * u, u, w - 2 * u, 2 * u}, frame);
+  FillSolid(dc, RECT{2 * u, h - 2 * u, w - 2 * u, h - u}, frame);
+  FillSolid(dc, RECT{u, 2 * u, 2 * u, h - 2 * u}, frame);
+  FillSolid(dc, RECT{w - 2 * u, 2 * u, w - u, h - 2 * u}, frame);
+  const RECT interior{2 * u, 2 * u, w - 2 * u, h - 2 * u};
   FillSolid(dc, interior, RGB(0, 0, 0));
 
   const std::wstring text = WindowText(hwnd());
@@ -121,8 +135,8 @@ void GameTimePane::OnPaint() {
   SetTextColor(dc, ShownColour());
   RECT clip = interior;
   const int top = interior.top + (interior.bottom - interior.top - pp.cy) / 2;
-  ExtTextOutW(dc, interior.left + 3, top, ETO_CLIPPED, &clip, text.c_str(),
-              static_cast<UINT>(text.size()), nullptr);
+  ExtTextOutW(dc, interior.left + ScaleToDpi(kTextIndent, dpi_), top, ETO_CLIPPED, &clip,
+              text.c_str(), static_cast<UINT>(text.size()), nullptr);
 }
 
 }  // namespace tavlin

@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include "base/geometry.h"
 #include "win32/gdi_win32.h"
 #include "win32/window_base_win32.h"
 
@@ -39,8 +40,11 @@ class GameTimePane : public WindowBase {
  public:
   static constexpr COLORREF kBlinkColour = RGB(51, 153, 255);
 
-  /// A visible child of `parent` at x, y with the given size; `on_press`: left button pressed.
-  GameTimePane(HWND parent, int x, int y, int width, int height, std::function<void()> on_press);
+  /// A visible child of `parent` at `bounds`, drawn for `dpi`; `on_press`: left button pressed.
+  GameTimePane(HWND parent, const Bounds& bounds, int dpi, std::function<void()> on_press);
+
+  /// New bounds at a new DPI: the font, the ring and the frame follow.
+  void Place(const Bounds& bounds, int dpi);
   ~GameTimePane() override;
 
   /// While blinking, the text alternates between the blink colour and the selected colour.
@@ -61,6 +65,7 @@ class GameTimePane : public WindowBase {
   COLORREF ShownColour() const;
 
   Font font_;
+  int dpi_ = 96;
   COLORREF text_colour_ = RGB(0, 255, 0);
   bool blinking_ = false;
   std::function<void()> on_press_;

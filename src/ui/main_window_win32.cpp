@@ -2,10 +2,12 @@
 
 #include <commctrl.h>
 
+#include "base/scaling.h"
 #include "base/text.h"
 #include "base/wide_text.h"
 #include "clock/schedule.h"
 #include "win32/colours_win32.h"
+#include "win32/dpi_win32.h"
 
 namespace tavlin {
 
@@ -13,30 +15,28 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"TForm_study";
 constexpr wchar_t kTitle[] = L"Velmar+문답족보-Ondrela";
+// The strip is created this wide (at 96 DPI) and fitted to its quiz line at once.
 constexpr int kDesignWidth = 610;
-constexpr int kHeight = 50;
+constexpr int kDesignHeight = 50;
 constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT kShowReportMessage = WM_APP + 10;
 constexpr int kButton1Id = 1;
 constexpr int kButton2Id = 2;
 constexpr int kButton3Id = 3;
-// The quiz panel keeps this margin to the right edge of the strip whatever its width.
-constexpr int kPanel2Left = 2;
-constexpr int kPanel2RightMargin = 3;
-
-HFONT MakeGulim(int height) {
-  return CreateFontW(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, HANGEUL_CHARSET,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                     DEFAULT_PITCH | FF_DONTCARE, L"굴림");
-}
-
-HWND MakeButton(HWND parent, int id, const wchar_t* caption, int x, int y, int size, HFONT font) {
-  HWND button =
-      CreateWindowExW(0, WC_BUTTONW, caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, x,
-                      y, size, size, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                      GetModuleHandleW(nullptr), nullptr);
+HWND MakeButton(HWND parent, int id, const wchar_t* caption, const Bounds& at, HFONT font) {
+  HWND button = CreateWindowExW(
+      0, WC_BUTTONW, caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, at.left, at.top,
+      at.width, at.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+      GetModuleHandleW(nullptr), nullptr);
   SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return button;
+}
+
+void PlaceButton(HWND button, const Bounds& at, HFONT font) {
+  SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  SetWindowPos(button, nullptr, at.left, at.top, at.width, at.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(button, nullptr, TRUE);
 }
 
 // The user's time separator, as the real time is shown everywhere else on the desktop.
@@ -54,12 +54,13 @@ uint64_t QuizSeed() {
 
 }  // namespace
 
-MainWindow::MainWindow(const FileSystem& files)
-    : files_(files), quiz_(files), tick_(*this), font_(MakeGulim(12)), small_font_(MakeGulim(11)) {
+MainWindow::MainWindow(const FileSystem& files) : files_(files), quiz_(files), tick_(*this) {
   RegisterClassOnce(kClassName, CS_DBLCLKS, nullptr);
-  // No frame and no caption; top-most only through the explicit placements.
-  CreateHandle(WS_EX_LAYERED, kClassName, kTitle, WS_POPUP | WS_CLIPCHILDREN, 0, 0, kDesignWidth,
-               kHeight, nullptr);
+  // No frame and no caption; top-most only through the explicit placements. The primary
+  // monitor, where the strip is created and centred, gives the first DPI.
+  const int dpi = DpiOfMonitor(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY));
+  CreateHandle(WS_EX_LAYERED, kClassName, kTitle, WS_POPUP | WS_CLIPCHILDREN, 0, 0,
+               ScaleToDpi(kDesignWidth, dpi), ScaleToDpi(kDesignHeight, dpi), nullptr);
 }
 
 MainWindow::~MainWindow() {
@@ -104,6 +105,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SIZE:
       OnSize(LOWORD(lparam), HIWORD(lparam));
       return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(DpiOfDpiChanged(wparam), reinterpret_cast<const RECT*>(lparam));
+      return 0;
     case WM_GETMINMAXINFO: {
       // A long quiz line may make the strip wider than the screen.
       auto* limits = reinterpret_cast<MINMAXINFO*>(lparam);
@@ -122,7 +126,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 
 void MainWindow::FormCreate() {
   SetLayeredWindowAttributes(hwnd(), kStripKeyColour, 255, LWA_COLORKEY | LWA_ALPHA);
-  SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  dpi_ = DpiOfWindow(hwnd());
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  layout_ = LayOutStrip(dpi_, client.right);
+  CreateFonts();
+  menu_.SetDpi(dpi_);
   CreateWidgets();
   notifier1_ = std::make_unique<Win32PopupNotifier>(hwnd());
   ConfigureSystemNotifier(notifier1_->Notifier());
@@ -139,29 +148,34 @@ void MainWindow::FormCreate() {
   timer1_.Start(hwnd(), kTimer1, static_cast<UINT>(DelayToNextTick(now.wMilliseconds)));
 }
 
+void MainWindow::CreateFonts() {
+  font_.Reset(CreateGulimFont(layout_.font_height));
+  small_font_.Reset(CreateGulimFont(layout_.button2_font_height));
+  SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+}
+
 void MainWindow::CreateWidgets() {
   const auto drag = [this] { StartDrag(); };
   const auto next = [this] { Button2Click(); };
+  const StripLayout& l = layout_;
 
   panel1_ = std::make_unique<RoundedPanel>(
-      hwnd(), RoundedPanel::Settings{2, 2, 257, 24, RoundedPanel::Align::kRight, font_.get(),
+      hwnd(), RoundedPanel::Settings{l.panel1, dpi_, RoundedPanel::Align::kRight, font_.get(),
                                      kStripKeyColour, drag, nullptr});
-  button1_ = MakeButton(panel1_->hwnd(), kButton1Id, L"×", 5, 3, 18, font_.get());
-  button3_ = MakeButton(panel1_->hwnd(), kButton3Id, L"M", 25, 3, 18, font_.get());
-  status_pane1_ = std::make_unique<GameTimePane>(panel1_->hwnd(), 46, 2, 89, 21, drag);
+  button1_ = MakeButton(panel1_->hwnd(), kButton1Id, L"×", l.button1, font_.get());
+  button3_ = MakeButton(panel1_->hwnd(), kButton3Id, L"M", l.button3, font_.get());
+  status_pane1_ = std::make_unique<GameTimePane>(panel1_->hwnd(), l.status_pane1, dpi_, drag);
 
   panel3_ = std::make_unique<RoundedPanel>(
-      hwnd(), RoundedPanel::Settings{260, 2, 62, 24, RoundedPanel::Align::kCentre, font_.get(),
+      hwnd(), RoundedPanel::Settings{l.panel3, dpi_, RoundedPanel::Align::kCentre, font_.get(),
                                      kStripKeyColour, drag, nullptr});
 
-  RECT client;
-  GetClientRect(hwnd(), &client);
   panel2_ = std::make_unique<RoundedPanel>(
-      hwnd(),
-      RoundedPanel::Settings{kPanel2Left, 27, client.right - kPanel2Left - kPanel2RightMargin, 23,
-                             RoundedPanel::Align::kLeft, font_.get(), kStripKeyColour, drag, next});
-  button2_ = MakeButton(panel2_->hwnd(), kButton2Id, L"N", 5, 3, 17, small_font_.get());
-  label1_ = std::make_unique<QuizLabel>(panel2_->hwnd(), 25, 6, font_.get(), drag, next);
+      hwnd(), RoundedPanel::Settings{l.panel2, dpi_, RoundedPanel::Align::kLeft, font_.get(),
+                                     kStripKeyColour, drag, next});
+  button2_ = MakeButton(panel2_->hwnd(), kButton2Id, L"N", l.button2, small_font_.get());
+  label1_ = std::make_unique<QuizLabel>(panel2_->hwnd(), l.label1_left, l.label1_top, font_.get(),
+                                        drag, next);
 
   // Not owned by the strip: an owned top-most popup would take the strip's place in the
   // top-most placement (the owner would be put just below it instead).
@@ -317,8 +331,39 @@ void MainWindow::OnContextMenu(LPARAM screen_point) {
 
 void MainWindow::OnSize(int width, int) {
   if (panel2_ == nullptr) return;
-  SetWindowPos(panel2_->hwnd(), nullptr, 0, 0, width - kPanel2Left - kPanel2RightMargin, 23,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // Panel2 is anchored to the right edge: it follows the strip's width.
+  layout_ = LayOutStrip(dpi_, width);
+  const Bounds& b = layout_.panel2;
+  SetWindowPos(panel2_->hwnd(), nullptr, b.left, b.top, b.width, b.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::OnDpiChanged(int dpi, const RECT* suggested) {
+  if (dpi <= 0) return;
+  dpi_ = dpi;
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  layout_ = LayOutStrip(dpi_, client.right);
+  CreateFonts();
+  menu_.SetDpi(dpi_);
+  const StripLayout& l = layout_;
+  panel1_->Place(l.panel1, dpi_, font_.get());
+  PlaceButton(button1_, l.button1, font_.get());
+  PlaceButton(button3_, l.button3, font_.get());
+  status_pane1_->Place(l.status_pane1, dpi_);
+  panel3_->Place(l.panel3, dpi_, font_.get());
+  panel2_->Place(l.panel2, dpi_, font_.get());
+  PlaceButton(button2_, l.button2, small_font_.get());
+  label1_->Place(l.label1_left, l.label1_top, font_.get());
+  SendMessageW(hints_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  // The system's rectangle keeps the strip where the user dragged it; its size is the strip's
+  // own, fitted to the quiz line in the new font.
+  if (suggested != nullptr) {
+    SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  FitWidth();
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void MainWindow::StartDrag() {
@@ -331,8 +376,8 @@ void MainWindow::ModeChange() {
 }
 
 void MainWindow::FitWidth() {
-  SetWindowPos(hwnd(), nullptr, 0, 0, ::tavlin::FitWidth(label1_->width()), kHeight,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd(), nullptr, 0, 0, ::tavlin::FitWidth(label1_->width(), dpi_),
+               layout_.client_height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::ShowQuizPanelAsModelSays() {

@@ -18,6 +18,7 @@
 #include "ui/quiz_label_win32.h"
 #include "ui/quiz_line.h"
 #include "ui/rounded_panel_win32.h"
+#include "ui/strip_layout.h"
 #include "ui/strip_menu_win32.h"
 #include "ui/timetable_link.h"
 #include "win32/gdi_win32.h"
@@ -73,6 +74,9 @@ class MainWindow : public WindowBase, private StripDuties {
   void OnCommand(UINT id);
   void OnContextMenu(LPARAM screen_point);
   void OnSize(int width, int height);
+  /// WM_DPICHANGED: fonts, marks and widgets for `dpi`, the strip where `suggested` puts it.
+  void OnDpiChanged(int dpi, const RECT* suggested);
+  void CreateFonts();
   /// FormMouseDown, Panel1MouseDown, Label1MouseDown and StatusPane1MouseDown: a window drag.
   void StartDrag();
 
@@ -104,6 +108,8 @@ class MainWindow : public WindowBase, private StripDuties {
   QuizModel quiz_;
   ClockTick tick_;
   StripMenu menu_;
+  int dpi_ = 96;
+  StripLayout layout_;
   Font font_;        // "굴림" 12: the window, its panels, the label, Button1 and Button3
   Font small_font_;  // "굴림" 11: Button2
   std::unique_ptr<RoundedPanel> panel1_;

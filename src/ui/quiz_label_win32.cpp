@@ -37,6 +37,14 @@ int QuizLabel::SetText(const std::string& text) {
   return width_;
 }
 
+void QuizLabel::Place(int x, int y, HFONT font) {
+  font_ = font;
+  const SIZE size = TextSize(font_, WindowText(hwnd()));
+  width_ = size.cx;
+  SetWindowPos(hwnd(), nullptr, x, y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
 LRESULT QuizLabel::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_PAINT:

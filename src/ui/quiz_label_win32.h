@@ -18,6 +18,9 @@ class QuizLabel : public WindowBase {
 
   /// Shows `text` (UTF-8) and resizes the label to its width; returns that width in pixels.
   int SetText(const std::string& text);
+  /// Moves the label to x, y of its parent and draws it in `font` (not owned) from now on,
+  /// resized to its text in that font, as a new DPI asks.
+  void Place(int x, int y, HFONT font);
   int width() const { return width_; }
 
  protected:

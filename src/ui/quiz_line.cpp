@@ -4,6 +4,7 @@
 #include <random>
 #include <vector>
 
+#include "base/scaling.h"
 #include "base/text.h"
 #include "base/text_decode.h"
 
@@ -13,8 +14,8 @@ std::string QuizDisplayText(std::string_view line) {
   return ReplaceAll(line, "//", "");
 }
 
-int FitWidth(int label_width) {
-  return std::max(label_width + 40, kMinimumStripWidth);
+int FitWidth(int label_width, int dpi) {
+  return std::max(label_width + ScaleToDpi(40, dpi), ScaleToDpi(kMinimumStripWidth, dpi));
 }
 
 QuizPick PickQuizLine(const FileSystem& files, uint64_t seed) {

@@ -11,16 +11,16 @@
 
 namespace tavlin {
 
-/// Narrowest client width of the strip, in pixels at 96 DPI.
+/// Narrowest client width of the strip, in pixels at 96 DPI (scaled with ScaleToDpi).
 inline constexpr int kMinimumStripWidth = 325;
 
 /// `line` with every "//" removed, scanning left to right without overlap; everything else,
 /// spaces included, stays ("Q // A" -> "Q  A", "////" -> "").
 std::string QuizDisplayText(std::string_view line);
 
-/// The strip's client width for a quiz label `label_width` pixels wide: the label plus 40, never
-/// narrower than 325 and with no upper bound.
-int FitWidth(int label_width);
+/// The strip's client width for a quiz label `label_width` pixels wide at `dpi`: the label plus
+/// 40, never narrower than 325 (both scaled from 96 DPI), and with no upper bound.
+int FitWidth(int label_width, int dpi);
 
 /// The result of one look at the quiz file.
 struct QuizPick {

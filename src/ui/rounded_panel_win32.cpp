@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/scaling.h"
 #include "win32/colours_win32.h"
 #include "win32/gdi_win32.h"
 
@@ -14,27 +15,38 @@ constexpr COLORREF kFlatColour = RGB(44, 40, 40);
 
 }  // namespace
 
-void PaintRoundedFrame(HDC dc, int width, int height, COLORREF corner_colour) {
+void PaintRoundedFrame(HDC dc, int width, int height, int line_width, COLORREF corner_colour) {
   const COLORREF border = LightenColour(kFlatColour, 30);
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  const int u = line_width;
   FillSolid(dc, RECT{0, 0, width, height}, corner_colour);
-  FillSolid(dc, RECT{1, 1, width - 1, height - 1}, face);
-  // The outer row: a line along each side that stops two pixels short of the corners...
-  FillSolid(dc, RECT{2, 0, width - 2, 1}, border);
-  FillSolid(dc, RECT{2, height - 1, width - 2, height}, border);
-  FillSolid(dc, RECT{0, 2, 1, height - 2}, border);
-  FillSolid(dc, RECT{width - 1, 2, width, height - 2}, border);
-  // ...closed by one pixel set diagonally inside each corner.
-  SetPixel(dc, 1, 1, border);
-  SetPixel(dc, width - 2, 1, border);
-  SetPixel(dc, 1, height - 2, border);
-  SetPixel(dc, width - 2, height - 2, border);
+  FillSolid(dc, RECT{u, u, width - u, height - u}, face);
+  // The outer row: a line along each side that stops two lines short of the corners...
+  FillSolid(dc, RECT{2 * u, 0, width - 2 * u, u}, border);
+  FillSolid(dc, RECT{2 * u, height - u, width - 2 * u, height}, border);
+  FillSolid(dc, RECT{0, 2 * u, u, height - 2 * u}, border);
+  FillSolid(dc, RECT{width - u, 2 * u, width, height - 2 * u}, border);
+  // ...closed by one dot set diagonally inside each corner.
+  FillSolid(dc, RECT{u, u, 2 * u, 2 * u}, border);
+  FillSolid(dc, RECT{width - 2 * u, u, width - u, 2 * u}, border);
+  FillSolid(dc, RECT{u, height - 2 * u, 2 * u, height - u}, border);
+  FillSolid(dc, RECT{width - 2 * u, height - 2 * u, width - u, height - u}, border);
 }
 
 RoundedPanel::RoundedPanel(HWND parent, Settings settings) : settings_(std::move(settings)) {
   RegisterClassOnce(kClassName, CS_DBLCLKS, nullptr);
+  const Bounds& b = settings_.bounds;
   CreateHandle(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
-               settings_.x, settings_.y, settings_.width, settings_.height, parent);
+               b.left, b.top, b.width, b.height, parent);
+}
+
+void RoundedPanel::Place(const Bounds& bounds, int dpi, HFONT font) {
+  settings_.bounds = bounds;
+  settings_.dpi = dpi;
+  settings_.font = font;
+  SetWindowPos(hwnd(), nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 LRESULT RoundedPanel::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -49,7 +61,7 @@ LRESULT RoundedPanel::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) 
       RECT client;
       GetClientRect(hwnd(), &client);
       PaintRoundedFrame(reinterpret_cast<HDC>(wparam), client.right, client.bottom,
-                        settings_.corner_colour);
+                        ScaleToDpi(1, settings_.dpi), settings_.corner_colour);
       return 0;
     }
     case WM_CTLCOLORBTN:
@@ -79,14 +91,16 @@ void RoundedPanel::OnPaint() {
   RECT client;
   GetClientRect(hwnd(), &client);
   BufferedPaint buffer(paint.dc(), client.right, client.bottom);
-  PaintRoundedFrame(buffer.dc(), client.right, client.bottom, settings_.corner_colour);
+  const int line_width = ScaleToDpi(1, settings_.dpi);
+  PaintRoundedFrame(buffer.dc(), client.right, client.bottom, line_width, settings_.corner_colour);
 
   const std::wstring caption = WindowText(hwnd());
   if (caption.empty()) return;
   SelectionScope font(buffer.dc(), settings_.font);
   SetBkMode(buffer.dc(), TRANSPARENT);
   SetTextColor(buffer.dc(), GetSysColor(COLOR_WINDOWTEXT));
-  RECT inside{2, 2, client.right - 2, client.bottom - 2};
+  const int border = 2 * line_width;
+  RECT inside{border, border, client.right - border, client.bottom - border};
   UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
   format |= settings_.align == Align::kLeft    ? DT_LEFT
             : settings_.align == Align::kRight ? DT_RIGHT

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+#include "base/geometry.h"
 #include "win32/window_base_win32.h"
 
 namespace tavlin {
@@ -15,7 +16,8 @@ class RoundedPanel : public WindowBase {
   enum class Align { kLeft, kCentre, kRight };
 
   struct Settings {
-    int x = 0, y = 0, width = 0, height = 0;
+    Bounds bounds;  ///< in the parent's client area
+    int dpi = 96;   ///< the border's lines scale with it
     Align align = Align::kCentre;
     HFONT font = nullptr;            ///< not owned
     COLORREF corner_colour = 0;      ///< the parent's colour, seen outside the rounded corners
@@ -26,6 +28,9 @@ class RoundedPanel : public WindowBase {
   /// A visible child of `parent`; its window text is the caption it shows.
   RoundedPanel(HWND parent, Settings settings);
 
+  /// New bounds and caption font at a new DPI; the border follows.
+  void Place(const Bounds& bounds, int dpi, HFONT font);
+
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
@@ -34,7 +39,8 @@ class RoundedPanel : public WindowBase {
   Settings settings_;
 };
 
-/// The panel picture for a `width` x `height` area: border, cut corners, face.
-void PaintRoundedFrame(HDC dc, int width, int height, COLORREF corner_colour);
+/// The panel picture for a `width` x `height` area: border, cut corners, face, drawn with lines
+/// `line_width` pixels wide (1 at 96 DPI).
+void PaintRoundedFrame(HDC dc, int width, int height, int line_width, COLORREF corner_colour);
 
 }  // namespace tavlin

@@ -2,7 +2,8 @@
 
 #include <initializer_list>
 
-#include "ui/ui_resources.h"
+#include "base/scaling.h"
+#include "ui/colour_mark.h"
 #include "win32/gdi_win32.h"
 
 namespace tavlin {
@@ -11,8 +12,6 @@ namespace {
 
 constexpr int kMarkSize = 16;
 constexpr int kNoMark = -1;
-// The marks' background, left out when they are drawn.
-constexpr COLORREF kMarkMaskColour = RGB(0, 128, 128);
 
 // Captions carry no "&": the menu shows them as written and assigns no access keys.
 void AddItem(HMENU menu, UINT id, const wchar_t* caption, UINT state = 0) {
@@ -62,14 +61,8 @@ StripMenu::StripMenu()
     : menu_(CreatePopupMenu()),
       sound_(CreatePopupMenu()),
       alpha_(CreatePopupMenu()),
-      colour_(CreatePopupMenu()),
-      marks_(ImageList_Create(kMarkSize, kMarkSize, ILC_COLOR24 | ILC_MASK, 5, 0)) {
-  for (int id : {IDB_MARK_WHITE, IDB_MARK_GREEN, IDB_MARK_BLUE, IDB_MARK_ORANGE, IDB_MARK_RED}) {
-    // The image list keeps its own copy of the picture.
-    Bitmap mark(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
-                                                IMAGE_BITMAP, kMarkSize, kMarkSize, 0)));
-    ImageList_AddMasked(marks_, mark.get(), kMarkMaskColour);
-  }
+      colour_(CreatePopupMenu()) {
+  SetDpi(kDesignDpi);
 
   AddRadioItem(sound_, kN9SoundOn, L"켜기", false);
   AddRadioItem(sound_, kN10SoundOff, L"끄기", true);
@@ -105,18 +98,37 @@ StripMenu::~StripMenu() {
   ImageList_Destroy(marks_);
 }
 
+void StripMenu::SetDpi(int dpi) {
+  const int size = ScaleToDpi(kMarkSize, dpi);
+  if (marks_ != nullptr && size == mark_size_) return;
+  if (marks_ != nullptr) ImageList_Destroy(marks_);
+  mark_size_ = size;
+  marks_ = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 5, 0);
+  const WindowDC screen(nullptr);
+  const BITMAPINFO info = TopDownRgb32(size, size);
+  for (const Rgb& colour : kMarkColours) {
+    const PixelBitmap mark = PaintColourMark(size, colour);
+    // The image list keeps its own copy of the picture.
+    Bitmap bitmap(CreateCompatibleBitmap(screen.dc(), size, size));
+    SetDIBits(screen.dc(), bitmap.get(), 0, static_cast<UINT>(size), mark.pixels.data(), &info,
+              DIB_RGB_COLORS);
+    ImageList_AddMasked(marks_, bitmap.get(),
+                        RGB(kMarkMaskColour.r, kMarkMaskColour.g, kMarkMaskColour.b));
+  }
+}
+
 bool StripMenu::MeasureMark(MEASUREITEMSTRUCT* item) const {
   if (item->CtlType != ODT_MENU || item->itemData == 0) return false;
-  item->itemWidth = kMarkSize;
-  item->itemHeight = kMarkSize;
+  item->itemWidth = static_cast<UINT>(mark_size_);
+  item->itemHeight = static_cast<UINT>(mark_size_);
   return true;
 }
 
 bool StripMenu::DrawMark(const DRAWITEMSTRUCT* item) const {
   if (item->CtlType != ODT_MENU || item->itemData == 0) return false;
   const RECT& area = item->rcItem;
-  const int x = area.left + (area.right - area.left - kMarkSize) / 2;
-  const int y = area.top + (area.bottom - area.top - kMarkSize) / 2;
+  const int x = area.left + (area.right - area.left - mark_size_) / 2;
+  const int y = area.top + (area.bottom - area.top - mark_size_) / 2;
   ImageList_Draw(marks_, static_cast<int>(item->itemData) - 1, item->hDC, x, y, ILD_TRANSPARENT);
   return true;
 }

@@ -28,6 +28,10 @@ class StripMenu {
   /// Opens the menu with its top-left corner at `screen_point`; commands go to `owner`.
   void OpenAt(HWND owner, POINT screen_point) const;
 
+  /// The colour marks for a menu shown at `dpi` (16 pixels at 96 DPI). The menu asks their size
+  /// afresh each time it opens.
+  void SetDpi(int dpi);
+
   /// The owner's WM_MEASUREITEM and WM_DRAWITEM for the colour marks; false: not a mark.
   bool MeasureMark(MEASUREITEMSTRUCT* item) const;
   bool DrawMark(const DRAWITEMSTRUCT* item) const;
@@ -38,6 +42,7 @@ class StripMenu {
   HMENU alpha_ = nullptr;
   HMENU colour_ = nullptr;
   HIMAGELIST marks_ = nullptr;  // ImageList1
+  int mark_size_ = 0;
 };
 
 }  // namespace tavlin

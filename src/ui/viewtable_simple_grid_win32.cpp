@@ -27,20 +27,18 @@ std::string JoinedRow(const std::array<std::string, kTimeGridColumns>& cells) {
 
 }  // namespace
 
-int TimetableDpi() {
-  const WindowDC screen(nullptr);
-  const int dpi = screen.dc() != nullptr ? GetDeviceCaps(screen.dc(), LOGPIXELSY) : 96;
-  return dpi > 0 ? dpi : 96;
-}
-
-void TimeGridView::Create(HWND parent, int id, const RECT& bounds) {
-  RegisterClassOnce(kClassName, CS_DBLCLKS, nullptr);
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
-  dpi_ = TimetableDpi();
+void TimeGridView::MakeFont() {
   // "굴림체", character height 12, Korean character set.
   font_.Reset(CreateFontW(-Scaled(12), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, HANGUL_CHARSET,
                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                           FIXED_PITCH | FF_MODERN, L"굴림체"));
+}
+
+void TimeGridView::Create(HWND parent, int id, const RECT& bounds, int dpi) {
+  RegisterClassOnce(kClassName, CS_DBLCLKS, nullptr);
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  dpi_ = dpi;
+  MakeFont();
   // A flat one-pixel border, no 3-D edge, and no scroll bars: all 13 rows fit.
   CreateHandle(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, bounds.left,
                bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
@@ -51,6 +49,14 @@ void TimeGridView::Create(HWND parent, int id, const RECT& bounds) {
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kRowTextIdBase + r)), instance, nullptr);
   }
   UpdateRowTexts();
+}
+
+void TimeGridView::Place(const RECT& bounds, int dpi) {
+  dpi_ = dpi;
+  MakeFont();
+  SetWindowPos(hwnd(), nullptr, bounds.left, bounds.top, bounds.right - bounds.left,
+               bounds.bottom - bounds.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void TimeGridView::SetTexts(const TimeGridTexts& texts) {
@@ -106,13 +112,13 @@ LRESULT TimeGridView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) 
 
 RECT TimeGridView::CellRect(int col, int row) const {
   int left = 0;
-  for (int c = 0; c < col; ++c) left += Scaled(kColumnWidths[c]) + kLineWidth;
-  const int top = row * (Scaled(kRowHeight) + kLineWidth);
+  for (int c = 0; c < col; ++c) left += Scaled(kColumnWidths[c]) + Scaled(kLineWidth);
+  const int top = row * (Scaled(kRowHeight) + Scaled(kLineWidth));
   return RECT{left, top, left + Scaled(kColumnWidths[col]), top + Scaled(kRowHeight)};
 }
 
 int TimeGridView::RowAt(int y) const {
-  const int row = y / (Scaled(kRowHeight) + kLineWidth);
+  const int row = y / (Scaled(kRowHeight) + Scaled(kLineWidth));
   return y >= 0 && row < kTimeGridRows ? row : -1;
 }
 
@@ -130,8 +136,9 @@ void TimeGridView::SG1DrawCell(HDC dc, int col, int row, const RECT& cell) const
   SIZE extent = {};
   GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
   SetTextColor(dc, GetSysColor(text_color));
-  ExtTextOutW(dc, CenteredTextLeft(cell.left, cell.right, extent.cx), cell.top + kCellTextTop,
-              ETO_CLIPPED, &cell, text.c_str(), static_cast<UINT>(text.size()), nullptr);
+  ExtTextOutW(dc, CenteredTextLeft(cell.left, cell.right, extent.cx),
+              cell.top + Scaled(kCellTextTop), ETO_CLIPPED, &cell, text.c_str(),
+              static_cast<UINT>(text.size()), nullptr);
 }
 
 void TimeGridView::OnPaint() {
@@ -145,7 +152,8 @@ void TimeGridView::OnPaint() {
   FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
   // The lines are what the cells leave uncovered of this block.
   const RECT last = CellRect(kTimeGridColumns - 1, kTimeGridRows - 1);
-  FillSolid(dc, RECT{0, 0, last.right + kLineWidth, last.bottom + kLineWidth}, kLineColor);
+  FillSolid(dc, RECT{0, 0, last.right + Scaled(kLineWidth), last.bottom + Scaled(kLineWidth)},
+            kLineColor);
   SetBkMode(dc, TRANSPARENT);
   for (int row = 0; row < kTimeGridRows; ++row) {
     for (int col = 0; col < kTimeGridColumns; ++col) SG1DrawCell(dc, col, row, CellRect(col, row));

@@ -8,22 +8,23 @@
 
 #include <windows.h>
 
+#include "base/scaling.h"
 #include "ui/viewtable_simple.h"
 #include "win32/gdi_win32.h"
 #include "win32/window_base_win32.h"
 
 namespace tavlin {
 
-/// Dots per inch of the screen: the timetable's sizes are written at 96 and scaled by it.
-int TimetableDpi();
-
 class TimeGridView : public WindowBase {
  public:
   static constexpr int kRowTextIdBase = 100;
   static constexpr wchar_t kClassName[] = L"TavlinTimeGrid";
 
-  /// Creates the grid as child `id` of `parent`, covering `bounds` (parent client coordinates).
-  void Create(HWND parent, int id, const RECT& bounds);
+  /// Creates the grid as child `id` of `parent`, covering `bounds` (parent client coordinates),
+  /// with its cells and font for `dpi`.
+  void Create(HWND parent, int id, const RECT& bounds, int dpi);
+  /// New bounds at a new DPI: cells and font follow.
+  void Place(const RECT& bounds, int dpi);
   /// Replaces every cell's text and repaints.
   void SetTexts(const TimeGridTexts& texts);
   /// Selects data row `row` (1..12); out-of-range rows are clamped.
@@ -43,7 +44,8 @@ class TimeGridView : public WindowBase {
   void SG1DrawCell(HDC dc, int col, int row, const RECT& cell) const;
   RECT CellRect(int col, int row) const;
   int RowAt(int y) const;
-  int Scaled(int pixels) const { return MulDiv(pixels, dpi_, 96); }
+  int Scaled(int pixels) const { return ScaleToDpi(pixels, dpi_); }
+  void MakeFont();
   void UpdateRowTexts();
 
   HWND row_texts_[kTimeGridRows] = {};

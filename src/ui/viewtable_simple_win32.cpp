@@ -1,8 +1,10 @@
 #include "ui/viewtable_simple_win32.h"
 
+#include "base/scaling.h"
 #include "base/wide_text.h"
 #include "clock/schedule.h"
 #include "ui/viewtable_simple.h"
+#include "win32/dpi_win32.h"
 
 namespace tavlin {
 
@@ -25,9 +27,10 @@ int32_t PresentHhmmss() {
 TForm_TimeTable::TForm_TimeTable(HWND owner) {
   RegisterClassOnce(kClassName, 0,
                     reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1)));
-  dpi_ = TimetableDpi();
-  const int width = MulDiv(kOuterWidth, dpi_, 96);
-  const int height = MulDiv(kOuterHeight, dpi_, 96);
+  // Centred on the primary monitor, at its DPI.
+  dpi_ = DpiOfMonitor(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY));
+  const int width = ScaleToDpi(kOuterWidth, dpi_);
+  const int height = ScaleToDpi(kOuterHeight, dpi_);
   const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   CreateHandle(0, kClassName, Utf8ToWide(TimetableCaption()).c_str(), kStyle, left, top, width,
@@ -45,6 +48,9 @@ LRESULT TForm_TimeTable::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
     case WM_CLOSE:
       FormClose();
       return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(DpiOfDpiChanged(wparam), *reinterpret_cast<const RECT*>(lparam));
+      return 0;
     case WM_SETFOCUS:
       if (sg1_.hwnd()) SetFocus(sg1_.hwnd());
       return 0;
@@ -55,9 +61,10 @@ LRESULT TForm_TimeTable::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
 void TForm_TimeTable::FormCreate() {
   // The same build as at the main window's creation; it writes the same values.
   BuildSchedule();
+  dpi_ = DpiOfWindow(hwnd());
   RECT client;
   GetClientRect(hwnd(), &client);
-  sg1_.Create(hwnd(), kGridId, client);
+  sg1_.Create(hwnd(), kGridId, client, dpi_);
   ShowTimeGrid();
 }
 
@@ -94,8 +101,19 @@ void TForm_TimeTable::KeepOnTop() {
   SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+void TForm_TimeTable::OnDpiChanged(int dpi, const RECT& suggested) {
+  if (dpi <= 0) return;
+  // The new DPI first: the size limits follow it, and the suggested rectangle must fit them.
+  dpi_ = dpi;
+  SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  sg1_.Place(client, dpi_);
+}
+
 void TForm_TimeTable::OnGetMinMaxInfo(MINMAXINFO& info) const {
-  const POINT size = {MulDiv(kOuterWidth, dpi_, 96), MulDiv(kOuterHeight, dpi_, 96)};
+  const POINT size = {ScaleToDpi(kOuterWidth, dpi_), ScaleToDpi(kOuterHeight, dpi_)};
   info.ptMinTrackSize = size;
   info.ptMaxTrackSize = size;
   info.ptMaxSize = size;

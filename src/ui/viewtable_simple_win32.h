@@ -39,6 +39,8 @@ class TForm_TimeTable final : public WindowBase, public TimetableLink {
   /// Fills the grid for the present time of the local clock and selects row 1.
   void ShowTimeGrid();
   void OnGetMinMaxInfo(MINMAXINFO& info) const;
+  /// WM_DPICHANGED: the window takes the system's rectangle, the grid its cells and font.
+  void OnDpiChanged(int dpi, const RECT& suggested);
 
   int dpi_ = 96;
   TimeGridView sg1_;

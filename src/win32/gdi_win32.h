@@ -158,6 +158,18 @@ class WindowTimer {
   UINT_PTR timer_ = 0;  // what SetTimer returned, which KillTimer takes; 0 while stopped
 };
 
+/// The BITMAPINFO of a `width` × `height` picture of 32-bit 0x00RRGGBB pixels, rows from the top.
+inline BITMAPINFO TopDownRgb32(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
 /// Fills a rectangle with a solid colour.
 inline void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
   Brush brush(CreateSolidBrush(colour));

@@ -51,6 +51,46 @@ TEST(PopupNotifierTest, NinePopupsStackUpFromABottomTaskbarAndTheTenthIsRefused)
   EXPECT_EQ(rig.notifier.CascadeOffset(), 9 * 112);
 }
 
+// At 144 DPI every figure is half as large again: 293 x 165 popups 24 pixels from the edge, slots
+// 168 apart, 14-pixel steps; the room test counts with the same figures.
+TEST(PopupNotifierTest, AtAHundredFortyFourDpiPopupsScaleTheirSizeSlotsAndSteps) {
+  NotifierRig rig;
+  rig.desktop.dpi = 144;
+  const int tops[] = {872, 704, 536, 368, 200, 32};
+  for (int i = 0; i < 6; ++i) {
+    SCOPED_TRACE(i);
+    ASSERT_TRUE(rig.notifier.ShowNotice());
+    EXPECT_EQ(fakes::SlideIn(rig.factory[i]), 12);
+    EXPECT_EQ(rig.factory[i].CurrentBounds(), (Bounds{1920 - 317, tops[i], 293, 165}));
+  }
+  EXPECT_FALSE(rig.notifier.ShowNotice());
+  EXPECT_EQ(rig.notifier.CascadeOffset(), 6 * 168);
+  const fakes::FakeView& view = rig.factory.popups[0]->view;
+  EXPECT_EQ(view.text_font.height, -18);
+  EXPECT_EQ(view.panel_parts, (PanelParts{3, 5, Bounds{5, 12, 48, 48}}));
+}
+
+// A popup whose monitor changes its scaling keeps its slot and how far it has risen.
+TEST(PopupNotifierTest, APopupTakesANewDpiInItsOwnSlot) {
+  NotifierRig rig;
+  ASSERT_TRUE(rig.notifier.ShowNotice());
+  ASSERT_TRUE(rig.notifier.ShowNotice());
+  fakes::SlideIn(rig.factory[0]);
+  PopupModel& rising = rig.factory[1];
+  for (int i = 0; i < 6; ++i) rising.tmrScrollTimer();
+  ASSERT_EQ(rising.CurrentBounds(), (Bounds{1709, 816 + 110 - 6 * 9, 195, 55}));
+
+  rig.factory[0].ChangeDpi(144);
+  EXPECT_EQ(rig.factory[0].CurrentBounds(), (Bounds{1920 - 317, 1040 - 3 - 165, 293, 165}));
+  EXPECT_TRUE(rig.factory[0].Running(PopupTimer::kExit));
+  rising.ChangeDpi(144);
+  EXPECT_EQ(rising.OwnOffset(), 168);
+  EXPECT_EQ(rising.CurrentBounds(), (Bounds{1603, 704 + 165 - 83, 293, 83}));
+  EXPECT_EQ(fakes::SlideIn(rising), 6);
+  EXPECT_EQ(rising.CurrentBounds(), (Bounds{1603, 704, 293, 165}));
+  EXPECT_EQ(rig.factory.popups[1]->view.text_font.height, -18);
+}
+
 TEST(PopupNotifierTest, VacatedSlotsWaitForTheEndOfTheSeries) {
   NotifierRig rig;
   for (int i = 0; i < 3; ++i) ASSERT_TRUE(rig.notifier.ShowNotice());

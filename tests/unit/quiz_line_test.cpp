@@ -39,12 +39,16 @@ TEST(QuizLineTest, DisplayTextDropsEverySlashPairAndKeepsSpaces) {
   }
 }
 
+// At other scalings both figures scale: 40 and 325 are 60 and 488 at 144 DPI.
 TEST(QuizLineTest, FitWidthIsLabelPlusFortyAndAtLeast325) {
-  const std::pair<int, int> cases[] = {{0, 325},   {284, 325}, {285, 325},
-                                       {286, 326}, {500, 540}, {4000, 4040}};
-  for (const auto& [label, width] : cases) {
-    SCOPED_TRACE(label);
-    EXPECT_EQ(FitWidth(label), width);
+  const struct {
+    int label, dpi, width;
+  } cases[] = {{0, 96, 325},    {284, 96, 325},   {285, 96, 325},  {286, 96, 326},
+               {500, 96, 540},  {4000, 96, 4040}, {0, 144, 488},   {428, 144, 488},
+               {429, 144, 489}, {0, 120, 406},    {367, 120, 417}, {0, 192, 650}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.label) + " at " + std::to_string(c.dpi));
+    EXPECT_EQ(FitWidth(c.label, c.dpi), c.width);
   }
 }
 
@@ -91,7 +95,7 @@ TEST(QuizLineTest, EmptyLineIsAnEqualCandidateAndFitsTheMinimumWidth) {
   const QuizPick pick = PickQuizLine(QuizFile("\r\n"), 3);
   EXPECT_TRUE(pick.found);
   EXPECT_EQ(pick.text, "");
-  EXPECT_EQ(FitWidth(0), kMinimumStripWidth);
+  EXPECT_EQ(FitWidth(0, 96), kMinimumStripWidth);
 
   std::map<std::string, int> seen;
   for (uint64_t seed = 0; seed < 300; ++seed) ++seen[PickQuizLine(QuizFile("x\n\ny\n"), seed).text];

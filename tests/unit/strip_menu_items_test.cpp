@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "test_support.h"
+#include "ui/colour_mark.h"
 
 namespace tavlin {
 namespace {
@@ -53,6 +54,46 @@ TEST(StripMenuItemsTest, SoundMenuNeedsTheSoundFileAndTheAlarmListInTheWorkingDi
     fakes::MemoryFileSystem files;
     for (const std::string& path : row.files) files.files.emplace(path, "RIFF");
     EXPECT_EQ(SoundMenuEnabledAtStart(files), row.enabled) << ::testing::PrintToString(row.files);
+  }
+}
+
+// The 16-pixel marks are the menu's marks as they have always been drawn, pixel for pixel; larger
+// ones keep the round shape with the ring around the disc.
+TEST(StripMenuItemsTest, ColourMarksAreRoundAtEverySize) {
+  const char* const kSixteen[] = {
+      "................", "......oooo......", "....oooooooo....", "...oo######oo...",
+      "..oo########oo..", "..o##########o..", ".oo##########oo.", ".oo##########oo.",
+      ".oo##########oo.", ".oo##########oo.", "..o##########o..", "..oo########oo..",
+      "...oo######oo...", "....oooooooo....", "......oooo......", "................",
+  };
+  const Rgb orange = kMarkColours[3];
+  const PixelBitmap mark = PaintColourMark(16, orange);
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) {
+      const char want = kSixteen[y][x];
+      const Rgb colour = want == '#' ? orange : want == 'o' ? kMarkRingColour : kMarkMaskColour;
+      EXPECT_EQ(RgbOf(mark.At(x, y)), colour) << x << "," << y;
+    }
+  }
+  for (int size : {20, 24, 32}) {
+    SCOPED_TRACE(size);
+    const PixelBitmap big = PaintColourMark(size, orange);
+    const int mid = size / 2;
+    EXPECT_EQ(RgbOf(big.At(mid, mid)), orange);
+    EXPECT_EQ(RgbOf(big.At(0, 0)), kMarkMaskColour);
+    // Across the middle row: mask, ring, disc, ring, mask, with a ring at least a pixel wide and
+    // the same on both sides.
+    int ring_left = 0, ring_right = 0;
+    for (int x = 0; x < mid; ++x) ring_left += RgbOf(big.At(x, mid)) == kMarkRingColour;
+    for (int x = mid; x < size; ++x) ring_right += RgbOf(big.At(x, mid)) == kMarkRingColour;
+    EXPECT_GE(ring_left, 1);
+    EXPECT_EQ(ring_left, ring_right);
+    for (int y = 0; y < size; ++y) {
+      for (int x = 0; x < size; ++x) {
+        EXPECT_EQ(big.At(x, y), big.At(size - 1 - x, y));
+        EXPECT_EQ(big.At(x, y), big.At(y, x));
+      }
+    }
   }
 }
 

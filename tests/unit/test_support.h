@@ -57,6 +57,7 @@ class FakeView : public PopupView {
   std::vector<Bounds> bounds;
   PixelBitmap picture;
   bool strip = false;
+  PanelParts panel_parts;
   std::string title;
   int title_left = -1;
   std::string text;
@@ -72,9 +73,10 @@ class FakeView : public PopupView {
     bounds.push_back(full);
     return panel;
   }
-  void SetPicture(const PixelBitmap& p, bool with_strip) override {
+  void SetPicture(const PixelBitmap& p, bool with_strip, const PanelParts& parts) override {
     picture = p;
     strip = with_strip;
+    panel_parts = parts;
   }
   void SetTitle(const std::string& t, const FontSpec&, int left, int) override {
     title = t;
@@ -138,9 +140,11 @@ class FakeDesktop : public PopupDesktop {
   explicit FakeDesktop(const FakeFactory& factory) : factory_(factory) {}
   std::optional<Rect> taskbar = Rect{0, 1040, 1920, 1080};
   Rect work_area{0, 0, 1920, 1040};
+  int dpi = 96;
 
   std::optional<Rect> TaskbarRect() override { return taskbar; }
   Rect WorkArea() override { return work_area; }
+  int Dpi() override { return dpi; }
   bool PopupWindowExists() override { return factory_.Live() > 0; }
 
  private:

@@ -1,0 +1,57 @@
+#include "win32/dpi_win32.h"
+
+#include "base/scaling.h"
+#include "win32/gdi_win32.h"
+
+namespace tavlin {
+
+namespace {
+
+// Windows 10 1607 and later.
+using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+// Windows 8.1 and later, in shcore.dll: GetDpiForMonitor(monitor, MDT_EFFECTIVE_DPI, &x, &y).
+using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+
+template <class Fn>
+Fn Lookup(const wchar_t* module, const char* name, bool load) {
+  HMODULE handle = GetModuleHandleW(module);
+  if (handle == nullptr && load) handle = LoadLibraryW(module);
+  if (handle == nullptr) return nullptr;
+  return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(handle, name)));
+}
+
+int SystemDpi() {
+  const WindowDC screen(nullptr);
+  const int dpi = screen.dc() != nullptr ? GetDeviceCaps(screen.dc(), LOGPIXELSX) : 0;
+  return dpi > 0 ? dpi : kDesignDpi;
+}
+
+}  // namespace
+
+int DpiOfMonitor(HMONITOR monitor) {
+  static const auto get_dpi_for_monitor =
+      Lookup<GetDpiForMonitorFn>(L"shcore.dll", "GetDpiForMonitor", true);
+  UINT x = 0, y = 0;
+  if (get_dpi_for_monitor != nullptr && monitor != nullptr &&
+      SUCCEEDED(get_dpi_for_monitor(monitor, 0, &x, &y)) && x > 0) {
+    return static_cast<int>(x);
+  }
+  return SystemDpi();
+}
+
+int DpiOfWindow(HWND window) {
+  static const auto get_dpi_for_window =
+      Lookup<GetDpiForWindowFn>(L"user32.dll", "GetDpiForWindow", false);
+  if (get_dpi_for_window != nullptr && window != nullptr) {
+    if (const UINT dpi = get_dpi_for_window(window); dpi > 0) return static_cast<int>(dpi);
+  }
+  return DpiOfMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY));
+}
+
+HFONT CreateGulimFont(int pixel_height, int weight) {
+  return CreateFontW(-pixel_height, 0, 0, 0, weight, FALSE, FALSE, FALSE, HANGEUL_CHARSET,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                     DEFAULT_PITCH | FF_DONTCARE, L"굴림");
+}
+
+}  // namespace tavlin
