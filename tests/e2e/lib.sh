@@ -13,6 +13,8 @@ FAKETIME_LIB=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
 E2E_WORK="$(mktemp -d)"
 E2E_XVFB=""
 E2E_PID=""
+# Commands that put back the Wine settings a case changed, run when the case ends.
+E2E_UNDO=()
 
 fail() {
   echo "FAILED: $*" >&2
@@ -20,6 +22,8 @@ fail() {
 }
 
 e2e_cleanup() {
+  local undo
+  for undo in "${E2E_UNDO[@]}"; do eval "$undo" </dev/null >/dev/null 2>&1 || true; done
   wineserver -k >/dev/null 2>&1 || true
   [ -n "$E2E_XVFB" ] && kill "$E2E_XVFB" >/dev/null 2>&1 || true
   rm -rf "$E2E_WORK"
@@ -202,6 +206,37 @@ e2e_wine_draws_frames() {
   # Wine's first program of the session starts its desktop on this display.
   [ -n "${DISPLAY:-}" ] || e2e_display
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
-  trap 'wine reg delete "HKCU\\Software\\Wine\\X11 Driver" /v Managed /f </dev/null \
-          >/dev/null 2>&1 || true; e2e_cleanup' EXIT
+  E2E_UNDO+=("wine reg delete 'HKCU\\Software\\Wine\\X11 Driver' /v Managed /f")
+}
+
+# Shows the case's programs at $1 dots per inch (Windows' display scaling: 144 is 150 %), until
+# the case ends. Call it before starting a program.
+e2e_dpi() {
+  [ -n "${DISPLAY:-}" ] || e2e_display
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
+    </dev/null >/dev/null 2>&1
+  E2E_UNDO+=("wine reg delete 'HKCU\\Control Panel\\Desktop' /v LogPixels /f")
+}
+
+# Sends WM_DPICHANGED for $2 DPI (from $3, default the session's) to the visible windows of
+# class $1 (see send_dpi_change_win32.cpp); Wine never sends it by itself.
+e2e_send_dpi_change() {
+  wine "$E2E_BUILD/tavlin_send_dpi_change.exe" "$@" </dev/null 2>/dev/null | tr -d '\r' |
+    grep -q '^sent [1-9]' || fail "no window of class $1 took the DPI change"
+}
+
+# Fails unless the text in the W x H area at X,Y of image $1 keeps at least $6 pixels away from
+# every edge of the area; $7 says what is checked. Text is what differs in brightness from the
+# area's background (dark on light or light on dark).
+expect_text_inside() {
+  local image="$1" x="$2" y="$3" w="$4" h="$5" margin="$6" what="$7" box bw bh bx by
+  box="$(convert "$image" -crop "${w}x${h}+${x}+${y}" +repage -colorspace Gray -threshold 50% \
+    -trim -format '%w %h %X %Y' info:)"
+  read -r bw bh bx by <<<"${box//+/}"
+  [ "$bw" -lt "$w" ] || fail "$what: nothing drawn inside the area"
+  if [ "$bx" -lt "$margin" ] || [ "$by" -lt "$margin" ] || [ $((bx + bw)) -gt $((w - margin)) ] ||
+    [ $((by + bh)) -gt $((h - margin)) ]; then
+    fail "$what: text at ${bw}x${bh}+$bx+$by reaches the edge of the ${w}x${h} area"
+  fi
+  echo "ok: $what: text ${bw}x${bh}+$bx+$by inside ${w}x${h}"
 }

@@ -14,6 +14,8 @@ reset_prefix() {
   WINEPREFIX="$E2E_PREFIX" wineserver -k >/dev/null 2>&1 || true
   WINEPREFIX="$E2E_PREFIX" wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f \
     </dev/null >/dev/null 2>&1 || true
+  WINEPREFIX="$E2E_PREFIX" wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f \
+    </dev/null >/dev/null 2>&1 || true
   # That Wine session started without a display: end it, or the next program would join it and
   # find no graphics driver.
   WINEPREFIX="$E2E_PREFIX" wineserver -k >/dev/null 2>&1 || true
