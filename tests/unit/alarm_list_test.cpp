@@ -287,6 +287,9 @@ TEST(AlarmLoadReporterTest, ShowsEachFailureOnceUntilALoadSucceeds) {
   const auto cannot_open = reporter.Failed(locked);
   ASSERT_TRUE(cannot_open.has_value());
   EXPECT_EQ(cannot_open->find("번째 알림 줄"), std::string::npos);
+  // A file that cannot be opened tells the player what to do; a faulty line does not need to.
+  EXPECT_NE(cannot_open->find(kRetryHint), std::string::npos) << *cannot_open;
+  EXPECT_EQ(first->find(kRetryHint), std::string::npos);
   EXPECT_FALSE(reporter.Failed(locked).has_value());
 
   EXPECT_FALSE(reporter.Loaded(AlarmLoadResult{}).has_value());
