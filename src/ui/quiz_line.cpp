@@ -2,10 +2,8 @@
 
 #include <algorithm>
 #include <random>
-#include <vector>
 
 #include "base/text.h"
-#include "base/text_decode.h"
 
 namespace tavlin {
 
@@ -17,20 +15,32 @@ int FitWidth(int label_width) {
   return std::max(label_width + 40, kMinimumStripWidth);
 }
 
-QuizPick PickQuizLine(const FileSystem& files, uint64_t seed) {
-  if (!files.Exists(kQuizFilePath)) return {};
-  std::string bytes, reason;
-  if (!files.ReadAll(kQuizFilePath, &bytes, &reason)) return {};
-  const std::vector<std::string> lines = SplitLines(DecodeUserText(bytes));
-  if (lines.empty()) return {};
+QuizPick QuizFile::Pick(const FileSystem& files, uint64_t seed) {
+  // The stamp is taken before reading: a save during the read shows a new stamp at the next pick.
+  const std::optional<FileStamp> stamp = files.Stamp(kQuizFilePath);
+  if (stamp && (!lines_ || stamp != stamp_)) {
+    std::string bytes, reason;
+    if (files.ReadAll(kQuizFilePath, &bytes, &reason)) {
+      lines_.emplace(std::move(bytes));
+    } else {
+      lines_.reset();
+    }
+  }
+  stamp_ = stamp;
+  if (!stamp) lines_.reset();
+  if (!lines_ || lines_->size() == 0) return {};
   // A fresh generator per pick: the choice depends on the caller's seed alone.
   std::mt19937_64 generator(seed);
-  std::uniform_int_distribution<size_t> index(0, lines.size() - 1);
-  return {true, QuizDisplayText(lines[index(generator)])};
+  std::uniform_int_distribution<size_t> index(0, lines_->size() - 1);
+  return {true, QuizDisplayText((*lines_)[index(generator)])};
+}
+
+QuizPick PickQuizLine(const FileSystem& files, uint64_t seed) {
+  return QuizFile{}.Pick(files, seed);
 }
 
 std::string QuizModel::Pick(uint64_t seed) {
-  QuizPick pick = PickQuizLine(files_, seed);
+  QuizPick pick = file_.Pick(files_, seed);
   quiz_mode_ = pick.found;
   if (!pick.found) panel_visible_ = false;
   return std::move(pick.text);

@@ -61,6 +61,22 @@ TEST(TextDecodeTest, Utf8Validity) {
   EXPECT_FALSE(IsValidUtf8("\xE0\x41\x41"));
 }
 
+TEST(TextDecodeTest, TextLinesAreTheDecodedLines) {
+  // Each line decoded alone is the line of the whole text decoded: encodings, BOM, NUL, line ends
+  // and broken bytes.
+  for (const std::string& bytes :
+       {std::string(""), std::string("\xEF\xBB\xBF"), std::string("\xEF\xBB\xBF가\r\n나"),
+        std::string("\xB0\xA1 // \xB3\xAA\r\n\r\n\xB4\xD9\r"), std::string("a\n\rb\r\r\nc\n"),
+        std::string("\xB0\r\n\xB0\xA1\xFF\n"), std::string("x\ny\0z\nw", 7),
+        std::string("\xC7\xCF\xC7\xCF // \xC8\xA3\r\n가")}) {
+    SCOPED_TRACE(::testing::PrintToString(bytes));
+    const TextLines lines(bytes);
+    const Lines expected = SplitLines(DecodeUserText(bytes));
+    ASSERT_EQ(lines.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(lines[i], expected[i]);
+  }
+}
+
 TEST(TextDecodeTest, LineEnds) {
   const struct {
     const char* text;
