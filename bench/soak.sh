@@ -209,14 +209,23 @@ pick "$rounds" | while IFS=, read -r moment popups open rss gdi windows handles;
     "$gdi" "$windows" "$handles"
 done
 echo
-awk -F, '$1 == "round 1 closed" { for (i = 4; i <= 7; i++) first[i] = $i }
-  $1 ~ /closed$/ { for (i = 4; i <= 7; i++) { if (!(i in min) || $i < min[i]) min[i] = $i; if ($i > max[i]) max[i] = $i } }
-  $1 ~ /^20 s/ { for (i = 4; i <= 7; i++) last[i] = $i }
+# Growth: each figure after the first round, and its range after the rounds of the first and the
+# second half of the run (RSS moves up and down by a megabyte as Wine's heap is used and given back).
+awk -F, -v rounds="$rounds" '$1 ~ /closed$/ {
+    split($1, w, " "); r = w[2] + 0
+    for (i = 4; i <= 7; i++) {
+      if (r == 1) first[i] = $i
+      h = (r <= rounds / 2) ? 1 : 2
+      if (r > 1 && (!((h, i) in lo) || $i < lo[h, i])) lo[h, i] = $i
+      if (r > 1 && $i > hi[h, i]) hi[h, i] = $i
+    }
+  }
   END {
     split("RSS kB,GDI,windows,handles", name, ",")
     for (i = 4; i <= 7; i++)
-      printf "%-8s after the first round %s, at the end %s (%+d); after each round between %s and %s\n",
-        name[i - 3], first[i], last[i], last[i] - first[i], min[i], max[i]
+      printf "%-8s after round 1: %s; after rounds 2..%d: %s..%s; after rounds %d..%d: %s..%s; growth of the highest: %+d\n",
+        name[i - 3], first[i], int(rounds / 2), lo[1, i], hi[1, i], int(rounds / 2) + 1, rounds,
+        lo[2, i], hi[2, i], hi[2, i] - hi[1, i]
   }' "$samples"
 echo "clock: the strip's real time was at most ${worst#-} s behind the wall clock at the end" \
   "(${clock_faults:-0} of 5 readings off)"

@@ -43,6 +43,7 @@ TEST(TextDecodeTest, BrokenBytesNeverCrashAndAreReplaced) {
       SplitLines(DecodeUserText("1|7|20:00|20:30|0|가|x\r\n2|7|1:00|2:00|0|\xB3\xAA|y\r\n"));
   ASSERT_EQ(mixed.size(), 2u);
   EXPECT_EQ(mixed[0].substr(0, 18), "1|7|20:00|20:30|0|");
+  EXPECT_EQ(mixed[0].substr(mixed[0].size() - 2), "|x");  // the field mark after "가" stays
   EXPECT_EQ(mixed[1], "2|7|1:00|2:00|0|나|y");
   EXPECT_TRUE(IsValidUtf8(mixed[0]));
   // A stray lead byte does not swallow the line end after it.
