@@ -18,16 +18,17 @@ int FitWidth(int label_width) {
 QuizPick QuizFile::Pick(const FileSystem& files, uint64_t seed) {
   // The stamp is taken before reading: a save during the read shows a new stamp at the next pick.
   const std::optional<FileStamp> stamp = files.Stamp(kQuizFilePath);
-  if (stamp && (!lines_ || stamp != stamp_)) {
+  if (!stamp) {
+    lines_.reset();
+  } else if (!lines_ || stamp != stamp_) {
     std::string bytes, reason;
     if (files.ReadAll(kQuizFilePath, &bytes, &reason)) {
       lines_.emplace(std::move(bytes));
-    } else {
-      lines_.reset();
+      stamp_ = stamp;
     }
+    // A file another program is saving just now keeps its last lines, and the next pick tries
+    // again: quiz mode going off here would leave the quiz line hidden until the player acts.
   }
-  stamp_ = stamp;
-  if (!stamp) lines_.reset();
   if (!lines_ || lines_->size() == 0) return {};
   // A fresh generator per pick: the choice depends on the caller's seed alone.
   std::mt19937_64 generator(seed);

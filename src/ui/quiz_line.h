@@ -36,8 +36,9 @@ struct QuizPick {
 class QuizFile {
  public:
   /// Chooses one line of `kQuizFilePath` uniformly, with a random generator seeded from `seed`
-  /// for this pick alone. Empty lines are candidates too. A file that exists but cannot be read or
-  /// holds no line counts as absent.
+  /// for this pick alone. Empty lines are candidates too. A file that holds no line counts as
+  /// absent, and so does one that cannot be read, unless an earlier pick read it: then its lines
+  /// as they were are used and the next pick tries to read it again.
   QuizPick Pick(const FileSystem& files, uint64_t seed);
 
  private:
