@@ -47,6 +47,12 @@ std::string IgnoredLinesNotice(const std::string& path) {
          "개까지 쓸 수 있습니다.";
 }
 
+std::string FolderNotice(const std::string& path) {
+  return "알림 목록 \"" + path +
+         "\"이(가) 파일이 아니라 폴더라서 알림이 꺼졌습니다. 그 폴더의 이름을 바꾸고 알림 목록 "
+         "파일을 만든 뒤 tavlin을 다시 시작하세요.";
+}
+
 void ArmList(AlarmTable& table) {
   for (int k = 1; k <= kAlarmCapacity; ++k) {
     table.records[k].State = kAlarmArmed;
@@ -96,6 +102,8 @@ AlarmLoadResult LoadAlarmList(const std::string& directory, const FileSystem& fi
     table.alarms_off = false;
   } else {
     table.alarms_off = true;
+    // Absent, the list is an option the player did not take; a folder in its place is a mistake.
+    if (files.IsFolder(path)) result.notice = FolderNotice(path);
   }
   ArmList(table);
   return result;

@@ -76,8 +76,8 @@ struct AlarmLoadResult {
 AlarmLoadResult ReadAlarmFile(const std::string& path, const FileSystem& files, AlarmTable& table);
 
 /// Reads "tavlin.gogo" from `directory` when it exists (and switches the alarms on), switches the
-/// alarms off when it does not, then arms the list. Throws what ReadAlarmFile throws, without
-/// arming and without touching the switch.
+/// alarms off when it does not (with a notice when a folder has its name), then arms the list.
+/// Throws what ReadAlarmFile throws, without arming and without touching the switch.
 AlarmLoadResult LoadAlarmList(const std::string& directory, const FileSystem& files,
                               AlarmTable& table);
 

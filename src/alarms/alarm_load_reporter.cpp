@@ -17,6 +17,9 @@ std::optional<std::string> AlarmLoadReporter::Failed(const AlarmListError& error
             std::to_string(failure.data_line + 1) + "번째 줄)\n";
   }
   text += failure.message;
+  // A file that cannot be opened is most often one another program is writing: the load is tried
+  // again every second, so the player only has to let go of it.
+  if (failure.data_line == 0) text += "\n" + std::string(kRetryHint);
   return text;
 }
 

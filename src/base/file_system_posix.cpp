@@ -10,9 +10,16 @@
 
 namespace tavlin {
 
-bool RealFileSystem::Exists(const std::string& path) const {
+std::optional<FileStamp> RealFileSystem::Stamp(const std::string& path) const {
   struct stat info;
-  return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+  if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+  return FileStamp{static_cast<uint64_t>(info.st_size),
+                   static_cast<int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
+}
+
+bool RealFileSystem::IsFolder(const std::string& path) const {
+  struct stat info;
+  return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 bool RealFileSystem::ReadAll(const std::string& path, std::string* bytes,
@@ -22,10 +29,18 @@ bool RealFileSystem::ReadAll(const std::string& path, std::string* bytes,
     *reason = strerror(errno);
     return false;
   }
+  // Read in large pieces straight into the text: a quiz file may be tens of megabytes.
   std::string content;
-  char buffer[4096];
+  struct stat info;
+  if (fstat(fileno(file), &info) == 0 && info.st_size > 0) content.reserve(info.st_size);
+  constexpr size_t kPiece = 1 << 20;
   size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) content.append(buffer, got);
+  do {
+    const size_t at = content.size();
+    content.resize(at + kPiece);
+    got = std::fread(content.data() + at, 1, kPiece, file);
+    content.resize(at + got);
+  } while (got > 0);
   const bool failed = std::ferror(file) != 0;
   std::fclose(file);
   if (failed) {

@@ -24,9 +24,21 @@ std::string SystemReason(DWORD code) {
 
 }  // namespace
 
-bool RealFileSystem::Exists(const std::string& path) const {
+std::optional<FileStamp> RealFileSystem::Stamp(const std::string& path) const {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExW(Utf8ToWide(path).c_str(), GetFileExInfoStandard, &data) ||
+      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    return std::nullopt;
+  }
+  return FileStamp{
+      (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow,
+      static_cast<int64_t>((static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                           data.ftLastWriteTime.dwLowDateTime)};
+}
+
+bool RealFileSystem::IsFolder(const std::string& path) const {
   const DWORD attributes = GetFileAttributesW(Utf8ToWide(path).c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool RealFileSystem::ReadAll(const std::string& path, std::string* bytes,
@@ -38,13 +50,19 @@ bool RealFileSystem::ReadAll(const std::string& path, std::string* bytes,
     *reason = SystemReason(GetLastError());
     return false;
   }
+  // Read in large pieces straight into the text: a quiz file may be tens of megabytes.
   std::string content;
-  char buffer[4096];
+  LARGE_INTEGER size{};
+  if (GetFileSizeEx(file, &size) && size.QuadPart > 0) content.reserve(size.QuadPart);
+  constexpr DWORD kPiece = 1 << 20;
   DWORD got = 0;
   bool ok = true;
-  while ((ok = ReadFile(file, buffer, sizeof buffer, &got, nullptr) != 0) && got > 0) {
-    content.append(buffer, got);
-  }
+  do {
+    const size_t at = content.size();
+    content.resize(at + kPiece);
+    ok = ReadFile(file, content.data() + at, kPiece, &got, nullptr) != 0;
+    content.resize(at + (ok ? got : 0));
+  } while (ok && got > 0);
   if (!ok) *reason = SystemReason(GetLastError());
   CloseHandle(file);
   if (ok) *bytes = std::move(content);

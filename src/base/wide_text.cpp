@@ -62,9 +62,11 @@ std::optional<char32_t> NextCodePoint(std::string_view text, size_t& i) {
   }
   for (int k = 1; k < length; ++k) {
     const auto next = static_cast<unsigned char>(text[i + k]);
+    // A lead byte without its continuation bytes is ill-formed like any other: code page 949
+    // text such as "하" (C7 CF) must not pass for UTF-8.
     if ((next & 0xC0) != 0x80) {
       ++i;
-      return kReplacement;
+      return std::nullopt;
     }
     code = (code << 6) | (next & 0x3F);
   }
@@ -90,6 +92,10 @@ std::u16string Utf8ToUtf16(std::string_view text) {
 
 bool IsValidUtf8(std::string_view bytes) {
   for (size_t i = 0; i < bytes.size();) {
+    if (static_cast<unsigned char>(bytes[i]) < 0x80) {  // the common case, taken quickly
+      ++i;
+      continue;
+    }
     if (!NextCodePoint(bytes, i)) return false;
   }
   return true;

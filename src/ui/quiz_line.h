@@ -3,11 +3,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "base/file_system.h"
 #include "base/player_files.h"
+#include "base/text_decode.h"
 
 namespace tavlin {
 
@@ -28,9 +30,23 @@ struct QuizPick {
   std::string text;    ///< the display text of the chosen line (empty when not found)
 };
 
-/// Reads `kQuizFilePath` afresh through `files` and chooses one of its lines uniformly, with a
-/// random generator seeded from `seed` for this pick alone. Empty lines are candidates too. A file
-/// that exists but cannot be read or holds no line counts as absent.
+/// The quiz file between picks. Every pick looks at the file's stamp (its size and last-write
+/// time) and reads it again only when that changed, so a saved edit shows at the next pick while
+/// a large file is not read once a minute; only the chosen line is decoded.
+class QuizFile {
+ public:
+  /// Chooses one line of `kQuizFilePath` uniformly, with a random generator seeded from `seed`
+  /// for this pick alone. Empty lines are candidates too. A file that holds no line counts as
+  /// absent, and so does one that cannot be read, unless an earlier pick read it: then its lines
+  /// as they were are used and the next pick tries to read it again.
+  QuizPick Pick(const FileSystem& files, uint64_t seed);
+
+ private:
+  std::optional<FileStamp> stamp_;  // of the file as lines_ holds it
+  std::optional<TextLines> lines_;
+};
+
+/// One pick from a QuizFile of its own, so the file is read afresh.
 QuizPick PickQuizLine(const FileSystem& files, uint64_t seed);
 
 /// Quiz mode and the visibility of the quiz panel, as the main window's events change them.
@@ -55,6 +71,7 @@ class QuizModel {
 
  private:
   const FileSystem& files_;
+  QuizFile file_;
   bool quiz_mode_ = false;     // off until the first pick
   bool panel_visible_ = true;  // the panel as laid out; the first pick or show decides
 };

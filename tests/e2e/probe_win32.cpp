@@ -5,12 +5,19 @@
 //   foreground CLASS hwnd=0x..
 // Rectangles are in screen coordinates. Text is UTF-8 with \n, \r, \" and \\ escaped.
 // Listed top-level windows: tavlin's own classes, popup menus (#32768) and message boxes (#32770).
+//
+// tavlin_probe --resources prints the resource figures of tavlin's process instead (see
+// probe_resources_win32.h).
+// tavlin_probe --hold FILE SECONDS opens FILE for writing with other writers refused, as an editor
+// saving it does, prints "held", keeps it open for SECONDS and closes it.
 #include <windows.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <string>
 
 #include "base/wide_text.h"
+#include "probe_resources_win32.h"
 
 namespace {
 
@@ -97,9 +104,36 @@ BOOL CALLBACK PrintTopLevel(HWND window, LPARAM) {
   return TRUE;
 }
 
+int PrintResourcesOfTavlin() {
+  HWND strip = FindWindowW(L"TForm_study", nullptr);
+  DWORD pid = 0;
+  if (strip == nullptr || GetWindowThreadProcessId(strip, &pid) == 0) {
+    std::printf("resources none\n");
+    return 1;
+  }
+  tavlin::probe::PrintResources(pid);
+  return 0;
+}
+
+int HoldFile(const wchar_t* path, int seconds) {
+  HANDLE file = CreateFileW(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    std::printf("not held: error %lu\n", GetLastError());
+    return 1;
+  }
+  std::printf("held\n");
+  std::fflush(stdout);
+  Sleep(static_cast<DWORD>(seconds) * 1000);
+  CloseHandle(file);
+  return 0;
+}
+
 }  // namespace
 
-int wmain() {
+int wmain(int argc, wchar_t** argv) {
+  if (argc == 2 && std::wcscmp(argv[1], L"--resources") == 0) return PrintResourcesOfTavlin();
+  if (argc == 4 && std::wcscmp(argv[1], L"--hold") == 0) return HoldFile(argv[2], _wtoi(argv[3]));
   EnumWindows(PrintTopLevel, 0);
   if (HWND foreground = GetForegroundWindow()) {
     std::printf("foreground %s hwnd=%p\n", tavlin::WideToUtf8(ClassOf(foreground)).c_str(),

@@ -65,6 +65,10 @@ TEST_F(AlarmListTest, ReadsTheFieldsOfADataLine) {
     EXPECT_EQ(result.data_lines, 1);
     EXPECT_EQ(Record(1), c.record);
   }
+  // A 1 MB message is read whole.
+  const std::string long_body(1 << 20, 'x');
+  Load(std::string(kHeader) + "\r\n1|7|20:00|20:30|0|t|" + long_body + "\r\n");
+  EXPECT_EQ(Record(1).Body, long_body);
   // Code page 949 bytes are read as Korean text.
   Load("header\r\n1|7|20:00|20:30|0|\xBE\xCB\xB8\xB2|\xB0\xA1//\xB3\xAA\r\n");
   EXPECT_EQ(Record(1).Subject, "알림");
@@ -197,13 +201,24 @@ TEST_F(AlarmListTest, AbsentListSwitchesAlarmsOffUntilItIsFound) {
   EXPECT_FALSE(table.alarms_off);
   EXPECT_EQ(Record(1).Subject, "c");
   EXPECT_EQ(Record(1).State, kAlarmArmed);
+
+  // A folder in the list's place switches the alarms off too, and the player is told.
+  files.files.clear();
+  files.folders.insert(kPath);
+  const AlarmLoadResult folder = LoadAlarmList(kDirectory, files, table);
+  EXPECT_FALSE(folder.file_found);
+  EXPECT_TRUE(table.alarms_off);
+  EXPECT_NE(folder.notice.find(std::string(kPath) + "\"이(가) 파일이 아니라 폴더"),
+            std::string::npos)
+      << folder.notice;
+  EXPECT_TRUE(absent.notice.empty());
 }
 
 TEST_F(AlarmListTest, ReloadEndsTheListAtItsLastLineAndStoresAtMostAHundred) {
   std::string text = "h\n";
-  for (int k = 1; k <= 105; ++k)
+  for (int k = 1; k <= 10000; ++k)
     text += std::to_string(k) + "|7|10:00|11:00|0|s" + std::to_string(k) + "|m\n";
-  text += "106|not read at all\n";
+  text += "10001|not read at all\n";
   const AlarmLoadResult full = Load(text);
   EXPECT_EQ(full.data_lines, 100);
   EXPECT_TRUE(full.lines_ignored);
@@ -228,6 +243,17 @@ TEST_F(AlarmListTest, ReloadEndsTheListAtItsLastLineAndStoresAtMostAHundred) {
 
 TEST(AlarmListExampleTest, TheSampleListLoadsFromDisk) {
   RealFileSystem disk;
+  // The disk tells a file from a folder, and a file's stamp carries its size.
+  EXPECT_TRUE(disk.IsFolder(TAVLIN_SOURCE_DIR "/examples"));
+  EXPECT_FALSE(disk.Exists(TAVLIN_SOURCE_DIR "/examples"));
+  EXPECT_FALSE(disk.IsFolder(TAVLIN_SOURCE_DIR "/examples/tavlin.gogo"));
+  std::string bytes, reason;
+  ASSERT_TRUE(disk.ReadAll(TAVLIN_SOURCE_DIR "/examples/tavlin.gogo", &bytes, &reason)) << reason;
+  const std::optional<FileStamp> stamp = disk.Stamp(TAVLIN_SOURCE_DIR "/examples/tavlin.gogo");
+  ASSERT_TRUE(stamp.has_value());
+  EXPECT_EQ(stamp->size, bytes.size());
+  EXPECT_FALSE(disk.Stamp(TAVLIN_SOURCE_DIR "/examples/no-such-file").has_value());
+
   AlarmTable table;
   const AlarmLoadResult result = LoadAlarmList(TAVLIN_SOURCE_DIR "/examples/", disk, table);
   ASSERT_TRUE(result.file_found);
@@ -261,6 +287,9 @@ TEST(AlarmLoadReporterTest, ShowsEachFailureOnceUntilALoadSucceeds) {
   const auto cannot_open = reporter.Failed(locked);
   ASSERT_TRUE(cannot_open.has_value());
   EXPECT_EQ(cannot_open->find("번째 알림 줄"), std::string::npos);
+  // A file that cannot be opened tells the player what to do; a faulty line does not need to.
+  EXPECT_NE(cannot_open->find(kRetryHint), std::string::npos) << *cannot_open;
+  EXPECT_EQ(first->find(kRetryHint), std::string::npos);
   EXPECT_FALSE(reporter.Failed(locked).has_value());
 
   EXPECT_FALSE(reporter.Loaded(AlarmLoadResult{}).has_value());

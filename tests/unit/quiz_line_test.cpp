@@ -101,6 +101,49 @@ TEST(QuizLineTest, EmptyLineIsAnEqualCandidateAndFitsTheMinimumWidth) {
   for (uint64_t seed = 0; seed < 300; ++seed) ++seen[PickQuizLine(QuizFile("x\n\ny\n"), seed).text];
   EXPECT_EQ(seen.size(), 3u);
   EXPECT_GT(seen[""], 0);
+
+  // A file of empty lines only is a quiz file whose every line is empty.
+  for (uint64_t seed = 0; seed < 20; ++seed) {
+    const QuizPick only_empty = PickQuizLine(QuizFile("\r\n\n\r\r\n"), seed);
+    EXPECT_TRUE(only_empty.found);
+    EXPECT_EQ(only_empty.text, "");
+  }
+}
+
+TEST(QuizLineTest, TheFileIsReadAgainWhenItsSizeOrTimeChanges) {
+  MemoryFileSystem files = QuizFile("A\n");
+  QuizModel model(files);
+  EXPECT_EQ(model.Pick(1), "A");
+  EXPECT_EQ(model.Pick(2), "A");
+  EXPECT_EQ(files.reads, 1);  // the same stamp: not read again
+
+  files.files[kQuizFilePath] = "B\n";  // same size, saved later
+  files.modified[kQuizFilePath] = 1;
+  EXPECT_EQ(model.Pick(3), "B");
+  files.files[kQuizFilePath] = "CC\n";  // same time, another size
+  EXPECT_EQ(model.Pick(4), "CC");
+  EXPECT_EQ(files.reads, 3);
+
+  // Gone, then back: no quiz, then the file as it is now.
+  files.files.clear();
+  EXPECT_EQ(model.Pick(5), "");
+  EXPECT_FALSE(model.quiz_mode());
+  files.files[kQuizFilePath] = "CC\n";
+  EXPECT_EQ(model.Pick(6), "CC");
+  EXPECT_TRUE(model.quiz_mode());
+
+  // Being saved by another program (unreadable for a moment): the lines read last stay, and
+  // every pick tries again until the file can be read.
+  files.unreadable[kQuizFilePath] = "Sharing violation";
+  files.modified[kQuizFilePath] = 2;
+  const int reads = files.reads;
+  EXPECT_EQ(model.Pick(7), "CC");
+  EXPECT_EQ(model.Pick(8), "CC");
+  EXPECT_TRUE(model.quiz_mode());
+  EXPECT_EQ(files.reads, reads + 2);
+  files.unreadable.clear();
+  files.files[kQuizFilePath] = "D\n";
+  EXPECT_EQ(model.Pick(9), "D");
 }
 
 TEST(QuizLineTest, EveryLineIsRoughlyEquallyLikely) {

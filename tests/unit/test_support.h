@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -26,16 +27,26 @@ inline void PrintTo(const TtavlinAlarm& a, std::ostream* os) {
 
 namespace tavlin::fakes {
 
-// Files kept in memory. A file listed in `unreadable` exists but cannot be opened.
+// Files kept in memory. A file listed in `unreadable` exists but cannot be opened. A file's stamp
+// is its size and its entry in `modified` (0 when it has none); `reads` counts ReadAll calls.
 class MemoryFileSystem : public FileSystem {
  public:
   std::map<std::string, std::string> files;
   std::map<std::string, std::string> unreadable;  // path -> reason
+  std::set<std::string> folders;
+  std::map<std::string, int64_t> modified;
+  mutable int reads = 0;
 
-  bool Exists(const std::string& path) const override {
-    return files.count(path) > 0 || unreadable.count(path) > 0;
+  std::optional<FileStamp> Stamp(const std::string& path) const override {
+    const auto it = files.find(path);
+    if (it == files.end() && unreadable.count(path) == 0) return std::nullopt;
+    const auto time = modified.find(path);
+    return FileStamp{it != files.end() ? it->second.size() : 0,
+                     time != modified.end() ? time->second : 0};
   }
+  bool IsFolder(const std::string& path) const override { return folders.count(path) > 0; }
   bool ReadAll(const std::string& path, std::string* bytes, std::string* reason) const override {
+    ++reads;
     if (auto it = unreadable.find(path); it != unreadable.end()) {
       *reason = it->second;
       return false;

@@ -35,6 +35,17 @@ TEST(TextDecodeTest, BrokenBytesNeverCrashAndAreReplaced) {
   EXPECT_TRUE(IsValidUtf8(DecodeUserText("\xB0")));  // a lead byte cut off at the end
   // Malformed pairs the C library's converter once mis-stepped over (found by fuzzing).
   EXPECT_TRUE(IsValidUtf8(DecodeUserText("\xED\xED\xA2\xE8")));
+  // Code page 949 whose byte pairs look like UTF-8 lead bytes: "하하 // 호호" is not UTF-8.
+  EXPECT_EQ(DecodeUserText("\xC7\xCF\xC7\xCF // \xC8\xA3\xC8\xA3\r\n"), "하하 // 호호\r\n");
+  // UTF-8 with code page 949 bytes in it: read as code page 949, every line and every ASCII
+  // byte stays, the code page 949 text is right and nothing invalid comes out.
+  const std::vector<std::string> mixed =
+      SplitLines(DecodeUserText("1|7|20:00|20:30|0|가|x\r\n2|7|1:00|2:00|0|\xB3\xAA|y\r\n"));
+  ASSERT_EQ(mixed.size(), 2u);
+  EXPECT_EQ(mixed[0].substr(0, 18), "1|7|20:00|20:30|0|");
+  EXPECT_EQ(mixed[0].substr(mixed[0].size() - 2), "|x");  // the field mark after "가" stays
+  EXPECT_EQ(mixed[1], "2|7|1:00|2:00|0|나|y");
+  EXPECT_TRUE(IsValidUtf8(mixed[0]));
   // A stray lead byte does not swallow the line end after it.
   EXPECT_EQ(SplitLines(DecodeUserText("\xB0\r\n\xB0\xA1")).size(), 2u);
   EXPECT_EQ(SplitLines(DecodeUserText("\xB0\r\n\xB0\xA1")).back(), "가");
@@ -47,6 +58,24 @@ TEST(TextDecodeTest, Utf8Validity) {
   EXPECT_FALSE(IsValidUtf8("\xF4\x90\x80\x80"));  // past U+10FFFF
   EXPECT_FALSE(IsValidUtf8("\xE0\xA4"));          // cut short
   EXPECT_FALSE(IsValidUtf8("\xB0\xA1"));          // code page 949
+  EXPECT_FALSE(IsValidUtf8("\xC7\xCF\r\n"));      // code page 949 "하": no continuation byte
+  EXPECT_FALSE(IsValidUtf8("\xE0\x41\x41"));
+}
+
+TEST(TextDecodeTest, TextLinesAreTheDecodedLines) {
+  // Each line decoded alone is the line of the whole text decoded: encodings, BOM, NUL, line ends
+  // and broken bytes.
+  for (const std::string& bytes :
+       {std::string(""), std::string("\xEF\xBB\xBF"), std::string("\xEF\xBB\xBF가\r\n나"),
+        std::string("\xB0\xA1 // \xB3\xAA\r\n\r\n\xB4\xD9\r"), std::string("a\n\rb\r\r\nc\n"),
+        std::string("\xB0\r\n\xB0\xA1\xFF\n"), std::string("x\ny\0z\nw", 7),
+        std::string("\xC7\xCF\xC7\xCF // \xC8\xA3\r\n가")}) {
+    SCOPED_TRACE(::testing::PrintToString(bytes));
+    const TextLines lines(bytes);
+    const Lines expected = SplitLines(DecodeUserText(bytes));
+    ASSERT_EQ(lines.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(lines[i], expected[i]);
+  }
 }
 
 TEST(TextDecodeTest, LineEnds) {
