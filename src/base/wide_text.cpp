@@ -64,7 +64,7 @@ std::optional<char32_t> NextCodePoint(std::string_view text, size_t& i) {
     const auto next = static_cast<unsigned char>(text[i + k]);
     if ((next & 0xC0) != 0x80) {
       ++i;
-      return kReplacement;
+      return std::nullopt;
     }
     code = (code << 6) | (next & 0x3F);
   }
