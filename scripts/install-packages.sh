@@ -7,7 +7,7 @@ packages=(cmake ninja-build g++ googletest
   g++-mingw-w64-x86-64 wine wine64 xvfb x11-utils x11-xserver-utils xdotool imagemagick
   fonts-nanum fonts-droid-fallback xcompmgr faketime)
 if [ "${1:-}" = "--test" ]; then
-  packages+=(clang libclang-rt-14-dev)
+  packages+=(clang libclang-rt-14-dev unzip icoutils)
 fi
 
 missing=()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds tavlin and runs every test: native unit tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer, the fuzzers for a bounded time, the Windows build with its unit tests
-# under Wine, and the end-to-end tests of the real tavlin.exe under Wine and Xvfb.
+# UndefinedBehaviorSanitizer, the fuzzers for a bounded time, the Windows build, its release zip,
+# its unit tests under Wine, and the end-to-end tests of the real tavlin.exe under Wine and Xvfb.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root="$PWD"
@@ -43,15 +43,11 @@ step "Windows build"
 cmake -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
 cmake --build build/windows
-imports="$(x86_64-w64-mingw32-objdump -p build/windows/tavlin.exe | awk '/DLL Name/ {print $3}')"
-echo "tavlin.exe imports:" $imports
-for dll in $imports; do
-  case "${dll^^}" in
-    KERNEL32.DLL | USER32.DLL | GDI32.DLL | SHELL32.DLL | COMCTL32.DLL | MSVCRT.DLL | WINMM.DLL | \
-      MSIMG32.DLL | UXTHEME.DLL | ADVAPI32.DLL | OLE32.DLL | SHLWAPI.DLL | DWMAPI.DLL) ;;
-    *) echo "tavlin.exe imports a non-system DLL: $dll"; exit 1 ;;
-  esac
-done
+scripts/check-imports.sh build/windows/tavlin.exe
+
+step "release zip"
+cmake --build build/windows --target release_zip >/dev/null
+scripts/check-release-zip.sh build/windows
 
 step "Windows unit tests under Wine"
 source scripts/wine-prefix.sh build/wine-prefix

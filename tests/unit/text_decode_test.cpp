@@ -17,6 +17,8 @@ TEST(TextDecodeTest, Cp949AndUtf8GiveTheSameText) {
   EXPECT_EQ(DecodeUserText("plain ascii"), "plain ascii");
   EXPECT_EQ(DecodeUserText(""), "");
   EXPECT_EQ(DecodeUserText("\xEF\xBB\xBF"), "");
+  // A code page 949 syllable whose bytes start like UTF-8 and end in a Latin letter.
+  EXPECT_EQ(DecodeUserText("\xC5\x41"), "휕");
 }
 
 TEST(TextDecodeTest, NulEndsTheText) {
@@ -57,6 +59,7 @@ TEST(TextDecodeTest, Utf8Validity) {
   EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));      // surrogate
   EXPECT_FALSE(IsValidUtf8("\xF4\x90\x80\x80"));  // past U+10FFFF
   EXPECT_FALSE(IsValidUtf8("\xE0\xA4"));          // cut short
+  EXPECT_FALSE(IsValidUtf8("\xC3\x41"));          // a lead byte, then no continuation byte
   EXPECT_FALSE(IsValidUtf8("\xB0\xA1"));          // code page 949
   EXPECT_FALSE(IsValidUtf8("\xC7\xCF\r\n"));      // code page 949 "하": no continuation byte
   EXPECT_FALSE(IsValidUtf8("\xE0\x41\x41"));
