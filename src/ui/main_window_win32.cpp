@@ -55,7 +55,7 @@ uint64_t QuizSeed() {
 }  // namespace
 
 MainWindow::MainWindow(const FileSystem& files) : files_(files), quiz_(files), tick_(*this) {
-  RegisterClassOnce(kClassName, CS_DBLCLKS, nullptr);
+  RegisterClassOnce(kClassName, CS_DBLCLKS, nullptr, true);
   // No frame and no caption; top-most only through the explicit placements. The primary
   // monitor, where the strip is created and centred, gives the first DPI.
   const int dpi = DpiOfMonitor(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY));

@@ -26,7 +26,7 @@ int32_t PresentHhmmss() {
 
 TForm_TimeTable::TForm_TimeTable(HWND owner) {
   RegisterClassOnce(kClassName, 0,
-                    reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1)));
+                    reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1)), true);
   // Centred on the primary monitor, at its DPI.
   dpi_ = DpiOfMonitor(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY));
   const int width = ScaleToDpi(kOuterWidth, dpi_);

@@ -27,8 +27,11 @@ class WindowBase {
   HWND hwnd() const { return hwnd_; }
 
  protected:
-  /// Registers a window class whose procedure is the trampoline (once per name).
-  static void RegisterClassOnce(const wchar_t* name, UINT style, HBRUSH background) {
+  /// Registers a window class whose procedure is the trampoline (once per name). Top-level
+  /// windows players see take the program's icon (resource 1) for their task-bar button and
+  /// caption.
+  static void RegisterClassOnce(const wchar_t* name, UINT style, HBRUSH background,
+                                bool program_icon = false) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     if (GetClassInfoExW(GetModuleHandleW(nullptr), name, &wc)) return;
@@ -37,6 +40,14 @@ class WindowBase {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = background;
+    if (program_icon) {
+      wc.hIcon = static_cast<HICON>(LoadImageW(wc.hInstance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXICON),
+                                               GetSystemMetrics(SM_CYICON), LR_SHARED));
+      wc.hIconSm = static_cast<HICON>(LoadImageW(wc.hInstance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                 GetSystemMetrics(SM_CXSMICON),
+                                                 GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    }
     wc.lpszClassName = name;
     RegisterClassExW(&wc);
   }
