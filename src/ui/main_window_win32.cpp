@@ -23,6 +23,7 @@ constexpr UINT kShowReportMessage = WM_APP + 10;
 constexpr int kButton1Id = 1;
 constexpr int kButton2Id = 2;
 constexpr int kButton3Id = 3;
+
 HWND MakeButton(HWND parent, int id, const wchar_t* caption, const Bounds& at, HFONT font) {
   HWND button = CreateWindowExW(
       0, WC_BUTTONW, caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, at.left, at.top,

@@ -2,13 +2,26 @@
 # When the strip's monitor changes its scaling (or the strip is dragged to a monitor with another
 # one), Windows sends WM_DPICHANGED: the strip redraws itself for the new DPI where it stands,
 # 488 x 75 at 144 DPI, and back to 325 x 50 at 96; an open timetable window takes the suggested
-# place at its size for that DPI, 741 x 393.
+# place at its size for that DPI, 741 x 393; a popup that is open grows to 293 x 165 in its slot.
 source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/strip_lib.bash"
 
+# An alarm due all day: its popup rises at the first tick.
+printf '번호|종류|시작|끝|요일|제목|내용\r\n1|7|00:00|23:59|0|출석 체크|접속 보상 받기\r\n' |
+  iconv -f UTF-8 -t CP949 >"$E2E_WORK/tavlin.gogo"
 e2e_wine_draws_frames
 e2e_start
-sleep 3
+e2e_await '^window TfrmPopUp .* rect=1069,688,1264,798 .* visible=1 ' 40 >/dev/null ||
+  fail "no popup risen at 96 DPI"
+e2e_send_dpi_change TfrmPopUp 144
+popup="$(e2e_await '^window TfrmPopUp .* visible=1 ' 10)"
+expect_eq "popup at 144 DPI, in its slot" "$(rect_of "$popup" | tr ' ' ,)" "963,632,1256,797"
+shot="$(e2e_shot popup-144)"
+read -r cw ch <<<"$(client_of "$popup")"
+frame=$(((293 - cw) / 2))
+expect_text_inside "$shot" $((963 + frame + 3)) $((632 + frame + 45)) $((cw - 6)) $((ch - 55)) 10 \
+  "popup text"
+sleep 2  # past the start-up blink
 read -r l t r b <<<"$(rect_of "$(strip_window)")"
 
 e2e_send_dpi_change TForm_study 144
