@@ -18,6 +18,7 @@ struct ClockReading {
   int minute = 0;
   int second = 0;
   int weekday = 1;  ///< Monday = 1 .. Sunday = 7
+  friend bool operator==(const ClockReading&, const ClockReading&) = default;
 };
 
 /// The weekday of a clock reading from the platform's day of the week counted from Sunday = 0

@@ -8,9 +8,9 @@ int DelayToNextTick(int ms) {
   return 1000 - std::clamp(ms, 0, 999) + kTickMarginMs;
 }
 
-TickTiming::Step TickTiming::OnTimer(int32_t hhmmss, int ms) {
-  const bool tick = last_ticked_ != hhmmss;
-  if (tick) last_ticked_ = hhmmss;
+TickTiming::Step TickTiming::OnTimer(const ClockReading& reading, int ms) {
+  const bool tick = last_ticked_ != reading;
+  if (tick) last_ticked_ = reading;
   return Step{tick, DelayToNextTick(ms)};
 }
 

@@ -2,8 +2,9 @@
 // shown changes with the wall clock's, and no second is shown twice.
 #pragma once
 
-#include <cstdint>
 #include <optional>
+
+#include "clock/clock_tick.h"
 
 namespace tavlin {
 
@@ -27,11 +28,11 @@ class TickTiming {
     friend bool operator==(const Step&, const Step&) = default;
   };
 
-  /// A timer message read the clock at `hhmmss` (an HHMMSS value) and `ms` into that second.
-  Step OnTimer(int32_t hhmmss, int ms);
+  /// A timer message read the clock as `reading`, `ms` milliseconds into its second.
+  Step OnTimer(const ClockReading& reading, int ms);
 
  private:
-  std::optional<int32_t> last_ticked_;
+  std::optional<ClockReading> last_ticked_;
 };
 
 }  // namespace tavlin

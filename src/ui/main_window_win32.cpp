@@ -222,12 +222,11 @@ void MainWindow::FormShow() {
 void MainWindow::Timer1Timer() {
   SYSTEMTIME now;
   GetLocalTime(&now);
-  const TickTiming::Step step =
-      tick_timing_.OnTimer(now.wHour * 10000 + now.wMinute * 100 + now.wSecond, now.wMilliseconds);
-  timer1_.Start(hwnd(), static_cast<UINT>(step.delay_ms));
-  if (!step.tick) return;
   const ClockReading reading{now.wHour, now.wMinute, now.wSecond,
                              WeekdayFromSundayZero(now.wDayOfWeek)};
+  const TickTiming::Step step = tick_timing_.OnTimer(reading, now.wMilliseconds);
+  timer1_.Start(hwnd(), static_cast<UINT>(step.delay_ms));
+  if (!step.tick) return;
   // A failing tick ends that tick only; the timer keeps running.
   if (auto report = tick_failures_.Run(tick_, reading)) ShowReport(*report);
 }

@@ -262,7 +262,7 @@ TEST(TickTimingTest, AimsJustPastEachSecondAndTicksEachSecondOnce) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(std::to_string(row.hhmmss) + "." + std::to_string(row.ms));
-    EXPECT_EQ(timing.OnTimer(row.hhmmss, row.ms), row.step);
+    EXPECT_EQ(timing.OnTimer(At(row.hhmmss), row.ms), row.step);
   }
   EXPECT_EQ(DelayToNextTick(0), 1000 + kTickMarginMs);
   EXPECT_EQ(DelayToNextTick(999), 1 + kTickMarginMs);
