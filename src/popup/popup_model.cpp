@@ -26,6 +26,25 @@ FontSpec FontAt(FontSpec font, int dpi) {
   return font;
 }
 
+// How a popup slides out of the task bar and back: along one dimension of its bounds, the width
+// beside a left or right task bar and the height beside a top or bottom one. Beside a right or
+// bottom task bar its far edge stays put while it grows, so its left or top moves with it. Over an
+// unknown edge it moves as over a bottom task bar.
+struct SlideAxis {
+  bool vertical = true;
+  bool far_edge_fixed = true;
+
+  explicit SlideAxis(TaskbarEdgeKind edge)
+      : vertical(edge != TaskbarEdgeKind::kLeft && edge != TaskbarEdgeKind::kRight),
+        far_edge_fixed(edge != TaskbarEdgeKind::kLeft && edge != TaskbarEdgeKind::kTop) {}
+
+  int& Extent(Bounds& bounds) const { return vertical ? bounds.height : bounds.width; }
+  int Extent(const Bounds& bounds) const { return vertical ? bounds.height : bounds.width; }
+  int Extent(const Size& size) const { return vertical ? size.height : size.width; }
+  int& Start(Bounds& bounds) const { return vertical ? bounds.top : bounds.left; }
+  int Start(const Bounds& bounds) const { return vertical ? bounds.top : bounds.left; }
+};
+
 }  // namespace
 
 PanelParts PanelPartsAt(int dpi) {
@@ -85,23 +104,11 @@ void PopupModel::PlaceAndShow() {
   exit_interval_ms_ =
       static_cast<int>(std::clamp<int64_t>(int64_t{settings_.TimeOut} * 1000, 0, INT32_MAX));
   if (settings_.AllowScroll) {
-    switch (Moving(notifier_.TaskbarEdge())) {
-      case TaskbarEdgeKind::kLeft:
-        bounds_.width = 1;
-        break;
-      case TaskbarEdgeKind::kTop:
-        bounds_.height = 1;
-        break;
-      case TaskbarEdgeKind::kRight:
-        bounds_.left += bounds_.width;
-        bounds_.width = 1;
-        break;
-      case TaskbarEdgeKind::kBottom:
-      case TaskbarEdgeKind::kUnknown:
-        bounds_.top += bounds_.height;
-        bounds_.height = 1;
-        break;
-    }
+    // Collapsed to one pixel against the task bar, from where it slides in.
+    const SlideAxis axis(notifier_.TaskbarEdge());
+    int& extent = axis.Extent(bounds_);
+    if (axis.far_edge_fixed) axis.Start(bounds_) += extent;
+    extent = 1;
     view_.SetBounds(bounds_);
     Start(PopupTimer::kScroll, kScrollIntervalMs);
   } else {
@@ -150,24 +157,11 @@ void PopupModel::ChangeDpi(int dpi) {
   const auto part = [](int now, int was, int whole) {
     return std::clamp(static_cast<int>(MulDivRounded(now, whole, was)), 1, whole);
   };
+  const SlideAxis axis(popup_edge_);
   Bounds shown = full;
-  switch (Moving(popup_edge_)) {
-    case TaskbarEdgeKind::kLeft:
-      shown.width = part(bounds_.width, old_full.width, full.width);
-      break;
-    case TaskbarEdgeKind::kTop:
-      shown.height = part(bounds_.height, old_full.height, full.height);
-      break;
-    case TaskbarEdgeKind::kRight:
-      shown.width = part(bounds_.width, old_full.width, full.width);
-      shown.left = full.left + full.width - shown.width;
-      break;
-    case TaskbarEdgeKind::kBottom:
-    case TaskbarEdgeKind::kUnknown:
-      shown.height = part(bounds_.height, old_full.height, full.height);
-      shown.top = full.top + full.height - shown.height;
-      break;
-  }
+  int& extent = axis.Extent(shown);
+  extent = part(axis.Extent(bounds_), axis.Extent(old_full), axis.Extent(full));
+  if (axis.far_edge_fixed) axis.Start(shown) = axis.Start(full) + axis.Extent(full) - extent;
   bounds_ = shown;
   view_.SetBounds(bounds_);
 }
@@ -189,48 +183,18 @@ void PopupModel::FinishScroll() {
 
 void PopupModel::tmrScrollTimer() {
   if (closed_) return;
-  const int s = scroll_speed_;
-  const int full_width = full_.width;
-  const int full_height = full_.height;
-  switch (Moving(popup_edge_)) {
-    case TaskbarEdgeKind::kLeft:
-      if (bounds_.width + s < full_width) {
-        bounds_.width += s;
-      } else {
-        bounds_.width = full_width;
-        FinishScroll();
-      }
-      break;
-    case TaskbarEdgeKind::kTop:
-      if (bounds_.height + s < full_height) {
-        bounds_.height += s;
-      } else {
-        bounds_.height = full_height;
-        FinishScroll();
-      }
-      break;
-    case TaskbarEdgeKind::kRight:
-      if (bounds_.width + s < full_width) {
-        bounds_.left -= s;
-        bounds_.width += s;
-      } else {
-        bounds_.width = full_width;
-        bounds_.left = notifier_.WorkArea().right - Scaled(notifier_.PopupStartX) - bounds_.width;
-        FinishScroll();
-      }
-      break;
-    case TaskbarEdgeKind::kBottom:
-    case TaskbarEdgeKind::kUnknown:
-      if (bounds_.height + s < full_height) {
-        bounds_.top -= s;
-        bounds_.height += s;
-      } else {
-        bounds_.height = full_height;
-        bounds_.top = notifier_.WorkArea().bottom - Scaled(notifier_.PopupStartY) - bounds_.height -
-                      own_offset_;
-        FinishScroll();
-      }
-      break;
+  const SlideAxis axis(popup_edge_);
+  int& extent = axis.Extent(bounds_);
+  const int full = axis.Extent(full_);
+  if (extent + scroll_speed_ < full) {
+    if (axis.far_edge_fixed) axis.Start(bounds_) -= scroll_speed_;
+    extent += scroll_speed_;
+  } else {
+    extent = full;
+    // Beside a right or bottom task bar it ends exactly in its slot of the work area as it is
+    // now, even if the work area changed while it slid.
+    if (axis.far_edge_fixed) axis.Start(bounds_) = axis.Start(FullBounds());
+    FinishScroll();
   }
   view_.SetBounds(bounds_);
 }
@@ -243,46 +207,15 @@ void PopupModel::tmrExitTimer() {
 
 void PopupModel::tmrscrollDownTimer() {
   if (closed_) return;
-  const int s = scroll_speed_;
-  bool gone = false;
-  switch (Moving(popup_edge_)) {
-    case TaskbarEdgeKind::kLeft:
-      if (bounds_.width - s > 0) {
-        bounds_.width -= s;
-      } else {
-        gone = true;
-      }
-      break;
-    case TaskbarEdgeKind::kTop:
-      if (bounds_.height - s > 0) {
-        bounds_.height -= s;
-      } else {
-        gone = true;
-      }
-      break;
-    case TaskbarEdgeKind::kRight:
-      if (bounds_.width - s > 0) {
-        bounds_.left += s;
-        bounds_.width -= s;
-      } else {
-        gone = true;
-      }
-      break;
-    case TaskbarEdgeKind::kBottom:
-    case TaskbarEdgeKind::kUnknown:
-      if (bounds_.height - s > 0) {
-        bounds_.top += s;
-        bounds_.height -= s;
-      } else {
-        gone = true;
-      }
-      break;
-  }
-  if (gone) {
+  const SlideAxis axis(popup_edge_);
+  int& extent = axis.Extent(bounds_);
+  if (extent - scroll_speed_ <= 0) {
     Close();
-  } else {
-    view_.SetBounds(bounds_);
+    return;
   }
+  if (axis.far_edge_fixed) axis.Start(bounds_) += scroll_speed_;
+  extent -= scroll_speed_;
+  view_.SetBounds(bounds_);
 }
 
 void PopupModel::lblTextMouseEnter() {

@@ -106,10 +106,6 @@ class PopupModel {
   bool Hovered() const { return hovered_; }
 
  private:
-  /// Over an unknown edge the popup moves as over a bottom task bar.
-  static TaskbarEdgeKind Moving(TaskbarEdgeKind edge) {
-    return edge == TaskbarEdgeKind::kUnknown ? TaskbarEdgeKind::kBottom : edge;
-  }
   int Scaled(int value) const;
   /// The place of the slot the popup was given, at full size.
   Bounds FullBounds() const;
