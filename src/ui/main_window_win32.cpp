@@ -24,13 +24,11 @@ constexpr int kButton1Id = 1;
 constexpr int kButton2Id = 2;
 constexpr int kButton3Id = 3;
 
-HWND MakeButton(HWND parent, int id, const wchar_t* caption, const Bounds& at, HFONT font) {
-  HWND button = CreateWindowExW(
-      0, WC_BUTTONW, caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, at.left, at.top,
-      at.width, at.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-      GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  return button;
+// A push button without a place yet: LayOutWidgets gives it one.
+HWND MakeButton(HWND parent, int id, const wchar_t* caption) {
+  return CreateWindowExW(0, WC_BUTTONW, caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                         0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                         GetModuleHandleW(nullptr), nullptr);
 }
 
 void PlaceButton(HWND button, const Bounds& at, HFONT font) {
@@ -158,38 +156,49 @@ void MainWindow::CreateFonts() {
 void MainWindow::CreateWidgets() {
   const auto drag = [this] { StartDrag(); };
   const auto next = [this] { Button2Click(); };
-  const StripLayout& l = layout_;
-
+  // Every widget is made without a place; LayOutWidgets places them all, here and at a new DPI.
   panel1_ = std::make_unique<RoundedPanel>(
-      hwnd(), RoundedPanel::Settings{l.panel1, dpi_, RoundedPanel::Align::kRight, font_.get(),
+      hwnd(), RoundedPanel::Settings{Bounds{}, dpi_, RoundedPanel::Align::kRight, font_.get(),
                                      kStripKeyColour, drag, nullptr});
-  button1_ = MakeButton(panel1_->hwnd(), kButton1Id, L"×", l.button1, font_.get());
-  button3_ = MakeButton(panel1_->hwnd(), kButton3Id, L"M", l.button3, font_.get());
-  status_pane1_ = std::make_unique<GameTimePane>(panel1_->hwnd(), l.status_pane1, dpi_, drag);
+  button1_ = MakeButton(panel1_->hwnd(), kButton1Id, L"×");
+  button3_ = MakeButton(panel1_->hwnd(), kButton3Id, L"M");
+  status_pane1_ = std::make_unique<GameTimePane>(panel1_->hwnd(), Bounds{}, dpi_, drag);
 
   panel3_ = std::make_unique<RoundedPanel>(
-      hwnd(), RoundedPanel::Settings{l.panel3, dpi_, RoundedPanel::Align::kCentre, font_.get(),
+      hwnd(), RoundedPanel::Settings{Bounds{}, dpi_, RoundedPanel::Align::kCentre, font_.get(),
                                      kStripKeyColour, drag, nullptr});
 
   panel2_ = std::make_unique<RoundedPanel>(
-      hwnd(), RoundedPanel::Settings{l.panel2, dpi_, RoundedPanel::Align::kLeft, font_.get(),
+      hwnd(), RoundedPanel::Settings{Bounds{}, dpi_, RoundedPanel::Align::kLeft, font_.get(),
                                      kStripKeyColour, drag, next});
-  button2_ = MakeButton(panel2_->hwnd(), kButton2Id, L"N", l.button2, small_font_.get());
-  label1_ = std::make_unique<QuizLabel>(panel2_->hwnd(), l.label1_left, l.label1_top, font_.get(),
-                                        drag, next);
+  button2_ = MakeButton(panel2_->hwnd(), kButton2Id, L"N");
+  label1_ = std::make_unique<QuizLabel>(panel2_->hwnd(), 0, 0, font_.get(), drag, next);
 
   // Not owned by the strip: an owned top-most popup would take the strip's place in the
   // top-most placement (the owner would be put just below it instead).
   hints_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                            nullptr, GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(hints_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   AddHint(panel1_->hwnd(), L"게임시간");
   AddHint(button1_, L"창닫기");
   AddHint(button3_, L"투명하게");
   AddHint(status_pane1_->hwnd(), L"게임상의 시간");
   AddHint(panel3_->hwnd(), L"현재시간");
   AddHint(button2_, L"다른문제");
+  LayOutWidgets();
+}
+
+void MainWindow::LayOutWidgets() {
+  const StripLayout& l = layout_;
+  panel1_->Place(l.panel1, dpi_, font_.get());
+  PlaceButton(button1_, l.button1, font_.get());
+  PlaceButton(button3_, l.button3, font_.get());
+  status_pane1_->Place(l.status_pane1, dpi_);
+  panel3_->Place(l.panel3, dpi_, font_.get());
+  panel2_->Place(l.panel2, dpi_, font_.get());
+  PlaceButton(button2_, l.button2, small_font_.get());
+  label1_->Place(l.label1_left, l.label1_top, font_.get());
+  SendMessageW(hints_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 }
 
 void MainWindow::AddHint(HWND widget, const wchar_t* hint) {
@@ -346,16 +355,7 @@ void MainWindow::OnDpiChanged(int dpi, const RECT* suggested) {
   layout_ = LayOutStrip(dpi_, client.right);
   CreateFonts();
   menu_.SetDpi(dpi_);
-  const StripLayout& l = layout_;
-  panel1_->Place(l.panel1, dpi_, font_.get());
-  PlaceButton(button1_, l.button1, font_.get());
-  PlaceButton(button3_, l.button3, font_.get());
-  status_pane1_->Place(l.status_pane1, dpi_);
-  panel3_->Place(l.panel3, dpi_, font_.get());
-  panel2_->Place(l.panel2, dpi_, font_.get());
-  PlaceButton(button2_, l.button2, small_font_.get());
-  label1_->Place(l.label1_left, l.label1_top, font_.get());
-  SendMessageW(hints_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  LayOutWidgets();
   // The system's rectangle keeps the strip where the user dragged it; its size is the strip's
   // own, fitted to the quiz line in the new font.
   if (suggested != nullptr) {

@@ -96,6 +96,8 @@ class MainWindow : public WindowBase, private StripDuties {
   void N3Click();
 
   void CreateWidgets();
+  /// Gives every widget its bounds and font from layout_.
+  void LayOutWidgets();
   void AddHint(HWND widget, const wchar_t* hint);
   /// Shows Panel2 exactly when quiz mode is on.
   void ModeChange();
