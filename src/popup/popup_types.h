@@ -1,13 +1,13 @@
-// Value types of the popup notifier: colours, fonts, bitmaps, rectangles and the enumerations
-// its properties take. Plain values, so assigning one copies it.
+// Value types of the popup notifier: colours, fonts and the enumerations its properties take.
+// Plain values, so assigning one copies it.
 #pragma once
 
 #include <cstdint>
 #include <initializer_list>
 #include <string>
-#include <vector>
 
 #include "base/geometry.h"
+#include "base/pixels.h"
 
 namespace tavlin {
 
@@ -36,14 +36,6 @@ constexpr Colour ColourFromBgr(uint32_t value) {
 /// pass.
 inline constexpr uint32_t kNeutralGradientColour = 16764057;
 
-/// A colour with its channels known.
-struct Rgb {
-  uint8_t r = 0;
-  uint8_t g = 0;
-  uint8_t b = 0;
-  friend bool operator==(const Rgb&, const Rgb&) = default;
-};
-
 /// `colour` as R, G, B, with `window_text` standing for the system's window-text colour.
 constexpr Rgb Resolve(const Colour& colour, Rgb window_text) {
   return colour.window_text ? window_text : Rgb{colour.r, colour.g, colour.b};
@@ -64,29 +56,6 @@ struct FontSpec {
   bool strike_out = false;
   friend bool operator==(const FontSpec&, const FontSpec&) = default;
 };
-
-/// A picture: `pixels` holds width × height values 0x00RRGGBB, rows from the top.
-struct PixelBitmap {
-  int width = 0;
-  int height = 0;
-  std::vector<uint32_t> pixels;
-
-  PixelBitmap() = default;
-  PixelBitmap(int w, int h, uint32_t fill = 0)
-      : width(w), height(h), pixels(static_cast<size_t>(w > 0 && h > 0 ? w * h : 0), fill) {}
-  bool Empty() const { return width <= 0 || height <= 0; }
-  uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
-  void Set(int x, int y, uint32_t value) { pixels[static_cast<size_t>(y * width + x)] = value; }
-  friend bool operator==(const PixelBitmap&, const PixelBitmap&) = default;
-};
-
-constexpr uint32_t PixelOf(Rgb c) {
-  return (uint32_t{c.r} << 16) | (uint32_t{c.g} << 8) | uint32_t{c.b};
-}
-constexpr Rgb RgbOf(uint32_t pixel) {
-  return Rgb{static_cast<uint8_t>(pixel >> 16), static_cast<uint8_t>(pixel >> 8),
-             static_cast<uint8_t>(pixel)};
-}
 
 /// The screen edge the task bar sits on.
 enum class TaskbarEdgeKind { kUnknown = -1, kLeft = 0, kTop = 1, kRight = 2, kBottom = 3 };

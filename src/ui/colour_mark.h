@@ -2,7 +2,7 @@
 // dark ring, on a mask colour that the menu leaves out.
 #pragma once
 
-#include "popup/popup_types.h"
+#include "base/pixels.h"
 
 namespace tavlin {
 
