@@ -40,10 +40,6 @@ class MainWindow : public WindowBase, private StripDuties {
   void set_alarm_link(AlarmLink* alarms) { alarms_ = alarms; }
   /// The timetable window the menu opens and deactivation keeps on top (nullptr: none).
   void set_timetable_link(TimetableLink* timetable) { timetable_ = timetable; }
-  /// The clock tick the one-second timer drives ("알림체크" asks it to reload the alarms).
-  ClockTick& clock_tick() { return tick_; }
-  /// The check mark of "켜기".
-  bool sound_on() const { return menu_.SoundOn(); }
 
   /// Shows `text` to the player in a message box once the current message has been handled, so
   /// that the tick reporting it is not held up; the clock keeps running while the box is open.

@@ -130,7 +130,6 @@ class WindowTimer {
  public:
   WindowTimer() = default;
   explicit WindowTimer(UINT_PTR id) : id_(id) {}
-  WindowTimer(HWND window, UINT_PTR id, UINT interval_ms) { Start(window, id, interval_ms); }
   WindowTimer(const WindowTimer&) = delete;
   WindowTimer& operator=(const WindowTimer&) = delete;
   ~WindowTimer() { Stop(); }
