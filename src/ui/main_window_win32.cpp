@@ -6,6 +6,7 @@
 #include "base/text.h"
 #include "base/wide_text.h"
 #include "clock/schedule.h"
+#include "ui/strip_reach.h"
 #include "win32/colours_win32.h"
 #include "win32/dpi_win32.h"
 
@@ -114,7 +115,11 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       limits->ptMaxSize.x = 32000;
       return 0;
     }
+    case WM_EXITSIZEMOVE:
+      OnExitSizeMove();
+      return 0;
     case WM_DESTROY:
+      SaveSettings();
       timer1_.Stop();
       PostQuitMessage(0);
       return 0;
@@ -140,7 +145,9 @@ void MainWindow::FormCreate() {
   Button2Click();
   tick_.Reset();
   tick_.set_time_separator(TimeSeparator());
-  if (SoundMenuEnabledAtStart(files_)) menu_.EnableSound();
+  sound_menu_enabled_ = SoundMenuEnabledAtStart(files_);
+  if (sound_menu_enabled_) menu_.EnableSound();
+  RestoreChoices();
   // Timer1 fires once a second, each time just after the wall clock's second has begun.
   SYSTEMTIME now;
   GetLocalTime(&now);
@@ -215,8 +222,10 @@ void MainWindow::Show() {
   RECT window;
   GetWindowRect(hwnd(), &window);
   const int width = window.right - window.left, height = window.bottom - window.top;
-  SetWindowPos(hwnd(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
+  const std::optional<Rect> restored = RestoredPlace();
+  SetWindowPos(hwnd(), nullptr,
+               restored ? restored->left : (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+               restored ? restored->top : (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   ShowWindow(hwnd(), SW_SHOW);
   FormShow();
@@ -254,8 +263,16 @@ void MainWindow::OnShowReport() {
 }
 
 void MainWindow::OnCommand(UINT id) {
-  if (AlphaOfCommand(id)) return TransparencyItemClick(id);
-  if (ColourOfCommand(id)) return ColourItemClick(id);
+  if (AlphaOfCommand(id)) {
+    TransparencyItemClick(id);
+    settings_.alpha_item = id;
+    return SaveSettings();
+  }
+  if (ColourOfCommand(id)) {
+    ColourItemClick(id);
+    settings_.colour_item = id;
+    return SaveSettings();
+  }
   switch (id) {
     case kButton1Id:
     case kN5Exit:
@@ -267,20 +284,25 @@ void MainWindow::OnCommand(UINT id) {
       return Button3Click();
     case kN9SoundOn:
     case kN10SoundOff:
-      return SoundItemClick(id);
+      SoundItemClick(id);
+      settings_.sound_on = id == kN9SoundOn;
+      return SaveSettings();
     case kN15AlarmCheck:
       return N15Click();
     case kN6Timetable:
       return N6Click();
     case kN3QuizMode:
-      return N3Click();
+      N3Click();
+      settings_.quiz_panel = quiz_.panel_visible();
+      return SaveSettings();
     default:
       return;
   }
 }
 
 void MainWindow::Button1Click() {
-  // Closing the strip ends the message loop and the program; nothing is saved.
+  // Closing the strip ends the message loop and the program; the settings file, when there is
+  // one, is written as the window goes.
   PostMessageW(hwnd(), WM_CLOSE, 0, 0);
 }
 
@@ -382,6 +404,42 @@ void MainWindow::FitWidth() {
 
 void MainWindow::ShowQuizPanelAsModelSays() {
   ShowWindow(panel2_->hwnd(), quiz_.panel_visible() ? SW_SHOWNA : SW_HIDE);
+}
+
+void MainWindow::RestoreChoices() {
+  settings_ = settings_file_.Load();
+  if (settings_.alpha_item) TransparencyItemClick(*settings_.alpha_item);
+  if (settings_.colour_item) ColourItemClick(*settings_.colour_item);
+  if (settings_.sound_on && sound_menu_enabled_) {
+    SoundItemClick(*settings_.sound_on ? kN9SoundOn : kN10SoundOff);
+  }
+  // Without a quiz file there is no panel to show, whatever the file says.
+  if (settings_.quiz_panel == false && quiz_.quiz_mode()) quiz_.SwitchMode();
+}
+
+std::optional<Rect> MainWindow::RestoredPlace() const {
+  RECT window;
+  GetWindowRect(hwnd(), &window);
+  return RestoredStripRect(
+      settings_, Size{window.right - window.left, window.bottom - window.top},
+      ScaleToDpi(kGripRowAt96, dpi_),
+      Size{ScaleToDpi(kGrabbableAt96.width, dpi_), ScaleToDpi(kGrabbableAt96.height, dpi_)},
+      StripSettingsFile::Monitors());
+}
+
+void MainWindow::OnExitSizeMove() {
+  RECT window;
+  GetWindowRect(hwnd(), &window);
+  const MonitorPlace monitor = StripSettingsFile::MonitorOf(hwnd());
+  settings_.left = window.left;
+  settings_.top = window.top;
+  settings_.monitor = monitor.device;
+  settings_.monitor_area = monitor.area;
+  SaveSettings();
+}
+
+void MainWindow::SaveSettings() {
+  if (auto report = settings_file_.Save(settings_)) ShowReport(*report);
 }
 
 void MainWindow::ShowRealTime(const std::string& text) {

@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "alarms/alarm_link.h"
@@ -20,6 +21,7 @@
 #include "ui/rounded_panel_win32.h"
 #include "ui/strip_layout.h"
 #include "ui/strip_menu_win32.h"
+#include "ui/strip_settings_win32.h"
 #include "ui/timetable_link.h"
 #include "win32/gdi_win32.h"
 #include "win32/window_base_win32.h"
@@ -33,7 +35,8 @@ class MainWindow : public WindowBase, private StripDuties {
   explicit MainWindow(const FileSystem& files);
   ~MainWindow() override;
 
-  /// Shows the strip centred on the screen, top-most, with the quiz panel as quiz mode says.
+  /// Shows the strip top-most, with the quiz panel as quiz mode says: where the settings file
+  /// remembers it, or else centred on the screen.
   void Show();
 
   /// The alarms the tick loads and checks (nullptr: none).
@@ -102,6 +105,16 @@ class MainWindow : public WindowBase, private StripDuties {
   void ShowQuizPanelAsModelSays();
   void OnShowReport();
 
+  // The settings file, when the player keeps one beside tavlin.exe.
+  /// The remembered choices as if the player had chosen them, at creation.
+  void RestoreChoices();
+  /// The strip's window rectangle at its remembered place, or nothing: centred.
+  std::optional<Rect> RestoredPlace() const;
+  /// After a drag: the strip's place and monitor, then SaveSettings.
+  void OnExitSizeMove();
+  /// Writes settings_ (the player's choices of this run) into the file; says once if it cannot.
+  void SaveSettings();
+
   const FileSystem& files_;
   QuizModel quiz_;
   ClockTick tick_;
@@ -126,6 +139,9 @@ class MainWindow : public WindowBase, private StripDuties {
   TickFailureReport tick_failures_;
   std::deque<std::string> pending_reports_;
   std::unique_ptr<Win32PopupNotifier> notifier1_;
+  StripSettingsFile settings_file_;
+  StripSettings settings_;
+  bool sound_menu_enabled_ = false;
 };
 
 }  // namespace tavlin

@@ -1,0 +1,109 @@
+#include "ui/strip_settings.h"
+
+#include <gtest/gtest.h>
+
+#include "ui/strip_menu_items.h"
+#include "ui/strip_restore.h"
+
+namespace tavlin {
+namespace {
+
+// Everything the file can hold, as a player dragged and chose it.
+StripSettings Chosen() {
+  StripSettings s;
+  s.left = -1200, s.top = 40;
+  s.monitor = "\\\\.\\DISPLAY2";
+  s.monitor_area = Rect{-1280, 0, 0, 1024};
+  s.alpha_item = kN601Alpha60;
+  s.colour_item = kYellow1;
+  s.quiz_panel = false;
+  s.sound_on = true;
+  return s;
+}
+
+constexpr char kChosenKeys[] =
+    "position=-1200,40\r\nmonitor=\\\\.\\DISPLAY2\r\nmonitor_area=-1280,0,0,1024\r\n"
+    "transparency=60\r\ncolour=Yellow\r\nquiz=off\r\nsound=on\r\n";
+
+TEST(StripSettingsTest, FilesReadKeyByKeyAndWrittenBackWithThePlayersLines) {
+  const StripSettings none;
+  StripSettings only_colour;
+  only_colour.colour_item = kBlue1;
+  StripSettings colour_and_sound = only_colour;
+  colour_and_sound.sound_on = false;
+
+  struct Case {
+    const char* what;
+    std::string file;
+    StripSettings read;
+    std::string written;  // the file after writing Chosen() into it
+  } cases[] = {
+      {"the empty file the player opts in with", "", none,
+       std::string("[tavlin]\r\n") + kChosenKeys},
+      {"BOM, LF ends, spaces and any case; notes and other sections kept",
+       "\xEF\xBB\xBF; my clock\n[Other]\ncolour=Red\n[ TAVLIN ]\n  Colour = blue \nx=1\n\n[b]\n",
+       only_colour,
+       "\xEF\xBB\xBF; my clock\n[Other]\ncolour=Red\n[ TAVLIN ]\ncolour=Yellow\nx=1\n"
+       "position=-1200,40\nmonitor=\\\\.\\DISPLAY2\nmonitor_area=-1280,0,0,1024\n"
+       "transparency=60\nquiz=off\nsound=on\n\n[b]\n"},
+      {"malformed values ignored one by one, the first line of a key counts",
+       "[tavlin]\rposition=0x10,5\rmonitor_area=5,5,1,1\rtransparency=50\rcolour=Blue\r"
+       "colour=Lime\rquiz=yes\rsound=off\rposition=1,2,3",
+       colour_and_sound,
+       "[tavlin]\rposition=-1200,40\rmonitor_area=-1280,0,0,1024\rtransparency=60\r"
+       "colour=Yellow\rcolour=Lime\rquiz=off\rsound=on\rposition=1,2,3\r"
+       "monitor=\\\\.\\DISPLAY2\r"},
+      {"binary bytes are lines like any other", std::string("\0\xFF[tavlin\x01\n\x80=\x81", 14),
+       none,
+       std::string("\0\xFF[tavlin\x01\n\x80=\x81", 14) + "\n[tavlin]\n" +
+           "position=-1200,40\nmonitor=\\\\.\\DISPLAY2\nmonitor_area=-1280,0,0,1024\n"
+           "transparency=60\ncolour=Yellow\nquiz=off\nsound=on\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(ReadStripSettings(c.file), c.read);
+    const std::string written = WriteStripSettings(c.file, Chosen());
+    EXPECT_EQ(written, c.written);
+    EXPECT_EQ(ReadStripSettings(written), Chosen());
+    // Writing what the file already says changes nothing, so nothing is written.
+    EXPECT_EQ(WriteStripSettings(written, Chosen()), written);
+  }
+  // Values tavlin has no record of leave their lines alone.
+  EXPECT_EQ(WriteStripSettings("[tavlin]\nquiz=maybe\n", StripSettings{}),
+            "[tavlin]\nquiz=maybe\n");
+}
+
+TEST(StripSettingsTest, ARememberedPlaceCountsOnlyOnItsMonitorAndWithinReach) {
+  const std::vector<MonitorPlace> monitors{
+      {"\\\\.\\DISPLAY1", {0, 0, 1920, 1080}, {0, 0, 1920, 1040}},
+      {"\\\\.\\DISPLAY2", {1920, 0, 3200, 1024}, {1920, 0, 3200, 1024}}};
+  const auto at = [](int left, int top, const char* monitor, std::optional<Rect> area) {
+    StripSettings s;
+    s.left = left, s.top = top, s.monitor = monitor, s.monitor_area = area;
+    return s;
+  };
+  struct Case {
+    const char* what;
+    StripSettings settings;
+    std::optional<Rect> want;
+  } cases[] = {
+      {"on its monitor: there", at(2500, 30, "\\\\.\\DISPLAY2", Rect{1920, 0, 3200, 1024}),
+       Rect{2500, 30, 2825, 80}},
+      {"its monitor moved to the left of the first: moves with it",
+       at(-700, 30, "\\\\.\\DISPLAY2", Rect{-1280, 0, 0, 1024}), Rect{2500, 30, 2825, 80}},
+      {"a monitor that is gone: centred", at(100, 100, "\\\\.\\DISPLAY3", std::nullopt),
+       std::nullopt},
+      {"no monitor named: centred", at(100, 100, "", std::nullopt), std::nullopt},
+      {"far off every screen: centred", at(-50000, 90000, "\\\\.\\DISPLAY1", std::nullopt),
+       std::nullopt},
+      {"half over the task bar: into the work area", at(800, 1030, "\\\\.\\DISPLAY1", std::nullopt),
+       Rect{800, 990, 1125, 1040}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(RestoredStripRect(c.settings, Size{325, 50}, 26, Size{48, 16}, monitors), c.want);
+  }
+}
+
+}  // namespace
+}  // namespace tavlin
