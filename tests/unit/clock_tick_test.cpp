@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "base/text.h"
+#include "clock/game_time.h"
 #include "clock/schedule.h"
 #include "clock/tick_timing.h"
 
@@ -42,6 +43,14 @@ class RecordingStrip : public StripDuties {
 
 ClockReading At(int32_t hhmmss, int weekday = 3) {
   return {hhmmss / 10000, hhmmss / 100 % 100, hhmmss % 100, weekday};
+}
+
+// The check a tick at `hhmmss` makes, with the game time of that very second.
+std::string CheckAt(int32_t hhmmss) {
+  const ClockReading r = At(hhmmss);
+  const auto game =
+      ComputeGameTime(FindScheduleRows(hhmmss), r.hour * 3600 + r.minute * 60 + r.second);
+  return "check " + std::to_string(hhmmss / 100) + " " + std::to_string(game->game_hhmm) + " 3";
 }
 
 class ClockTickTest : public ::testing::Test {
@@ -182,25 +191,86 @@ TEST_F(ClockTickTest, QuizLineChangesAtSecondZeroOnlyInQuizMode) {
   EXPECT_EQ(std::count(calls[0].begin(), calls[0].end(), "quiz"), 0);
 }
 
-// A duty that throws ends that tick only; the first-tick flag stays clear so the next tick loads
-// again.
-TEST_F(ClockTickTest, FailedLoadIsTriedAgainAtTheNextTick) {
+// A list that fails to load for two minutes is loaded again at every tick and reported once, and
+// stops neither the top-most placement at :x0 nor the quiz line at :00; the first load that
+// succeeds checks at once.
+TEST_F(ClockTickTest, FailingLoadStopsNoOtherDuty) {
   class FailingStrip : public RecordingStrip {
    public:
-    int failures_left = 1;
+    bool fail = true;
     void LoadAlarmList() override {
       RecordingStrip::LoadAlarmList();
-      if (failures_left-- > 0) throw std::runtime_error("List index out of bounds (6)");
+      if (fail) throw std::runtime_error("List index out of bounds (6)");
     }
   } failing;
+  failing.quiz_mode = true;
   ClockTick t(failing);
-  t.Reset();
-  EXPECT_THROW(t.Tick(At(120003)), std::runtime_error);
+  TickFailureReport report;
+  std::vector<std::string> reports;
+  for (int s = 5050; s < 5250; s = (s % 100 == 59 ? s + 41 : s + 1)) {
+    for (std::string& text : report.Run(t, At(s))) reports.push_back(text);
+  }
+  EXPECT_EQ(reports, Calls{"List index out of bounds (6)"});
+  EXPECT_EQ(std::count(failing.calls.begin(), failing.calls.end(), "load"), 120);
+  EXPECT_EQ(std::count(failing.calls.begin(), failing.calls.end(), "top"), 12);
+  EXPECT_EQ(std::count(failing.calls.begin(), failing.calls.end(), "quiz"), 2);
+  EXPECT_EQ(std::count_if(failing.calls.begin(), failing.calls.end(),
+                          [](const std::string& c) { return c.starts_with("check"); }),
+            0);
   EXPECT_FALSE(t.first_tick_done());
+  failing.fail = false;
   failing.calls.clear();
-  t.Tick(At(120004));
-  EXPECT_EQ(failing.calls, (Calls{"load", "check 1200 1221 3"}));
+  EXPECT_TRUE(report.Run(t, At(5250)).empty());
+  EXPECT_EQ(failing.calls, (Calls{"load", CheckAt(5250)}));
   EXPECT_TRUE(t.first_tick_done());
+}
+
+// Whichever duty throws, the tick's other duties run, on the game time of this tick; its failure
+// is reported once, and again after the duty has once run without failing.
+TEST_F(ClockTickTest, EachDutyFailsOnItsOwn) {
+  class ThrowingStrip : public RecordingStrip {
+   public:
+    std::string failing;
+    void Fail(const std::string& call) {
+      if (call == failing) throw std::runtime_error(call + " failed");
+    }
+    void ShowGameTexts(const std::string& pane_text, const std::string& summary) override {
+      Fail("texts");
+      RecordingStrip::ShowGameTexts(pane_text, summary);
+    }
+    void SetBlinking(bool on) override { RecordingStrip::SetBlinking(on), Fail("blink on"); }
+    void CheckAlarms(int32_t real, int32_t game, int weekday) override {
+      RecordingStrip::CheckAlarms(real, game, weekday), Fail("check");
+    }
+    void KeepOnTop() override { RecordingStrip::KeepOnTop(), Fail("top"); }
+    void NextQuizLine() override { RecordingStrip::NextQuizLine(), Fail("quiz"); }
+  };
+  for (const char* failing : {"texts", "blink on", "check", "top", "quiz"}) {
+    SCOPED_TRACE(failing);
+    ThrowingStrip strip;
+    strip.quiz_mode = true;
+    ClockTick t(strip);
+    TickFailureReport report;
+    report.Run(t, At(125955));  // the first load, and its blink, out of the way
+    for (int32_t s : {125956, 125957, 125958, 125959}) report.Run(t, At(s));
+    const struct {
+      int32_t t;
+      bool fails;
+      Calls reports;
+    } rows[] = {
+        {130000, true, {std::string(failing) + " failed"}},
+        {140000, true, {}},
+        {150000, false, {}},
+        {160000, true, {std::string(failing) + " failed"}},
+    };
+    for (const auto& row : rows) {
+      strip.failing = row.fails ? failing : "";
+      strip.calls.clear();
+      EXPECT_EQ(report.Run(t, At(row.t)), row.reports);
+      EXPECT_EQ(strip.calls, (Calls{"blink on", CheckAt(row.t), "top", "quiz"}));
+      EXPECT_EQ(strip.real_time, HhmmssToText(row.t));
+    }
+  }
 }
 
 // The player hears of a failing tick once per distinct message; failures shown where they
@@ -233,7 +303,8 @@ TEST_F(ClockTickTest, FailingTicksReportEachDistinctMessageOnce) {
   for (const auto& row : rows) {
     SCOPED_TRACE(second);
     throwing.on_load = row.load;
-    EXPECT_EQ(report.Run(t, At(120000 + second)), row.shown);
+    const std::vector<std::string> shown = report.Run(t, At(120000 + second));
+    EXPECT_EQ(shown, row.shown ? Calls{*row.shown} : Calls{});
     // Every tick, failed or not, has shown its own real time first.
     EXPECT_EQ(throwing.real_time, "12:00:" + TwoDigits(second));
     ++second;
