@@ -134,10 +134,10 @@ int HoldFile(const wchar_t* path, int seconds) {
 // Takes the window of class `class_name` out of the top-most band, as another program may.
 int DropTopMost(const wchar_t* class_name) {
   HWND window = FindWindowW(class_name, nullptr);
-  const bool dropped = window != nullptr && SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0,
-                                                         SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
-  std::printf(dropped ? "dropped\n" : "not dropped\n");
-  return dropped ? 0 : 1;
+  const UINT keep = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
+  if (window == nullptr || !SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, keep)) return 1;
+  std::printf("dropped\n");
+  return 0;
 }
 
 }  // namespace

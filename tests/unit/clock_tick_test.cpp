@@ -21,21 +21,28 @@ class RecordingStrip : public StripDuties {
   std::vector<std::string> calls;
   std::string pane;
   bool quiz_mode = false;
+  std::string failing;  // calls starting with it throw "<failing> failed" once recorded
 
+  void Record(const std::string& call) {
+    calls.push_back(call);
+    if (!failing.empty() && call.starts_with(failing))
+      throw std::runtime_error(failing + " failed");
+  }
   void ShowRealTime(const std::string& text) override { real_time = text; }
   void ShowGameTexts(const std::string& pane_text, const std::string& summary) override {
+    if (failing == "texts") throw std::runtime_error("texts failed");
     pane = pane_text;
     summary_line = summary;
   }
-  void SetBlinking(bool on) override { calls.push_back(on ? "blink on" : "blink off"); }
-  void LoadAlarmList() override { calls.push_back("load"); }
+  void SetBlinking(bool on) override { Record(on ? "blink on" : "blink off"); }
+  void LoadAlarmList() override { Record("load"); }
   void CheckAlarms(int32_t real, int32_t game, int weekday) override {
-    calls.push_back("check " + std::to_string(real) + " " + std::to_string(game) + " " +
-                    std::to_string(weekday));
+    Record("check " + std::to_string(real) + " " + std::to_string(game) + " " +
+           std::to_string(weekday));
   }
-  void KeepOnTop() override { calls.push_back("top"); }
+  void KeepOnTop() override { Record("top"); }
   bool QuizMode() const override { return quiz_mode; }
-  void NextQuizLine() override { calls.push_back("quiz"); }
+  void NextQuizLine() override { Record("quiz"); }
 
   std::string real_time;
   std::string summary_line;
@@ -191,85 +198,38 @@ TEST_F(ClockTickTest, QuizLineChangesAtSecondZeroOnlyInQuizMode) {
   EXPECT_EQ(std::count(calls[0].begin(), calls[0].end(), "quiz"), 0);
 }
 
-// A list that fails to load for two minutes is loaded again at every tick and reported once, and
-// stops neither the top-most placement at :x0 nor the quiz line at :00; the first load that
-// succeeds checks at once.
-TEST_F(ClockTickTest, FailingLoadStopsNoOtherDuty) {
-  class FailingStrip : public RecordingStrip {
-   public:
-    bool fail = true;
-    void LoadAlarmList() override {
-      RecordingStrip::LoadAlarmList();
-      if (fail) throw std::runtime_error("List index out of bounds (6)");
-    }
-  } failing;
-  failing.quiz_mode = true;
-  ClockTick t(failing);
-  TickFailureReport report;
-  std::vector<std::string> reports;
-  for (int s = 5050; s < 5250; s = (s % 100 == 59 ? s + 41 : s + 1)) {
-    for (std::string& text : report.Run(t, At(s))) reports.push_back(text);
-  }
-  EXPECT_EQ(reports, Calls{"List index out of bounds (6)"});
-  EXPECT_EQ(std::count(failing.calls.begin(), failing.calls.end(), "load"), 120);
-  EXPECT_EQ(std::count(failing.calls.begin(), failing.calls.end(), "top"), 12);
-  EXPECT_EQ(std::count(failing.calls.begin(), failing.calls.end(), "quiz"), 2);
-  EXPECT_EQ(std::count_if(failing.calls.begin(), failing.calls.end(),
-                          [](const std::string& c) { return c.starts_with("check"); }),
-            0);
-  EXPECT_FALSE(t.first_tick_done());
-  failing.fail = false;
-  failing.calls.clear();
-  EXPECT_TRUE(report.Run(t, At(5250)).empty());
-  EXPECT_EQ(failing.calls, (Calls{"load", CheckAt(5250)}));
-  EXPECT_TRUE(t.first_tick_done());
-}
-
-// Whichever duty throws, the tick's other duties run, on the game time of this tick; its failure
-// is reported once, and again after the duty has once run without failing.
+// From 12:59:50 to 13:02:00 one duty fails at every tick but 13:01:00. The others still run: the
+// top-most placement at every :x0 but the one of the tick that loaded the list, the quiz line at
+// every :00, the checks on each tick's own game time. A failed load leaves the check off and is
+// tried again at every tick. A failure is reported once, and again after the duty once succeeded.
 TEST_F(ClockTickTest, EachDutyFailsOnItsOwn) {
-  class ThrowingStrip : public RecordingStrip {
-   public:
-    std::string failing;
-    void Fail(const std::string& call) {
-      if (call == failing) throw std::runtime_error(call + " failed");
-    }
-    void ShowGameTexts(const std::string& pane_text, const std::string& summary) override {
-      Fail("texts");
-      RecordingStrip::ShowGameTexts(pane_text, summary);
-    }
-    void SetBlinking(bool on) override { RecordingStrip::SetBlinking(on), Fail("blink on"); }
-    void CheckAlarms(int32_t real, int32_t game, int weekday) override {
-      RecordingStrip::CheckAlarms(real, game, weekday), Fail("check");
-    }
-    void KeepOnTop() override { RecordingStrip::KeepOnTop(), Fail("top"); }
-    void NextQuizLine() override { RecordingStrip::NextQuizLine(), Fail("quiz"); }
-  };
-  for (const char* failing : {"texts", "blink on", "check", "top", "quiz"}) {
-    SCOPED_TRACE(failing);
-    ThrowingStrip strip;
+  const struct {
+    const char* failing;
+    size_t reports, checks;
+  } rows[] = {{"texts", 2, 14}, {"blink", 1, 14}, {"load", 1, 7},
+              {"check", 2, 77}, {"top", 2, 14},   {"quiz", 2, 14}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.failing);
+    RecordingStrip strip;
     strip.quiz_mode = true;
     ClockTick t(strip);
     TickFailureReport report;
-    report.Run(t, At(125955));  // the first load, and its blink, out of the way
-    for (int32_t s : {125956, 125957, 125958, 125959}) report.Run(t, At(s));
-    const struct {
-      int32_t t;
-      bool fails;
-      Calls reports;
-    } rows[] = {
-        {130000, true, {std::string(failing) + " failed"}},
-        {140000, true, {}},
-        {150000, false, {}},
-        {160000, true, {std::string(failing) + " failed"}},
-    };
-    for (const auto& row : rows) {
-      strip.failing = row.fails ? failing : "";
-      strip.calls.clear();
-      EXPECT_EQ(report.Run(t, At(row.t)), row.reports);
-      EXPECT_EQ(strip.calls, (Calls{"blink on", CheckAt(row.t), "top", "quiz"}));
-      EXPECT_EQ(strip.real_time, HhmmssToText(row.t));
+    std::vector<std::string> reports;
+    for (int second = 46790; second <= 46920; ++second) {  // 12:59:50 .. 13:02:00
+      const int32_t s = second / 3600 * 10000 + second / 60 % 60 * 100 + second % 60;
+      strip.failing = s == 130100 ? "" : row.failing;
+      for (std::string& text : report.Run(t, At(s))) reports.push_back(text);
     }
+    const auto count = [&](const std::string& call) {
+      return std::count_if(strip.calls.begin(), strip.calls.end(),
+                           [&](const std::string& c) { return c.starts_with(call); });
+    };
+    EXPECT_EQ(reports, Calls(row.reports, std::string(row.failing) + " failed"));
+    EXPECT_EQ(count("top"), 13);
+    EXPECT_EQ(count("quiz"), 3);
+    EXPECT_EQ(count("check"), row.checks);
+    EXPECT_EQ(strip.calls.back(), "quiz");
+    EXPECT_EQ(strip.calls.rbegin()[2], CheckAt(130200));
   }
 }
 

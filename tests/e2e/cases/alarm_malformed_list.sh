@@ -18,13 +18,9 @@ quiz_before="$(text_of "$(quiz_label)")"
 expect_eq "dropped" "$(e2e_probe --drop-topmost TForm_study)" dropped
 expect_eq "strip out of the top-most band" "$(strip_window | grep -o 'topmost=[01]')" topmost=0
 e2e_await '^window TForm_study .* topmost=1 ' 120 >/dev/null || fail "the strip stayed below"
-echo "back on top at $(text_of "$(real_time_panel)")"
+echo "back on top at $(text_of "$(real_time_panel)"), quiz line \"$quiz_before\""
 # The pick at 00:51:00 (or, should it draw the same line, at 00:52:00) changes the quiz line.
-for _ in $(seq 150); do
-  [ "$(text_of "$(quiz_label)")" != "$quiz_before" ] && break
-  sleep 0.5
-done
-echo "quiz line \"$quiz_before\" became \"$(text_of "$(quiz_label)")\" by $(text_of "$(real_time_panel)")"
+for _ in $(seq 150); do [ "$(text_of "$(quiz_label)")" != "$quiz_before" ] && break; sleep 0.5; done
 [ "$(text_of "$(quiz_label)")" != "$quiz_before" ] || fail "the quiz line stood still"
 before="$(text_of "$(real_time_panel)")"
 sleep 4
