@@ -9,9 +9,41 @@
 
 namespace tavlin {
 
+namespace {
+
+constexpr wchar_t kClassName[] = L"TavlinNoticeQueue";
+constexpr UINT kDrainMessage = WM_APP + 1;
+
+}  // namespace
+
+NotifierAnnouncer::NotifierAnnouncer(TPopupNotifier& notifier)
+    : notifier_(notifier), queue_(notifier) {
+  // A message-only window: the drain comes as a posted message, never from inside a popup that
+  // is closing, and still comes while a report box runs its own message loop.
+  RegisterClassOnce(kClassName, 0, nullptr);
+  CreateHandle(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE);
+  notifier_.OnCountOut = [this] { OnCountOut(); };
+}
+
+NotifierAnnouncer::~NotifierAnnouncer() {
+  notifier_.OnCountOut = nullptr;
+}
+
 void NotifierAnnouncer::PlaySound() {
   // Returns at once; the sound plays on while the strip keeps ticking.
   PlaySoundA(kAlarmSoundFile, nullptr, SND_ASYNC);
+}
+
+void NotifierAnnouncer::OnCountOut() {
+  if (queue_.waiting() == 0 || drain_posted_ || hwnd() == nullptr) return;
+  drain_posted_ = PostMessageW(hwnd(), kDrainMessage, 0, 0) != FALSE;
+}
+
+LRESULT NotifierAnnouncer::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message != kDrainMessage) return WindowBase::HandleMessage(message, wparam, lparam);
+  drain_posted_ = false;
+  queue_.Drain();
+  return 0;
 }
 
 }  // namespace tavlin

@@ -2,25 +2,36 @@
 #pragma once
 
 #include "alarms/alarm_check.h"
+#include "popup/notice_queue.h"
 #include "popup/popup_notifier.h"
+#include "win32/window_base_win32.h"
 
 namespace tavlin {
 
-class NotifierAnnouncer : public AlarmAnnouncer {
+/// Announces through `Notifier1`. A reminder the notifier has no room for waits in a queue and
+/// opens, without a sound of its own, once the popups before it have left. The announcer hooks the
+/// notifier's count-out event for as long as it lives; the notifier must outlive it.
+class NotifierAnnouncer : public AlarmAnnouncer, private WindowBase {
  public:
-  explicit NotifierAnnouncer(TPopupNotifier& notifier) : notifier_(notifier) {}
+  explicit NotifierAnnouncer(TPopupNotifier& notifier);
+  ~NotifierAnnouncer() override;
 
   void SetTitle(const std::string& title) override { notifier_.Title = title; }
   void SetText(const std::string& text) override { notifier_.Text = text; }
   void SetGradientColor1(uint32_t colour) override {
     notifier_.GradientColor1 = ColourFromBgr(colour);
   }
-  // A refused popup (no room left) is lost; the alarm still counts as fired.
-  void ShowNotice() override { notifier_.ShowNotice(); }
+  void ShowNotice() override { queue_.ShowNotice(); }
   void PlaySound() override;
 
  private:
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  // A popup has been counted out: drain the queue once the closing popup's message is handled.
+  void OnCountOut();
+
   TPopupNotifier& notifier_;
+  NoticeQueue queue_;
+  bool drain_posted_ = false;
 };
 
 }  // namespace tavlin

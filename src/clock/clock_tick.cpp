@@ -8,6 +8,37 @@
 
 namespace tavlin {
 
+namespace {
+
+DutyOutcome FailureOfCurrentException() {
+  try {
+    throw;
+  } catch (const ReportedError&) {
+    return {DutyOutcome::State::kFailedShown, {}};
+  } catch (const std::exception& error) {
+    return {DutyOutcome::State::kFailed, error.what()};
+  } catch (...) {
+    return {DutyOutcome::State::kFailed, "Unknown error"};
+  }
+}
+
+// Runs one duty of the tick into `outcome`. A duty run twice in a tick (the blink's stop and
+// start) keeps its first failure.
+template <class Duty>
+void Attempt(TickOutcome& outcome, TickDuty duty, Duty&& run) {
+  DutyOutcome& slot = outcome[static_cast<size_t>(duty)];
+  try {
+    run();
+    if (slot.state == DutyOutcome::State::kNotDue) slot.state = DutyOutcome::State::kDone;
+  } catch (...) {
+    if (slot.state == DutyOutcome::State::kNotDue || slot.state == DutyOutcome::State::kDone) {
+      slot = FailureOfCurrentException();
+    }
+  }
+}
+
+}  // namespace
+
 int WeekdayFromSundayZero(int day_of_week) {
   return day_of_week == 0 ? 7 : day_of_week;
 }
@@ -18,14 +49,19 @@ void ClockTick::Reset() {
   first_tick_done_ = false;
 }
 
-void ClockTick::Tick(const ClockReading& now) {
-  strip_.ShowRealTime(TwoDigits(now.hour) + time_separator_ + TwoDigits(now.minute) +
-                      time_separator_ + TwoDigits(now.second));
+TickOutcome ClockTick::Tick(const ClockReading& now) {
+  // Each duty fails on its own: a list that cannot be loaded must not freeze the quiz line or
+  // keep the strip from coming back on top, and a failed text must not stop the alarms.
+  TickOutcome outcome;
+  Attempt(outcome, TickDuty::kTexts, [&] {
+    strip_.ShowRealTime(TwoDigits(now.hour) + time_separator_ + TwoDigits(now.minute) +
+                        time_separator_ + TwoDigits(now.second));
+  });
   const int32_t t = now.hour * 10000 + now.minute * 100 + now.second;
 
   const std::vector<std::string> rows = FindScheduleRows(t);
   if (auto game = ComputeGameTime(rows, now.hour * 3600 + now.minute * 60 + now.second)) {
-    strip_.ShowGameTexts(game->pane, game->summary);
+    Attempt(outcome, TickDuty::kTexts, [&] { strip_.ShowGameTexts(game->pane, game->summary); });
     game_hhmm_ = game->game_hhmm;
   }
 
@@ -46,40 +82,68 @@ void ClockTick::Tick(const ClockReading& now) {
     if (blink_counter_ > 3) {
       blink_counter_ = 0;
       hour_changed = false;
-      strip_.SetBlinking(false);
+      Attempt(outcome, TickDuty::kBlink, [&] { strip_.SetBlinking(false); });
     }
   }
   if (hour_changed) {
-    strip_.SetBlinking(true);
+    Attempt(outcome, TickDuty::kBlink, [&] { strip_.SetBlinking(true); });
     blink_counter_ = 1;
   }
 
+  // The tick that loads the list leaves the top-most placement to the next :x0 tick; while the
+  // load keeps failing, every tick loads again and the :x0 ones still put the strip on top.
+  bool loaded = false;
   if (!first_tick_done_) {
-    strip_.LoadAlarmList();
-    strip_.CheckAlarms(real_hhmm_, game_hhmm_, now.weekday);
-    first_tick_done_ = true;
+    Attempt(outcome, TickDuty::kAlarms, [&] {
+      strip_.LoadAlarmList();
+      strip_.CheckAlarms(real_hhmm_, game_hhmm_, now.weekday);
+      first_tick_done_ = true;
+      loaded = true;
+    });
   } else if (t % 10 == 0) {
-    strip_.CheckAlarms(real_hhmm_, game_hhmm_, now.weekday);
-    strip_.KeepOnTop();
+    Attempt(outcome, TickDuty::kAlarms,
+            [&] { strip_.CheckAlarms(real_hhmm_, game_hhmm_, now.weekday); });
   }
+  if (t % 10 == 0 && !loaded) Attempt(outcome, TickDuty::kKeepOnTop, [&] { strip_.KeepOnTop(); });
 
-  if (strip_.QuizMode() && t % 100 == 0) strip_.NextQuizLine();
+  if (t % 100 == 0) {
+    Attempt(outcome, TickDuty::kQuiz, [&] {
+      if (strip_.QuizMode()) strip_.NextQuizLine();
+    });
+  }
+  return outcome;
 }
 
-std::optional<std::string> TickFailureReport::Run(ClockTick& tick, const ClockReading& now) {
-  std::string message;
+std::vector<std::string> TickFailureReport::Run(ClockTick& tick, const ClockReading& now) {
+  std::vector<std::string> reports;
+  TickOutcome outcome;
   try {
-    tick.Tick(now);
-    return std::nullopt;
-  } catch (const ReportedError&) {
-    return std::nullopt;  // already in front of the player
-  } catch (const std::exception& error) {
-    message = error.what();
+    outcome = tick.Tick(now);
   } catch (...) {
-    message = "Unknown error";
+    // Outside every duty (the schedule lookup): the rest of this tick is lost.
+    DutyOutcome failure = FailureOfCurrentException();
+    if (failure.state == DutyOutcome::State::kFailed &&
+        shown_outside_duties_.Admit(failure.message)) {
+      reports.push_back(std::move(failure.message));
+    }
+    return reports;
   }
-  if (!shown_.Admit(message)) return std::nullopt;
-  return message;
+  shown_outside_duties_.Reset();
+  for (size_t duty = 0; duty < kTickDutyCount; ++duty) {
+    DutyOutcome& result = outcome[duty];
+    switch (result.state) {
+      case DutyOutcome::State::kDone:
+        shown_[duty].Reset();  // the same failure later is news again
+        break;
+      case DutyOutcome::State::kFailed:
+        if (shown_[duty].Admit(result.message)) reports.push_back(std::move(result.message));
+        break;
+      case DutyOutcome::State::kFailedShown:
+      case DutyOutcome::State::kNotDue:
+        break;
+    }
+  }
+  return reports;
 }
 
 }  // namespace tavlin

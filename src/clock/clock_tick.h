@@ -3,10 +3,12 @@
 // periodic alarm checks, top-most re-assertion and quiz line changes.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "base/repeat_filter.h"
 
@@ -39,6 +41,29 @@ class StripDuties {
   virtual void NextQuizLine() = 0;  ///< pick a quiz line, show it, fit the width
 };
 
+/// The duties of a tick that fail on their own: one that throws ends only itself.
+enum class TickDuty {
+  kTexts,      ///< the real time and the game texts
+  kBlink,      ///< starting and stopping the pane's blink
+  kAlarms,     ///< the load with its check at a first tick, the check at :x0 otherwise
+  kKeepOnTop,  ///< the top-most placement at :x0
+  kQuiz,       ///< the quiz line at :00
+};
+inline constexpr size_t kTickDutyCount = 5;
+
+/// How one duty of a tick came out.
+struct DutyOutcome {
+  enum class State {
+    kNotDue,       ///< not this tick's duty
+    kDone,         ///< ran without a failure
+    kFailed,       ///< threw; `message` is what the player is to be told
+    kFailedShown,  ///< threw a failure the player has been shown already (ReportedError)
+  };
+  State state = State::kNotDue;
+  std::string message;
+};
+using TickOutcome = std::array<DutyOutcome, kTickDutyCount>;
+
 class ClockTick {
  public:
   explicit ClockTick(StripDuties& strip) : strip_(strip) {}
@@ -50,8 +75,10 @@ class ClockTick {
   /// "알림체크": the next tick reloads the alarm list and checks it, whatever its second.
   void RequestAlarmReload() { first_tick_done_ = false; }
 
-  /// One tick. An exception from a duty ends the tick; state changed before it stays changed.
-  void Tick(const ClockReading& now);
+  /// One tick. A duty that throws ends only itself: the tick's other duties still run, in their
+  /// order. A failed alarm load leaves the first-tick flag clear, so the next tick loads again;
+  /// a tick at :x0 whose load failed still puts the strip on top.
+  TickOutcome Tick(const ClockReading& now);
 
   int32_t real_hhmm() const { return real_hhmm_; }
   int32_t game_hhmm() const { return game_hhmm_; }
@@ -69,17 +96,19 @@ class ClockTick {
   std::string time_separator_ = ":";
 };
 
-/// The one boundary where a failing tick ends: it runs the tick and decides what the player is
-/// told. A failure's message is shown once, and again only after a different one; a failure that
-/// was shown already where it happened (ReportedError) says nothing more. The next tick runs
+/// Runs the tick and decides what the player is told of its failures, duty by duty. A duty's
+/// failure is shown once, and again only after a different one or after that duty ran without
+/// one; a failure shown already where it happened (ReportedError) says nothing more. Something
+/// thrown outside every duty ends the tick and is reported the same way. The next tick runs
 /// afresh either way.
 class TickFailureReport {
  public:
-  /// Runs `tick` on `now`; the text to show the player, or nothing.
-  std::optional<std::string> Run(ClockTick& tick, const ClockReading& now);
+  /// Runs `tick` on `now`; the texts to show the player, in the order of the duties.
+  std::vector<std::string> Run(ClockTick& tick, const ClockReading& now);
 
  private:
-  RepeatFilter<std::string> shown_;
+  std::array<RepeatFilter<std::string>, kTickDutyCount> shown_;
+  RepeatFilter<std::string> shown_outside_duties_;
 };
 
 }  // namespace tavlin

@@ -123,6 +123,9 @@ class TPopupNotifier {
   PixelBitmap BackgroundImage;
   TNotifyEvent OnClick;
   TURLEvent OnURLClick;
+  /// Raised after a popup has closed for good and been counted out: room may have come back.
+  /// It may come from inside the closing popup's own message handling.
+  std::function<void()> OnCountOut;
 
   /// Pixels added or removed per animation step, kept within 1..50.
   int ScrollSpeed() const { return scroll_speed_; }
@@ -150,6 +153,7 @@ class TPopupNotifier {
   /// A popup has closed for good.
   void CountOut() {
     if (popup_count_ > 0) --popup_count_;
+    if (OnCountOut) OnCountOut();
   }
 
  private:

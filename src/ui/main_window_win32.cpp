@@ -245,8 +245,8 @@ void MainWindow::Timer1Timer() {
   const TickTiming::Step step = tick_timing_.OnTimer(reading, now.wMilliseconds);
   timer1_.Start(hwnd(), static_cast<UINT>(step.delay_ms));
   if (!step.tick) return;
-  // A failing tick ends that tick only; the timer keeps running.
-  if (auto report = tick_failures_.Run(tick_, reading)) ShowReport(*report);
+  // A failing duty ends only itself; the tick's other duties and the timer keep running.
+  for (const std::string& report : tick_failures_.Run(tick_, reading)) ShowReport(report);
 }
 
 void MainWindow::ShowReport(const std::string& text) {

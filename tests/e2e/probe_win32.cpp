@@ -10,6 +10,8 @@
 // probe_resources_win32.h).
 // tavlin_probe --hold FILE SECONDS opens FILE for writing with other writers refused, as an editor
 // saving it does, prints "held", keeps it open for SECONDS and closes it.
+// tavlin_probe --drop-topmost CLASS takes the window of CLASS out of the top-most band and prints
+// "dropped".
 #include <windows.h>
 
 #include <cstdio>
@@ -129,11 +131,21 @@ int HoldFile(const wchar_t* path, int seconds) {
   return 0;
 }
 
+// Takes the window of class `class_name` out of the top-most band, as another program may.
+int DropTopMost(const wchar_t* class_name) {
+  HWND window = FindWindowW(class_name, nullptr);
+  const UINT keep = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
+  if (window == nullptr || !SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, keep)) return 1;
+  std::printf("dropped\n");
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc == 2 && std::wcscmp(argv[1], L"--resources") == 0) return PrintResourcesOfTavlin();
   if (argc == 4 && std::wcscmp(argv[1], L"--hold") == 0) return HoldFile(argv[2], _wtoi(argv[3]));
+  if (argc == 3 && std::wcscmp(argv[1], L"--drop-topmost") == 0) return DropTopMost(argv[2]);
   EnumWindows(PrintTopLevel, 0);
   if (HWND foreground = GetForegroundWindow()) {
     std::printf("foreground %s hwnd=%p\n", tavlin::WideToUtf8(ClassOf(foreground)).c_str(),

@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "base/text.h"
+#include "clock/game_time.h"
 #include "clock/schedule.h"
 #include "clock/tick_timing.h"
 
@@ -20,21 +21,28 @@ class RecordingStrip : public StripDuties {
   std::vector<std::string> calls;
   std::string pane;
   bool quiz_mode = false;
+  std::string failing;  // calls starting with it throw "<failing> failed" once recorded
 
+  void Record(const std::string& call) {
+    calls.push_back(call);
+    if (!failing.empty() && call.starts_with(failing))
+      throw std::runtime_error(failing + " failed");
+  }
   void ShowRealTime(const std::string& text) override { real_time = text; }
   void ShowGameTexts(const std::string& pane_text, const std::string& summary) override {
+    if (failing == "texts") throw std::runtime_error("texts failed");
     pane = pane_text;
     summary_line = summary;
   }
-  void SetBlinking(bool on) override { calls.push_back(on ? "blink on" : "blink off"); }
-  void LoadAlarmList() override { calls.push_back("load"); }
+  void SetBlinking(bool on) override { Record(on ? "blink on" : "blink off"); }
+  void LoadAlarmList() override { Record("load"); }
   void CheckAlarms(int32_t real, int32_t game, int weekday) override {
-    calls.push_back("check " + std::to_string(real) + " " + std::to_string(game) + " " +
-                    std::to_string(weekday));
+    Record("check " + std::to_string(real) + " " + std::to_string(game) + " " +
+           std::to_string(weekday));
   }
-  void KeepOnTop() override { calls.push_back("top"); }
+  void KeepOnTop() override { Record("top"); }
   bool QuizMode() const override { return quiz_mode; }
-  void NextQuizLine() override { calls.push_back("quiz"); }
+  void NextQuizLine() override { Record("quiz"); }
 
   std::string real_time;
   std::string summary_line;
@@ -42,6 +50,14 @@ class RecordingStrip : public StripDuties {
 
 ClockReading At(int32_t hhmmss, int weekday = 3) {
   return {hhmmss / 10000, hhmmss / 100 % 100, hhmmss % 100, weekday};
+}
+
+// The check a tick at `hhmmss` makes, with the game time of that very second.
+std::string CheckAt(int32_t hhmmss) {
+  const ClockReading r = At(hhmmss);
+  const auto game =
+      ComputeGameTime(FindScheduleRows(hhmmss), r.hour * 3600 + r.minute * 60 + r.second);
+  return "check " + std::to_string(hhmmss / 100) + " " + std::to_string(game->game_hhmm) + " 3";
 }
 
 class ClockTickTest : public ::testing::Test {
@@ -182,25 +198,39 @@ TEST_F(ClockTickTest, QuizLineChangesAtSecondZeroOnlyInQuizMode) {
   EXPECT_EQ(std::count(calls[0].begin(), calls[0].end(), "quiz"), 0);
 }
 
-// A duty that throws ends that tick only; the first-tick flag stays clear so the next tick loads
-// again.
-TEST_F(ClockTickTest, FailedLoadIsTriedAgainAtTheNextTick) {
-  class FailingStrip : public RecordingStrip {
-   public:
-    int failures_left = 1;
-    void LoadAlarmList() override {
-      RecordingStrip::LoadAlarmList();
-      if (failures_left-- > 0) throw std::runtime_error("List index out of bounds (6)");
+// From 12:59:50 to 13:02:00 one duty fails at every tick but 13:01:00. The others still run: the
+// top-most placement at every :x0 but the one of the tick that loaded the list, the quiz line at
+// every :00, the checks on each tick's own game time. A failed load leaves the check off and is
+// tried again at every tick. A failure is reported once, and again after the duty once succeeded.
+TEST_F(ClockTickTest, EachDutyFailsOnItsOwn) {
+  const struct {
+    const char* failing;
+    size_t reports, checks;
+  } rows[] = {{"texts", 2, 14}, {"blink", 1, 14}, {"load", 1, 7},
+              {"check", 2, 77}, {"top", 2, 14},   {"quiz", 2, 14}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.failing);
+    RecordingStrip strip;
+    strip.quiz_mode = true;
+    ClockTick t(strip);
+    TickFailureReport report;
+    std::vector<std::string> reports;
+    for (int second = 46790; second <= 46920; ++second) {  // 12:59:50 .. 13:02:00
+      const int32_t s = second / 3600 * 10000 + second / 60 % 60 * 100 + second % 60;
+      strip.failing = s == 130100 ? "" : row.failing;
+      for (std::string& text : report.Run(t, At(s))) reports.push_back(text);
     }
-  } failing;
-  ClockTick t(failing);
-  t.Reset();
-  EXPECT_THROW(t.Tick(At(120003)), std::runtime_error);
-  EXPECT_FALSE(t.first_tick_done());
-  failing.calls.clear();
-  t.Tick(At(120004));
-  EXPECT_EQ(failing.calls, (Calls{"load", "check 1200 1221 3"}));
-  EXPECT_TRUE(t.first_tick_done());
+    const auto count = [&](const std::string& call) {
+      return std::count_if(strip.calls.begin(), strip.calls.end(),
+                           [&](const std::string& c) { return c.starts_with(call); });
+    };
+    EXPECT_EQ(reports, Calls(row.reports, std::string(row.failing) + " failed"));
+    EXPECT_EQ(count("top"), 13);
+    EXPECT_EQ(count("quiz"), 3);
+    EXPECT_EQ(count("check"), row.checks);
+    EXPECT_EQ(strip.calls.back(), "quiz");
+    EXPECT_EQ(strip.calls.rbegin()[2], CheckAt(130200));
+  }
 }
 
 // The player hears of a failing tick once per distinct message; failures shown where they
@@ -233,7 +263,8 @@ TEST_F(ClockTickTest, FailingTicksReportEachDistinctMessageOnce) {
   for (const auto& row : rows) {
     SCOPED_TRACE(second);
     throwing.on_load = row.load;
-    EXPECT_EQ(report.Run(t, At(120000 + second)), row.shown);
+    const std::vector<std::string> shown = report.Run(t, At(120000 + second));
+    EXPECT_EQ(shown, row.shown ? Calls{*row.shown} : Calls{});
     // Every tick, failed or not, has shown its own real time first.
     EXPECT_EQ(throwing.real_time, "12:00:" + TwoDigits(second));
     ++second;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "popup/notice_queue.h"
 #include "test_support.h"
 
 namespace tavlin {
@@ -210,6 +211,38 @@ TEST(PopupNotifierTest, AnUnknownTaskbarStacksAsABottomOne) {
   EXPECT_EQ(rig.factory[1].CurrentBounds(), (Bounds{1920 - 211, 816, 195, 110}));
   rig.desktop.work_area.bottom = 220;
   EXPECT_FALSE(rig.notifier.ShowNotice());
+}
+
+// Eleven reminders on a 1040-pixel work area: nine open, two wait. A vacated slot gives no room;
+// once the whole column has left they open, before a twelfth that came meanwhile, each with its
+// own title, text and colour, and nothing opens twice.
+TEST(NoticeQueueTest, RefusedNoticesWaitInOrderAndOpenOnceWhenTheColumnHasLeft) {
+  fakes::NotifierRig rig;
+  NoticeQueue queue(rig.notifier);
+  const auto add = [&](int n) {
+    rig.notifier.Title = "알림 " + std::to_string(n);
+    rig.notifier.Text = "본문 " + std::to_string(n);
+    rig.notifier.GradientColor1 = Colour::Rgb(static_cast<uint8_t>(n), 255, 153);
+    queue.ShowNotice();
+  };
+  for (int n = 1; n <= 11; ++n) add(n);
+  rig.factory[0].Close();
+  queue.Drain();
+  EXPECT_EQ(rig.factory.popups.size(), 9u);
+  EXPECT_EQ(queue.waiting(), 2u);
+  for (size_t i = 1; i < 9; ++i) rig.factory[i].Close();
+  add(12);
+  for (size_t i = 9; i < 12; ++i) rig.factory[i].Close();
+  queue.Drain();
+  ASSERT_EQ(rig.factory.popups.size(), 12u);
+  EXPECT_EQ(queue.waiting(), 0u);
+  for (int n = 1; n <= 12; ++n) {
+    const PopupSettings& s = rig.factory[static_cast<size_t>(n - 1)].Settings();
+    EXPECT_EQ(s.Title + "/" + s.Text, "알림 " + std::to_string(n) + "/본문 " + std::to_string(n));
+    EXPECT_EQ(s.GradientColor1, Colour::Rgb(static_cast<uint8_t>(n), 255, 153));
+  }
+  EXPECT_EQ(rig.factory[9].OwnOffset(), 0);  // the new column starts at the first slot
+  EXPECT_EQ(rig.notifier.Title, "알림 12");  // the caller's settings are left as they were
 }
 
 }  // namespace

@@ -1,15 +1,27 @@
 #!/usr/bin/env bash
-# A malformed alarm list is reported once, not in a box a second, while the clock keeps running;
-# after the player mends the list and asks for "알림체크", its alarm fires.
+# A malformed alarm list is reported once, not in a box a second, while the clock keeps running,
+# the quiz line changes at the whole minute and the strip comes back on top at :x0; after the
+# player mends the list and asks for "알림체크", its alarm fires.
 source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/strip_lib.bash"
 
 printf '번호|종류|시작|끝|요일|제목|내용\r\n1|7|2O:00|20:30|0|모임|광장\r\n' |
   iconv -f UTF-8 -t CP949 >"$E2E_WORK/tavlin.gogo"
 e2e_file tavlin00.wav "RIFF"
+for n in $(seq 150); do printf '문제 %d // 답 %d\r\n' "$n" "$n"; done |
+  iconv -f UTF-8 -t CP949 >"$E2E_WORK/tavlin.quiz"
 
-e2e_start --at "2026-12-07 12:00:03"
+e2e_start --at "2026-12-07 00:50:50"
 e2e_await '^window #32770 ' 50 >/dev/null || fail "no report of the faulty list"
+quiz_before="$(text_of "$(quiz_label)")"
+# Another program takes the strip out of the top-most band; the next :x0 tick puts it back.
+expect_eq "dropped" "$(e2e_probe --drop-topmost TForm_study)" dropped
+expect_eq "strip out of the top-most band" "$(strip_window | grep -o 'topmost=[01]')" topmost=0
+e2e_await '^window TForm_study .* topmost=1 ' 120 >/dev/null || fail "the strip stayed below"
+echo "back on top at $(text_of "$(real_time_panel)"), quiz line \"$quiz_before\""
+# The pick at 00:51:00 (or, should it draw the same line, at 00:52:00) changes the quiz line.
+for _ in $(seq 150); do [ "$(text_of "$(quiz_label)")" != "$quiz_before" ] && break; sleep 0.5; done
+[ "$(text_of "$(quiz_label)")" != "$quiz_before" ] || fail "the quiz line stood still"
 before="$(text_of "$(real_time_panel)")"
 sleep 4
 e2e_shot report >/dev/null
