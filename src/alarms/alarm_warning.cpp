@@ -28,33 +28,20 @@ struct GameMinuteStart {
 const std::vector<GameMinuteStart>& GameMinuteStarts() {
   static const std::vector<GameMinuteStart> starts = [] {
     std::vector<GameMinuteStart> list;
-    for (int row = 1; row <= kScheduleRows; ++row) {
-      const Ttavlintime& r = Schedule()[row];
-      const std::vector<std::string> rows = FindScheduleRows(r.RealStart);
-      // The midnight row runs from its start to the day's end and on from 00:00:00.
-      const int32_t first = HhmmssToSeconds(r.RealStart);
-      const int32_t last =
-          r.RealStart <= r.RealEnd ? HhmmssToSeconds(r.RealEnd) : kSecondsPerDay - 1;
-      for (int32_t s = first; s <= last; ++s) {
-        const auto game = ComputeGameTime(rows, s);
-        if (!game) break;  // no schedule built
-        if (list.empty() || list.back().game_hhmm != game->game_hhmm) {
-          list.push_back({s, game->game_hhmm});
-        }
+    int current_row = -1;
+    std::vector<std::string> rows;
+    for (int32_t s = 0; s < kSecondsPerDay; ++s) {
+      const int32_t hhmmss = s / 3600 * 10000 + s / 60 % 60 * 100 + s % 60;
+      if (const int row = CurrentScheduleRow(hhmmss); row != current_row) {
+        current_row = row;
+        rows = FindScheduleRows(hhmmss);
       }
-      if (row == kMidnightRow) {
-        for (int32_t s = 0; s <= HhmmssToSeconds(r.RealEnd); ++s) {
-          const auto game = ComputeGameTime(rows, s);
-          if (!game) break;
-          if (s == 0 || list.back().game_hhmm != game->game_hhmm) {
-            list.push_back({s, game->game_hhmm});
-          }
-        }
+      const auto game = ComputeGameTime(rows, s);
+      if (!game) break;  // no schedule built
+      if (list.empty() || list.back().game_hhmm != game->game_hhmm) {
+        list.push_back({s, game->game_hhmm});
       }
     }
-    std::sort(list.begin(), list.end(), [](const GameMinuteStart& a, const GameMinuteStart& b) {
-      return a.second < b.second;
-    });
     return list;
   }();
   return starts;

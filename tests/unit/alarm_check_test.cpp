@@ -181,7 +181,7 @@ TEST_F(AlarmCheckTest, RealTimeWindowsFireOncePerHourOfTheirClock) {
 
 TEST_F(AlarmCheckTest, EarlyWarningsComeOnceAtTheFirstCheckAtOrAfterTheirMoment) {
   // Game 23:00 and 13:00 begin at the last second of the double-hour before (02:04:47, 04:02:23,
-  // and every four hours), as the schedule gives them.
+  // and every four hours), as the schedule gives them: a start at 02:02:46 is not yet warned.
   const struct {
     const char* line;
     int start_day;
@@ -195,8 +195,9 @@ TEST_F(AlarmCheckTest, EarlyWarningsComeOnceAtTheFirstCheckAtOrAfterTheirMoment)
        "2 19:55:00 5분 전 · A", "2 20:00:00 A "}},
       {"1|7|23:00|01:00|0|W|w|10", 1, 220000, 1, 230100, {"1 22:51:00 10분 전 · W", "1 23:01:00 W "}},
       {"1|7|00:05|00:30|6|S|s|10", 4, 0, 6, 10000, {"5 23:55:00 10분 전 · S", "6 00:05:00 S "}},
-      {"1|5|23:00|23:30|0|G|g|2", 1, 20000, 1, 61000, {"1 02:02:50 2분 전 · G", "1 02:04:50 G ",
+      {"1|5|23:00|23:30|0|G|g|2", 1, 20246, 1, 61000, {"1 02:02:50 2분 전 · G", "1 02:04:50 G ",
        "1 06:02:50 2분 전 · G", "1 06:04:50 G "}},
+      {"1|5|23:00|23:30|0|G|g|2", 1, 20247, 1, 20300, {"1 02:02:47 2분 전 · G"}},
       {"1|6|13:00|13:59|0|M|m|60", 1, 23000, 1, 43000, {"1 03:02:30 60분 전 · M", "1 04:02:30 M "}},
       {"1|5|13:00|13:59|0|P|p|300", 1, 10000, 1, 81000, {"1 01:00:00 300분 전 · P", "1 04:02:30 P ",
        "1 04:02:30 300분 전 · P", "1 08:02:30 P ", "1 08:02:30 300분 전 · P"}},
