@@ -11,21 +11,27 @@ struct KindValues {
   int32_t time;  // the HHMM value its window is tested against
   int32_t day;   // the repeat day the record must have to fire
   int32_t hour;  // the hour stored when it fires
-  uint32_t colour;
 };
 
-bool WindowOpen(const TtavlinAlarm& alarm, int32_t v) {
+}  // namespace
+
+bool AlarmWindowOpen(const TtavlinAlarm& alarm, int32_t v) {
   if (alarm.EndTime > alarm.StartTime) return alarm.StartTime <= v && v <= alarm.EndTime;
   // A window that runs past midnight leaves out both ends; one whose start equals its end is
   // therefore open at every minute of the day but that one.
   return v < alarm.EndTime || v > alarm.StartTime;
 }
 
-}  // namespace
+uint32_t AlarmKindColour(int32_t kind) {
+  return kind == kRealTimeAlarm   ? kRealTimeAlarmColour
+         : kind == kGameTimeAlarm ? kGameTimeAlarmColour
+                                  : kNeutralAlarmColour;
+}
 
-void CheckAlarms(AlarmTable& table, int32_t real_hhmm, int32_t game_hhmm, int weekday,
+bool CheckAlarms(AlarmTable& table, int32_t real_hhmm, int32_t game_hhmm, int weekday,
                  bool sound_on, const FileSystem& files, AlarmAnnouncer& announcer) {
-  if (table.alarms_off) return;
+  if (table.alarms_off) return false;
+  bool fired = false;
   bool sound_played = false;
   const int32_t real_hour = real_hhmm / 100;
   const int32_t game_hour = game_hhmm / 100;
@@ -36,24 +42,23 @@ void CheckAlarms(AlarmTable& table, int32_t real_hhmm, int32_t game_hhmm, int we
     KindValues values{};
     switch (alarm.Kind) {
       case kRealTimeAlarm:
-        values = {real_hhmm, alarm.RepeatDay != 0 ? weekday : 0, real_hour, kRealTimeAlarmColour};
+        values = {real_hhmm, alarm.RepeatDay != 0 ? weekday : 0, real_hour};
         break;
       case kGameTimeAlarm:
-        values = {game_hhmm, 0, game_hour, kGameTimeAlarmColour};
-        break;
       case kGameTimeColourAlarm:
-        values = {game_hhmm, 0, game_hour, kNeutralAlarmColour};
+        values = {game_hhmm, 0, game_hour};
         break;
       default:
         continue;  // a kind this program does not know never fires
     }
 
-    if (WindowOpen(alarm, values.time) && alarm.RepeatDay == values.day &&
+    if (AlarmWindowOpen(alarm, values.time) && alarm.RepeatDay == values.day &&
         alarm.State == kAlarmArmed) {
       announcer.SetTitle(alarm.Subject + " ");
       announcer.SetText(ReplaceAll(alarm.Body, "//", "\r"));
-      announcer.SetGradientColor1(values.colour);
+      announcer.SetGradientColor1(AlarmKindColour(alarm.Kind));
       announcer.ShowNotice();
+      fired = true;
       alarm.State = values.hour;
       if (sound_on && !sound_played && files.Exists(kAlarmSoundFile)) {
         announcer.PlaySound();
@@ -64,6 +69,7 @@ void CheckAlarms(AlarmTable& table, int32_t real_hhmm, int32_t game_hhmm, int we
     }
   }
   announcer.SetGradientColor1(kNeutralAlarmColour);
+  return fired;
 }
 
 }  // namespace tavlin

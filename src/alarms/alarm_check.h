@@ -28,13 +28,21 @@ class AlarmAnnouncer {
   virtual void PlaySound() = 0;
 };
 
+/// True when the window of `alarm` is open at the HHMM value `v` of its clock: from StartTime to
+/// EndTime, both included, or, when EndTime is not above StartTime, after StartTime or before
+/// EndTime (across midnight, both left out).
+bool AlarmWindowOpen(const TtavlinAlarm& alarm, int32_t v);
+
+/// The popup colour of an alarm of `kind` (5, 6 or 7).
+uint32_t AlarmKindColour(int32_t kind);
+
 /// Fires every armed alarm of the list whose window is open at `real_hhmm` (kind 7) or
 /// `game_hhmm` (kinds 5 and 6) and whose repeat day holds on `weekday` (Monday = 1 .. Sunday = 7):
 /// one popup each, in record order, and with `sound_on` one sound per check when the sound file
 /// exists in `files`. A fired alarm keeps the hour of its clock in State and is armed again by
 /// the first check in another hour. Other positive kinds are passed over. Ends by setting the
-/// neutral colour; does nothing at all while the alarms are off.
-void CheckAlarms(AlarmTable& table, int32_t real_hhmm, int32_t game_hhmm, int weekday,
+/// neutral colour; does nothing at all while the alarms are off. True when it showed a popup.
+bool CheckAlarms(AlarmTable& table, int32_t real_hhmm, int32_t game_hhmm, int weekday,
                  bool sound_on, const FileSystem& files, AlarmAnnouncer& announcer);
 
 }  // namespace tavlin

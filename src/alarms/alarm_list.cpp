@@ -1,5 +1,7 @@
 #include "alarms/alarm_list.h"
 
+#include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "base/text_decode.h"
@@ -9,7 +11,15 @@ namespace tavlin {
 namespace {
 
 // Positions of the fields of a data line; field 0 is the player's own alarm number, never read.
-enum Field { kKindField = 1, kStartField, kEndField, kRepeatDayField, kSubjectField, kBodyField };
+enum Field {
+  kKindField = 1,
+  kStartField,
+  kEndField,
+  kRepeatDayField,
+  kSubjectField,
+  kBodyField,
+  kWarningField
+};
 
 const std::string& FieldAt(const std::vector<std::string>& fields, int position) {
   if (position >= static_cast<int>(fields.size())) {
@@ -23,13 +33,30 @@ int32_t TimeField(const std::vector<std::string>& fields, int position) {
   return StrToInt(ReplaceAll(FieldAt(fields, position), ":", ""));
 }
 
+// The early warning of a line, 0 for none. The field is optional and came after the message,
+// whose end once left the rest of the line unread: a line written then must keep loading, so a
+// field that is not a warning only loses the warning, and its text is returned in `ignored`.
+int32_t WarningField(const std::string& line, const std::vector<std::string>& fields,
+                     std::optional<std::string>& ignored) {
+  // SplitText drops an empty last piece, so a line ending in the seventh "|" is told by its count.
+  if (std::count(line.begin(), line.end(), '|') < kWarningField) return 0;
+  const std::string text =
+      kWarningField < static_cast<int>(fields.size()) ? fields[kWarningField] : "";
+  const std::optional<int32_t> minutes = ParseIntegerText(text);
+  if (minutes && *minutes >= 1 && *minutes <= kMaxWarningMinutes) return *minutes;
+  ignored = text;
+  return 0;
+}
+
 // Each field is stored as soon as it is read, so a faulty field leaves the earlier ones in place.
-void ReadDataLine(const std::string& line, int k, TtavlinAlarm& record) {
+// Returns the text of an eighth field that could not be a warning.
+std::optional<std::string> ReadDataLine(const std::string& line, int k, TtavlinAlarm& record) {
+  std::optional<std::string> ignored;
   if (line.empty()) {
     record = TtavlinAlarm{};
     record.LineNo = k;
     record.State = kAlarmArmed;
-    return;
+    return ignored;
   }
   const std::vector<std::string> fields = SplitText(line, "|");
   record.LineNo = k;
@@ -39,6 +66,21 @@ void ReadDataLine(const std::string& line, int k, TtavlinAlarm& record) {
   record.RepeatDay = StrToInt(FieldAt(fields, kRepeatDayField));
   record.Subject = FieldAt(fields, kSubjectField);
   record.Body = FieldAt(fields, kBodyField);
+  record.WarningMinutes = WarningField(line, fields, ignored);
+  record.WarnedFor = kNotWarned;
+  return ignored;
+}
+
+std::string IgnoredWarningNotice(const std::string& path, int data_line, const std::string& text) {
+  return "알림 목록 \"" + path + "\"의 " + std::to_string(data_line) + "번째 알림 줄 (파일의 " +
+         std::to_string(data_line + 1) + "번째 줄): 8번째 칸 \"" + text + "\"은(는) 1부터 " +
+         std::to_string(kMaxWarningMinutes) +
+         "까지의 분이 아니라서 미리 알림 없이 읽었습니다. 알림은 제 시간에 뜹니다.";
+}
+
+void AddNotice(std::string& notice, const std::string& sentence) {
+  if (!notice.empty()) notice += "\n";
+  notice += sentence;
 }
 
 std::string IgnoredLinesNotice(const std::string& path) {
@@ -80,7 +122,9 @@ AlarmLoadResult ReadAlarmFile(const std::string& path, const FileSystem& files, 
     }
     const int data_line = static_cast<int>(k);
     try {
-      ReadDataLine(lines[k], data_line, table.records[k]);
+      if (auto ignored = ReadDataLine(lines[k], data_line, table.records[k])) {
+        AddNotice(result.notice, IgnoredWarningNotice(path, data_line, *ignored));
+      }
     } catch (const TavlinError& error) {
       throw AlarmListError(error.what(), path, data_line);
     }
@@ -88,8 +132,28 @@ AlarmLoadResult ReadAlarmFile(const std::string& path, const FileSystem& files, 
   }
   // Records left from an earlier, longer file would otherwise keep firing after a reload.
   for (int k = result.data_lines + 1; k <= kAlarmCapacity; ++k) table.records[k] = TtavlinAlarm{};
-  if (result.lines_ignored) result.notice = IgnoredLinesNotice(path);
+  if (result.lines_ignored) AddNotice(result.notice, IgnoredLinesNotice(path));
   return result;
+}
+
+bool SameAlarmLine(const TtavlinAlarm& a, const TtavlinAlarm& b) {
+  return a.Kind == b.Kind && a.StartTime == b.StartTime && a.EndTime == b.EndTime &&
+         a.RepeatDay == b.RepeatDay && a.Subject == b.Subject && a.Body == b.Body &&
+         a.WarningMinutes == b.WarningMinutes;
+}
+
+void KeepAlarmStates(const AlarmTable& before, AlarmTable& after, bool keep_fired) {
+  std::array<bool, kAlarmCapacity + 1> paired{};
+  for (int k = 1; k <= kAlarmCapacity && after.records[k].Kind > 0; ++k) {
+    TtavlinAlarm& alarm = after.records[k];
+    for (int j = 1; j <= kAlarmCapacity && before.records[j].Kind > 0; ++j) {
+      if (paired[j] || !SameAlarmLine(before.records[j], alarm)) continue;
+      paired[j] = true;
+      alarm.WarnedFor = before.records[j].WarnedFor;
+      if (keep_fired) alarm.State = before.records[j].State;
+      break;
+    }
+  }
 }
 
 AlarmLoadResult LoadAlarmList(const std::string& directory, const FileSystem& files,

@@ -17,6 +17,10 @@ namespace tavlin {
 constexpr int32_t kAlarmArmed = 77;
 /// Records 1..100 hold alarms; index 0 is never used.
 constexpr int kAlarmCapacity = 100;
+/// The longest early warning a line may ask for, in real minutes (twelve hours).
+constexpr int32_t kMaxWarningMinutes = 720;
+/// `WarnedFor` of an alarm that has shown no early warning for a coming due time.
+constexpr int32_t kNotWarned = -1;
 
 enum AlarmKind : int32_t {
   kGameTimeAlarm = 5,        ///< compared with the game clock
@@ -34,6 +38,8 @@ struct TtavlinAlarm {
   std::string Subject;    ///< popup title
   std::string Body;       ///< popup message; "//" is a line break
   int32_t State = 0;      ///< kAlarmArmed, or the hour (0..23 on its own clock) it last fired
+  int32_t WarningMinutes = 0;      ///< real minutes of early warning (1..720); 0: none
+  int32_t WarnedFor = kNotWarned;  ///< the due time (second of the week) last warned of
 
   bool operator==(const TtavlinAlarm&) const = default;
 };
@@ -67,8 +73,19 @@ struct AlarmLoadResult {
   std::string notice;          ///< text for the player, empty when there is nothing to say
 };
 
+/// The same alarm in two loads of the list: every field the player writes is equal.
+bool SameAlarmLine(const TtavlinAlarm& a, const TtavlinAlarm& b);
+
+/// Carries over, to each alarm of the list in `after`, what the same line (SameAlarmLine, paired
+/// in order) in the list of `before` remembers: its early warning shown always, and with
+/// `keep_fired` its State too, so that a saved edit does not make unchanged alarms fire again.
+/// Lines without a pair keep what the load gave them (armed, no warning shown).
+void KeepAlarmStates(const AlarmTable& before, AlarmTable& after, bool keep_fired);
+
 /// Reads the file at `path` into records 1..n of `table` (n data lines, at most 100) and empties
-/// records n+1..100, so that a shorter file ends the list after its last line. Throws
+/// records n+1..100, so that a shorter file ends the list after its last line. An eighth field
+/// that is present but not a whole number from 1 to kMaxWarningMinutes leaves the alarm without
+/// warning and puts a sentence naming its line into the notice; it never fails the load. Throws
 /// AlarmListError with "Cannot open file "<path>". <reason>" (table unchanged), "List index out
 /// of bounds (<field>)" or "'<text>' is not a valid integer value"; after those two the records
 /// before the faulty line hold their new values, the faulty line's record holds its LineNo and

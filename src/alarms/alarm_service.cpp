@@ -2,30 +2,58 @@
 
 #include <utility>
 
+#include "alarms/alarm_warning.h"
+#include "base/player_files.h"
+
 namespace tavlin {
 
 AlarmService::AlarmService(const FileSystem& files, AlarmAnnouncer& announcer,
                            std::string directory,
-                           std::function<void(const std::string&)> show_report)
+                           std::function<void(const std::string&)> show_report,
+                           std::function<int32_t()> second_of_week)
     : files_(files),
       announcer_(announcer),
       directory_(std::move(directory)),
-      show_report_(std::move(show_report)) {}
+      show_report_(std::move(show_report)),
+      second_of_week_(std::move(second_of_week)) {}
+
+bool AlarmService::Load(bool rearm) {
+  const std::string path = AlarmFilePath(directory_);
+  // Taken before the read: a save that lands during the read changes it, and is read next time.
+  const std::optional<FileStamp> before = files_.Stamp(path);
+  AlarmTable fresh;
+  AlarmLoadResult result;
+  try {
+    result = tavlin::LoadAlarmList(directory_, files_, fresh);
+  } catch (const AlarmListError& error) {
+    const bool steady = before && before == files_.Stamp(path);
+    auto text = reporter_.Failed(error, steady ? before : std::nullopt);
+    if (text && show_report_) show_report_(*text);
+    return false;
+  }
+  KeepAlarmStates(table_, fresh, !rearm);
+  table_ = std::move(fresh);
+  loaded_stamp_ = before;
+  if (auto text = reporter_.Loaded(result); text && show_report_) show_report_(*text);
+  return true;
+}
 
 void AlarmService::LoadAlarmList() {
-  std::optional<std::string> report;
-  try {
-    report = reporter_.Loaded(tavlin::LoadAlarmList(directory_, files_, table_));
-  } catch (const AlarmListError& error) {
-    if (auto text = reporter_.Failed(error); text && show_report_) show_report_(*text);
-    // The player has been told (or was told already): the tick only has to load again.
-    throw ReportedError(error.what());
-  }
-  if (report && show_report_) show_report_(*report);
+  // The player has been told (or will be, once the file holds still): the tick only has to load
+  // again.
+  if (!Load(/*rearm=*/true)) throw ReportedError("the alarm list did not load");
 }
 
 void AlarmService::CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, int weekday, bool sound_on) {
-  tavlin::CheckAlarms(table_, real_hhmm, game_hhmm, weekday, sound_on, files_, announcer_);
+  const std::optional<FileStamp> stamp = files_.Stamp(AlarmFilePath(directory_));
+  // Editors that save by writing a new file and renaming it leave no list for a moment: that is
+  // no reason to switch the alarms off or forget what they fired.
+  if (stamp && stamp != loaded_stamp_) Load(/*rearm=*/false);
+  const bool fired =
+      tavlin::CheckAlarms(table_, real_hhmm, game_hhmm, weekday, sound_on, files_, announcer_);
+  if (second_of_week_) {
+    CheckEarlyWarnings(table_, second_of_week_(), sound_on, fired, files_, announcer_);
+  }
 }
 
 }  // namespace tavlin

@@ -6,8 +6,10 @@
 #include <commctrl.h>
 
 #include "alarms/alarm_service.h"
+#include "alarms/alarm_warning.h"
 #include "app/notifier_announcer_win32.h"
 #include "base/file_system.h"
+#include "clock/clock_tick.h"
 #include "ui/main_window_win32.h"
 #include "ui/viewtable_simple_win32.h"
 
@@ -25,8 +27,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
   tavlin::NotifierAnnouncer announcer(strip.notifier1());
   // The alarm list lives beside the program, whatever the working directory.
-  tavlin::AlarmService alarms(files, announcer, tavlin::ExecutableDirectory(),
-                              [&strip](const std::string& text) { strip.ShowReport(text); });
+  tavlin::AlarmService alarms(
+      files, announcer, tavlin::ExecutableDirectory(),
+      [&strip](const std::string& text) { strip.ShowReport(text); },
+      [] {
+        SYSTEMTIME now;
+        GetLocalTime(&now);
+        return tavlin::SecondOfWeek(tavlin::WeekdayFromSundayZero(now.wDayOfWeek), now.wHour,
+                                    now.wMinute, now.wSecond);
+      });
   strip.set_alarm_link(&alarms);
 
   strip.Show();

@@ -23,8 +23,10 @@ class FileSystem {
   virtual std::optional<FileStamp> Stamp(const std::string& path) const = 0;
   /// True when a folder (not a file) exists at `path`.
   virtual bool IsFolder(const std::string& path) const = 0;
-  /// Reads the whole file, opened for reading with writers refused while it is open. On failure
-  /// returns false and puts the operating system's reason into `reason`.
+  /// Reads the whole file, opened for reading without refusing anyone else: a program may write,
+  /// rename or delete it meanwhile, so what is read may be half of a save (its Stamp tells). A
+  /// file another program holds with readers refused cannot be read. On failure returns false
+  /// and puts the operating system's reason into `reason`.
   virtual bool ReadAll(const std::string& path, std::string* bytes, std::string* reason) const = 0;
 
   /// True when a file (not a folder) exists at `path`.

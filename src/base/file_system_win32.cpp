@@ -43,8 +43,10 @@ bool RealFileSystem::IsFolder(const std::string& path) const {
 
 bool RealFileSystem::ReadAll(const std::string& path, std::string* bytes,
                              std::string* reason) const {
-  // Readers may share the file; a program writing it keeps us out until it is done.
-  HANDLE file = CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+  // The player's editor may save the file, or replace it, while we read: we never stand in its
+  // way. A half-saved file read meanwhile changes its stamp, and callers read it again.
+  HANDLE file = CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     *reason = SystemReason(GetLastError());

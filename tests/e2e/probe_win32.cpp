@@ -8,8 +8,9 @@
 //
 // tavlin_probe --resources prints the resource figures of tavlin's process instead (see
 // probe_resources_win32.h).
-// tavlin_probe --hold FILE SECONDS opens FILE for writing with other writers refused, as an editor
-// saving it does, prints "held", keeps it open for SECONDS and closes it.
+// tavlin_probe --hold FILE SECONDS opens FILE for writing with everyone else refused, readers too,
+// as some programs do while they write a file, prints "held", keeps it open for SECONDS and
+// closes it.
 // tavlin_probe --drop-topmost CLASS takes the window of CLASS out of the top-most band and prints
 // "dropped".
 #include <windows.h>
@@ -118,8 +119,8 @@ int PrintResourcesOfTavlin() {
 }
 
 int HoldFile(const wchar_t* path, int seconds) {
-  HANDLE file = CreateFileW(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileW(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     std::printf("not held: error %lu\n", GetLastError());
     return 1;

@@ -9,6 +9,8 @@
 #include "alarms/alarm_check.h"
 #include "alarms/alarm_list.h"
 #include "alarms/alarm_load_reporter.h"
+#include "alarms/alarm_warning.h"
+#include "clock/schedule.h"
 
 namespace {
 
@@ -31,6 +33,8 @@ class CountingAnnouncer : public tavlin::AlarmAnnouncer {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  static const bool schedule_built = (tavlin::BuildSchedule(), true);
+  (void)schedule_built;
   tavlin::fakes::MemoryFileSystem files;
   files.files["/fuzz/tavlin.gogo"] = std::string(reinterpret_cast<const char*>(data), size);
   files.files["./tavlin00.wav"] = "RIFF";
@@ -41,12 +45,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (result.data_lines > tavlin::kAlarmCapacity) std::abort();
     reporter.Loaded(result);
   } catch (const tavlin::AlarmListError& error) {
-    if (!reporter.Failed(error) || reporter.Failed(error)) std::abort();  // once, not twice
+    // Once, at the second load that finds it in the same file, not at the third.
+    const tavlin::FileStamp stamp{size, 0};
+    if (reporter.Failed(error, stamp) || !reporter.Failed(error, stamp) ||
+        reporter.Failed(error, stamp)) {
+      std::abort();
+    }
     return 0;
   }
   CountingAnnouncer announcer;
   for (int32_t real : {0, 959, 1200, 2359}) {
-    tavlin::CheckAlarms(table, real, (real + 700) % 2400, real % 7 + 1, true, files, announcer);
+    const bool fired =
+        tavlin::CheckAlarms(table, real, (real + 700) % 2400, real % 7 + 1, true, files, announcer);
+    tavlin::CheckEarlyWarnings(table, real * 211 % tavlin::kSecondsPerWeek, true, fired, files,
+                               announcer);
   }
   // One sound at most per check, and never without a popup.
   if (announcer.sounds() > 4 || announcer.sounds() > announcer.shown()) std::abort();

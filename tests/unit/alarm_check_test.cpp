@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "alarms/alarm_service.h"
+#include "alarms/alarm_warning.h"
 #include "clock/game_time.h"
 #include "clock/schedule.h"
 #include "test_support.h"
@@ -95,7 +96,9 @@ class AlarmCheckTest : public ::testing::Test {
     ASSERT_TRUE(game.has_value());
     announcer.now = std::to_string(weekday) + " " + TwoDigitText(h) + ":" + TwoDigitText(m) + ":" +
                     TwoDigitText(s);
-    CheckAlarms(table, h * 100 + m, game->game_hhmm, weekday, sound_on, files, announcer);
+    const bool fired =
+        CheckAlarms(table, h * 100 + m, game->game_hhmm, weekday, sound_on, files, announcer);
+    CheckEarlyWarnings(table, now_ % (7 * kSecondsPerDay), sound_on, fired, files, announcer);
   }
 
   MemoryFileSystem files;
@@ -168,6 +171,42 @@ TEST_F(AlarmCheckTest, RealTimeWindowsFireOncePerHourOfTheirClock) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
+    table = {};
+    announcer.popups.clear();
+    Start({c.line}, c.start_day, c.start);
+    RunUntil(c.end_day, c.end);
+    EXPECT_EQ(announcer.popups, c.popups);
+  }
+}
+
+TEST_F(AlarmCheckTest, EarlyWarningsComeOnceAtTheFirstCheckAtOrAfterTheirMoment) {
+  // Game 23:00 and 13:00 begin at the last second of the double-hour before (02:04:47, 04:02:23,
+  // and every four hours), as the schedule gives them: a start at 02:02:46 is not yet warned.
+  const struct {
+    const char* line;
+    int start_day;
+    int32_t start;
+    int end_day;
+    int32_t end;
+    Strings popups;
+  } cases[] = {
+      // clang-format off
+      {"1|7|20:00|20:30|0|A|a|5", 1, 195000, 2, 200010, {"1 19:55:00 5분 전 · A", "1 20:00:00 A ",
+       "2 19:55:00 5분 전 · A", "2 20:00:00 A "}},
+      {"1|7|23:00|01:00|0|W|w|10", 1, 220000, 1, 230100, {"1 22:51:00 10분 전 · W", "1 23:01:00 W "}},
+      {"1|7|00:05|00:30|6|S|s|10", 4, 0, 6, 10000, {"5 23:55:00 10분 전 · S", "6 00:05:00 S "}},
+      {"1|5|23:00|23:30|0|G|g|2", 1, 20246, 1, 61000, {"1 02:02:50 2분 전 · G", "1 02:04:50 G ",
+       "1 06:02:50 2분 전 · G", "1 06:04:50 G "}},
+      {"1|5|23:00|23:30|0|G|g|2", 1, 20247, 1, 20300, {"1 02:02:47 2분 전 · G"}},
+      {"1|6|13:00|13:59|0|M|m|60", 1, 23000, 1, 43000, {"1 03:02:30 60분 전 · M", "1 04:02:30 M "}},
+      {"1|5|13:00|13:59|0|P|p|300", 1, 10000, 1, 81000, {"1 01:00:00 300분 전 · P", "1 04:02:30 P ",
+       "1 04:02:30 300분 전 · P", "1 08:02:30 P ", "1 08:02:30 300분 전 · P"}},
+      {"1|5|23:00|23:30|1|D|d|2", 1, 20000, 1, 61000, {}},
+      {"1|7|20:00|20:30|0|B|b|abc", 1, 195000, 1, 201000, {"1 20:00:00 B "}},
+      // clang-format on
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
     table = {};
     announcer.popups.clear();
     Start({c.line}, c.start_day, c.start);
@@ -270,19 +309,48 @@ TEST_F(AlarmCheckTest, AlarmsOffDoNothingUntilTheListIsFound) {
 
 TEST_F(AlarmCheckTest, ServiceReportsLoadFailuresOnceAndChecksTheTable) {
   Strings reports;
-  AlarmService service(files, announcer, kDirectory,
-                       [&](const std::string& text) { reports.push_back(text); });
+  int32_t clock = SecondOfWeek(1, 19, 56, 0);
+  AlarmService service(
+      files, announcer, kDirectory, [&](const std::string& text) { reports.push_back(text); },
+      [&] { return clock++; });
   WriteList({"1|7|00:00|23:59|0|A|a", "2|7|20:00|2O:30|0|B|b"});
   for (int tick = 0; tick < 3; ++tick) EXPECT_THROW(service.LoadAlarmList(), ReportedError);
   ASSERT_EQ(reports.size(), 1u);
   EXPECT_NE(reports[0].find("'2O30' is not a valid integer value"), std::string::npos)
       << reports[0];
 
-  WriteList({"1|7|00:00|23:59|0|A|a"});
+  const auto check = [&] {
+    announcer.popups.clear();
+    service.CheckAlarms(1956, 1400, 1, true);
+    return announcer.popups;
+  };
+  const auto save = [&](const Strings& lines) {
+    WriteList(lines);
+    ++files.modified[kListPath];
+  };
+  const std::string a = "1|7|20:00|20:30|0|A|a|5", b = "2|7|19:00|20:30|0|B|b";
+  save({a, b});
   service.LoadAlarmList();
-  service.CheckAlarms(1200, 1400, 1, false);
-  EXPECT_EQ(announcer.popups.size(), 1u);
-  EXPECT_EQ(service.table().records[1].State, 12);
+  EXPECT_EQ(check(), (Strings{" B ", " 5분 전 · A"}));
+  EXPECT_EQ(std::count(announcer.calls.begin(), announcer.calls.end(), "sound"), 1);
+  // "알림체크" arms every alarm again, but a warning shown is not shown again.
+  service.LoadAlarmList();
+  EXPECT_EQ(check(), (Strings{" B "}));
+  // A saved edit: the changed and the new line fire; the unchanged ones keep their state, also
+  // while the list is gone for a moment (a new file renamed over it).
+  save({a, "2|7|19:00|20:30|0|B|changed", "3|7|19:00|21:00|0|C|c"});
+  EXPECT_EQ(check(), (Strings{" B ", " C "}));
+  const std::string whole = files.files[kListPath];
+  files.files.erase(kListPath);
+  EXPECT_EQ(check(), Strings{});
+  files.files[kListPath] = whole;
+  ++files.modified[kListPath];
+  EXPECT_EQ(check(), Strings{});
+  // Caught half-saved: nothing is told, the alarms go on, and the finished file is taken.
+  save({a, "2|7|19:00|20:30|0|B|changed", "3|7|19:00|"});
+  EXPECT_EQ(check(), Strings{});
+  save({a, "2|7|19:00|20:30|0|B|changed", "3|7|19:00|21:00|0|C|c", "4|7|19:00|21:00|0|D|d"});
+  EXPECT_EQ(check(), (Strings{" D "}));
   EXPECT_EQ(reports.size(), 1u);
 }
 

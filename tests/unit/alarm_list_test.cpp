@@ -39,24 +39,30 @@ class AlarmListTest : public ::testing::Test {
 };
 
 TtavlinAlarm Alarm(int line, int kind, int start, int end, int day, std::string subject,
-                   std::string body, int state = kAlarmArmed) {
-  return {line, kind, start, end, day, std::move(subject), std::move(body), state};
+                   std::string body, int state = kAlarmArmed, int warning = 0) {
+  return {line, kind, start, end, day, std::move(subject), std::move(body), state, warning};
 }
 
 TEST_F(AlarmListTest, ReadsTheFieldsOfADataLine) {
+  // An eighth field is a warning of 1 to 720 minutes; any other text there (the rest of a message
+  // cut at a "|", once ignored) keeps the line loading without one, and the notice names it.
   const struct {
     const char* line;
     TtavlinAlarm record;
+    const char* ignored = nullptr;
   } cases[] = {
       {"1|7|20:00|20:30|0|저녁|길드 모임", Alarm(1, 7, 2000, 2030, 0, "저녁", "길드 모임")},
+      {"4|5|23:00|23:30|0|보스|북문|5", Alarm(1, 5, 2300, 2330, 0, "보스", "북문", 77, 5)},
+      {"1|7|20:00|20:30|0|t|m| 720|later", Alarm(1, 7, 2000, 2030, 0, "t", "m", 77, 720)},
+      {"1|7|20:00|20:30|0|t|m|721", Alarm(1, 7, 2000, 2030, 0, "t", "m"), "721"},
       {"x|5|9:05|20:5|0|a|b", Alarm(1, 5, 905, 205, 0, "a", "b")},
       {"|6| 1:00|  2:00| 3|t|m", Alarm(1, 6, 100, 200, 3, "t", "m")},
       {"1|$7|0x10|X1f|-1|t|m", Alarm(1, 7, 16, 31, -1, "t", "m")},
-      {"1|+7|2000|20:30:00|7|t|m|more|fields", Alarm(1, 7, 2000, 203000, 7, "t", "m")},
-      {"1|7|20:00|20:30|0|t||", Alarm(1, 7, 2000, 2030, 0, "t", "")},
-      {"1|7|20:00|20:30|0|t|앞|뒤", Alarm(1, 7, 2000, 2030, 0, "t", "앞")},
+      {"1|+7|2000|20:30:00|7|t|m|more|fields", Alarm(1, 7, 2000, 203000, 7, "t", "m"), "more"},
+      {"1|7|20:00|20:30|0|t||", Alarm(1, 7, 2000, 2030, 0, "t", ""), ""},
+      {"1|7|20:00|20:30|0|t|앞|뒤", Alarm(1, 7, 2000, 2030, 0, "t", "앞"), "뒤"},
       {"1|7|20:00|20:30|0| 제 목 |a//b ", Alarm(1, 7, 2000, 2030, 0, " 제 목 ", "a//b ")},
-      {"1|-4|0|0|0|||", Alarm(1, -4, 0, 0, 0, "", "")},
+      {"1|-4|0|0|0|||", Alarm(1, -4, 0, 0, 0, "", ""), ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.line);
@@ -64,6 +70,10 @@ TEST_F(AlarmListTest, ReadsTheFieldsOfADataLine) {
     EXPECT_TRUE(result.file_found);
     EXPECT_EQ(result.data_lines, 1);
     EXPECT_EQ(Record(1), c.record);
+    const std::string named = "1번째 알림 줄 (파일의 2번째 줄): 8번째 칸 \"" +
+                              std::string(c.ignored ? c.ignored : "") + "\"";
+    EXPECT_EQ(result.notice.find(named) != std::string::npos, c.ignored != nullptr)
+        << result.notice;
   }
   // A 1 MB message is read whole.
   const std::string long_body(1 << 20, 'x');
@@ -257,12 +267,14 @@ TEST(AlarmListExampleTest, TheSampleListLoadsFromDisk) {
   AlarmTable table;
   const AlarmLoadResult result = LoadAlarmList(TAVLIN_SOURCE_DIR "/examples/", disk, table);
   ASSERT_TRUE(result.file_found);
-  EXPECT_EQ(result.data_lines, 3);
-  EXPECT_EQ(table.records[1],
-            Alarm(1, 7, 2000, 2030, 0, "길드 모임", "광장 분수대 앞//8시 반까지 모이기"));
+  EXPECT_EQ(result.data_lines, 4);
+  EXPECT_EQ(result.notice, "");
+  EXPECT_EQ(table.records[1], Alarm(1, 7, 2000, 2030, 0, "길드 모임",
+                                    "광장 분수대 앞//8시 반까지 모이기", kAlarmArmed, 10));
   EXPECT_EQ(table.records[2], Alarm(2, 5, 600, 659, 0, "게임 아침", "약초 캐러 가기"));
   EXPECT_EQ(table.records[3].RepeatDay, 6);
-  EXPECT_EQ(table.records[4].Kind, 0);
+  EXPECT_EQ(table.records[4].WarningMinutes, 5);
+  EXPECT_EQ(table.records[5].Kind, 0);
 }
 
 TEST(AlarmLoadReporterTest, ShowsEachFailureOnceUntilALoadSucceeds) {
@@ -272,30 +284,42 @@ TEST(AlarmLoadReporterTest, ShowsEachFailureOnceUntilALoadSucceeds) {
   const AlarmListError moved_line("'2O00' is not a valid integer value", "C:\\t\\tavlin.gogo", 4);
   const AlarmListError locked("Cannot open file \"C:\\t\\tavlin.gogo\". in use",
                               "C:\\t\\tavlin.gogo", 0);
+  const FileStamp steady{40, 7};
+  // A fault is told only when the load after it fails the same way on the same file.
+  const auto twice = [&](const AlarmListError& error) {
+    reporter.Failed(error, steady);
+    return reporter.Failed(error, steady);
+  };
 
-  const auto first = reporter.Failed(bad_time);
+  EXPECT_FALSE(reporter.Failed(bad_time, steady).has_value());
+  const auto first = reporter.Failed(bad_time, steady);
   ASSERT_TRUE(first.has_value());
   for (const char* part : {"C:\\t\\tavlin.gogo", "3번째 알림 줄", "파일의 4번째 줄",
                            "'2O00' is not a valid integer value"}) {
     EXPECT_NE(first->find(part), std::string::npos) << part << " in " << *first;
   }
-  EXPECT_FALSE(reporter.Failed(bad_time).has_value());
-  EXPECT_FALSE(reporter.Failed(bad_time).has_value());
-  EXPECT_TRUE(reporter.Failed(short_line).has_value());
-  EXPECT_TRUE(reporter.Failed(bad_time).has_value());
-  EXPECT_TRUE(reporter.Failed(moved_line).has_value());
-  const auto cannot_open = reporter.Failed(locked);
+  EXPECT_FALSE(reporter.Failed(bad_time, steady).has_value());
+  EXPECT_FALSE(reporter.Failed(bad_time, steady).has_value());
+  EXPECT_TRUE(twice(short_line).has_value());
+  EXPECT_TRUE(twice(bad_time).has_value());
+  EXPECT_TRUE(twice(moved_line).has_value());
+  const auto cannot_open = twice(locked);
   ASSERT_TRUE(cannot_open.has_value());
   EXPECT_EQ(cannot_open->find("번째 알림 줄"), std::string::npos);
   // A file that cannot be opened tells the player what to do; a faulty line does not need to.
   EXPECT_NE(cannot_open->find(kRetryHint), std::string::npos) << *cannot_open;
   EXPECT_EQ(first->find(kRetryHint), std::string::npos);
-  EXPECT_FALSE(reporter.Failed(locked).has_value());
+  EXPECT_FALSE(reporter.Failed(locked, steady).has_value());
 
   EXPECT_FALSE(reporter.Loaded(AlarmLoadResult{}).has_value());
-  EXPECT_TRUE(reporter.Failed(locked).has_value());  // the same fault, after a good load
+  EXPECT_TRUE(twice(locked).has_value());  // the same fault, after a good load
+
+  // A notice is told once while each save of the list brings the same one.
   AlarmLoadResult with_notice;
   with_notice.notice = "too long";
+  EXPECT_EQ(reporter.Loaded(with_notice), "too long");
+  EXPECT_FALSE(reporter.Loaded(with_notice).has_value());
+  EXPECT_FALSE(reporter.Loaded(AlarmLoadResult{}).has_value());
   EXPECT_EQ(reporter.Loaded(with_notice), "too long");
 }
 

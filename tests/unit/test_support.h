@@ -20,15 +20,17 @@ namespace tavlin {
 // Readable failure output for records (found by GoogleTest next to TtavlinAlarm).
 inline void PrintTo(const TtavlinAlarm& a, std::ostream* os) {
   *os << "{" << a.LineNo << ", " << a.Kind << ", " << a.StartTime << ", " << a.EndTime << ", "
-      << a.RepeatDay << ", \"" << a.Subject << "\", \"" << a.Body << "\", " << a.State << "}";
+      << a.RepeatDay << ", \"" << a.Subject << "\", \"" << a.Body << "\", " << a.State << ", "
+      << a.WarningMinutes << ", " << a.WarnedFor << "}";
 }
 
 }  // namespace tavlin
 
 namespace tavlin::fakes {
 
-// Files kept in memory. A file listed in `unreadable` exists but cannot be opened. A file's stamp
-// is its size and its entry in `modified` (0 when it has none); `reads` counts ReadAll calls.
+// Files kept in memory. A file listed in `unreadable` exists but cannot be opened (a program holds
+// it with readers refused). A file's stamp is its size and its entry in `modified` (0 when it has
+// none); `reads` counts ReadAll calls.
 class MemoryFileSystem : public FileSystem {
  public:
   std::map<std::string, std::string> files;

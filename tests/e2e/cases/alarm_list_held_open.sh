@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# An alarm list that another program holds open for writing (other writers refused, as an editor
-# saving it does) cannot be read: the player is told so once, with the file, the reason and what to
-# do, while the clock runs on; as soon as the other program lets go, the list loads and its alarm
-# fires without the player doing anything.
+# An alarm list that another program holds open for writing with everyone else refused cannot be
+# read: the player is told so once, with the file, the reason and what to do, while the clock runs
+# on; as soon as the other program lets go, the list loads and its alarm fires without the player
+# doing anything.
 source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/strip_lib.bash"
 
