@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <deque>
 #include <memory>
 #include <string>
 
@@ -17,6 +16,7 @@
 #include "ui/game_time_pane_win32.h"
 #include "ui/quiz_label_win32.h"
 #include "ui/quiz_line.h"
+#include "ui/report_queue.h"
 #include "ui/rounded_panel_win32.h"
 #include "ui/strip_layout.h"
 #include "ui/strip_menu_win32.h"
@@ -47,6 +47,8 @@ class MainWindow : public WindowBase, private StripDuties {
 
   /// Shows `text` to the player in a message box once the current message has been handled, so
   /// that the tick reporting it is not held up; the clock keeps running while the box is open.
+  /// One box at a time: a report that comes while one is open waits for it to close, and a text
+  /// on screen or already waiting is not queued again.
   void ShowReport(const std::string& text);
 
   /// `Notifier1`, the notifier the alarms announce themselves with.
@@ -126,7 +128,7 @@ class MainWindow : public WindowBase, private StripDuties {
   AlarmLink* alarms_ = nullptr;
   TimetableLink* timetable_ = nullptr;
   TickFailureReport tick_failures_;
-  std::deque<std::string> pending_reports_;
+  ReportQueue reports_;
   std::unique_ptr<Win32PopupNotifier> notifier1_;
 };
 
