@@ -13,7 +13,7 @@ namespace tavlin {
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"TForm_study";
+constexpr const wchar_t* kClassName = kStripWindowClass;
 constexpr wchar_t kTitle[] = L"Velmar+문답족보-Ondrela";
 // The strip is created this wide (at 96 DPI) and fitted to its quiz line at once.
 constexpr int kDesignWidth = 610;
@@ -84,6 +84,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case kShowReportMessage:
       OnShowReport();
+      return 0;
+    case kShowStripRequest:
+      OnShowStripRequest();
       return 0;
     case WM_COMMAND:
       OnCommand(LOWORD(wparam));
@@ -249,6 +252,13 @@ void MainWindow::OnShowReport() {
     MessageBoxW(hwnd(), Utf8ToWide(*text).c_str(), kTitle, MB_OK | MB_ICONWARNING);
   }
   if (reports_.Ready()) PostMessageW(hwnd(), kShowReportMessage, 0, 0);
+}
+
+void MainWindow::OnShowStripRequest() {
+  if (IsIconic(hwnd())) ShowWindow(hwnd(), SW_RESTORE);
+  KeepOnTop();
+  // Allowed by the second start, which the player has just made: in front of every window.
+  SetForegroundWindow(hwnd());
 }
 
 void MainWindow::OnCommand(UINT id) {

@@ -26,6 +26,11 @@
 
 namespace tavlin {
 
+/// The strip's window class, by which a second start of the program finds the running strip.
+inline constexpr wchar_t kStripWindowClass[] = L"TForm_study";
+/// Posted to the strip by a second start of the program: the strip comes to the front, top-most.
+inline constexpr UINT kShowStripRequest = WM_APP + 20;
+
 class MainWindow : public WindowBase, private StripDuties {
  public:
   /// Creates the strip hidden and runs its creation steps: schedule, first quiz line and width,
@@ -105,6 +110,8 @@ class MainWindow : public WindowBase, private StripDuties {
   void FitWidth();
   void ShowQuizPanelAsModelSays();
   void OnShowReport();
+  /// The player started the program again, looking for the strip.
+  void OnShowStripRequest();
 
   const FileSystem& files_;
   QuizModel quiz_;
