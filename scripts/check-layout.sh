@@ -33,7 +33,7 @@ edges="$(
     from="$(cut -d/ -f2 <<<"$file")"
     { grep -hoE '^\s*#\s*include\s*"[a-z0-9_]+/' "$file" || true; } | sed -E 's/.*"([a-z0-9_]+)\//\1/' |
       while IFS= read -r to; do
-        [ "$to" != "$from" ] && echo "$from $to"
+        [ "$to" = "$from" ] || echo "$from $to"
       done
   done | sort -u
 )"

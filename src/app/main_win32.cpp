@@ -1,6 +1,6 @@
 // app/ holds the program entry, its start-up order and the program's resources.
-// Program entry: the strip first (it is the main window), then the timetable window, then the
-// message loop until the strip closes.
+// Program entry: a second start only shows the running strip; otherwise the strip first (it is the
+// main window), then the timetable window, then the message loop until the strip closes.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -8,18 +8,28 @@
 #include "alarms/alarm_service.h"
 #include "alarms/alarm_warning.h"
 #include "app/notifier_announcer_win32.h"
+#include "app/single_instance_win32.h"
 #include "base/file_system.h"
 #include "clock/clock_tick.h"
 #include "ui/main_window_win32.h"
 #include "ui/viewtable_simple_win32.h"
+#include "win32/fault_sink_win32.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+namespace {
+
+// How long a second start looks for the strip of a first one that has only just started; the
+// second start ends then, found or not.
+constexpr DWORD kWaitForRunningStripMs = 500;
+
+int RunStrip() {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
 
   tavlin::RealFileSystem files;
   // The window's text is the program's title: the task bar and screen readers show it.
   tavlin::MainWindow strip(files);
+  // Its creation failed and has been reported: there is nothing to run.
+  if (strip.hwnd() == nullptr) return 1;
   // Not owned by the strip: an owned window always stays above its owner, and the strip's
   // ten-second top-most placement must be able to come back over the timetable.
   tavlin::TForm_TimeTable timetable(nullptr);
@@ -37,6 +47,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                                     now.wMinute, now.wSecond);
       });
   strip.set_alarm_link(&alarms);
+  // A fault in any window from here on reaches the player as the strip's reports do; it goes
+  // before the windows do.
+  tavlin::ScopedFaultSink faults([&strip](const std::string& text) { strip.ShowReport(text); });
 
   strip.Show();
   MSG message;
@@ -45,4 +58,22 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     DispatchMessageW(&message);
   }
   return 0;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  // First of all, before any window or alarm list: a second start shows the running strip.
+  tavlin::SingleInstance instance;
+  if (instance.AnotherRuns()) {
+    tavlin::AskRunningWindowToShow(tavlin::kStripWindowClass, tavlin::kShowStripRequest,
+                                   kWaitForRunningStripMs);
+    return 0;
+  }
+  try {
+    return RunStrip();
+  } catch (...) {
+    tavlin::ReportCurrentException();
+    return 1;
+  }
 }

@@ -4,10 +4,6 @@
 
 namespace tavlin {
 
-namespace {
-std::array<Ttavlintime, kScheduleRows + 1> g_schedule;
-}
-
 // Six cycles of twelve double-hours, one game day (four real hours) each, one row a line.
 // clang-format off
 const std::array<const char*, kScheduleRows + 1> kScheduleRowTexts = {
@@ -87,16 +83,16 @@ const std::array<const char*, kScheduleRows + 1> kScheduleRowTexts = {
 };
 // clang-format on
 
-const std::array<Ttavlintime, kScheduleRows + 1>& Schedule() {
-  return g_schedule;
-}
+namespace {
 
-void BuildSchedule() {
+using ScheduleTable = std::array<Ttavlintime, kScheduleRows + 1>;
+
+void FillRows(ScheduleTable& table) {
   for (int i = 1; i <= kScheduleRows; ++i) {
     const std::string_view line = kScheduleRowTexts[i];
     if (line.empty()) continue;
     const std::vector<std::string> fields = SplitText(line, "|");
-    Ttavlintime& row = g_schedule[i];
+    Ttavlintime& row = table[i];
     row.RealStart = StrToInt(fields.at(0));
     row.RealEnd = StrToInt(fields.at(1));
     row.GameStart = StrToInt(fields.at(2));
@@ -106,7 +102,16 @@ void BuildSchedule() {
   }
 }
 
-namespace {
+// Filled on first use, so the table is whole before any tick, paint or window reads it: a read
+// of an empty row would divide by its zero length.
+ScheduleTable& Table() {
+  static ScheduleTable table = [] {
+    ScheduleTable filled;
+    FillRows(filled);
+    return filled;
+  }();
+  return table;
+}
 
 void AppendRow(std::vector<std::string>& out, const Ttavlintime& row) {
   out.push_back(std::to_string(row.RealStart));
@@ -119,13 +124,22 @@ void AppendRow(std::vector<std::string>& out, const Ttavlintime& row) {
 
 }  // namespace
 
+const std::array<Ttavlintime, kScheduleRows + 1>& Schedule() {
+  return Table();
+}
+
+void BuildSchedule() {
+  FillRows(Table());
+}
+
 int CurrentScheduleRow(int32_t t) {
   constexpr int32_t kLastSecondOfDay = 235959;
   if (t < 0 || t > kLastSecondOfDay) return 0;
+  const ScheduleTable& schedule = Table();
   for (int r = 1; r <= kScheduleRows; ++r) {
-    if (g_schedule[r].RealStart <= t && t <= g_schedule[r].RealEnd) return r;
+    if (schedule[r].RealStart <= t && t <= schedule[r].RealEnd) return r;
   }
-  const Ttavlintime& midnight = g_schedule[kMidnightRow];
+  const Ttavlintime& midnight = schedule[kMidnightRow];
   return t >= midnight.RealStart || t <= midnight.RealEnd ? kMidnightRow : 0;
 }
 
@@ -134,8 +148,9 @@ std::vector<std::string> FindScheduleRows(int32_t t) {
   std::vector<std::string> result;
   if (current == 0) return result;
   const int next = current == kScheduleRows ? 1 : current + 1;
-  AppendRow(result, g_schedule[current]);
-  AppendRow(result, g_schedule[next]);
+  const ScheduleTable& schedule = Table();
+  AppendRow(result, schedule[current]);
+  AppendRow(result, schedule[next]);
   return result;
 }
 

@@ -26,16 +26,16 @@ constexpr int kMidnightRow = 72;
 /// The 73 literal row texts, header first; line i is row i.
 extern const std::array<const char*, kScheduleRows + 1> kScheduleRowTexts;
 
-/// The process-wide schedule; index 0 is never used. All zero until BuildSchedule runs.
+/// The process-wide schedule; index 0 is never used. Rows 1..72 are filled from the row texts on
+/// first use, so every reader finds them whole, whenever it comes.
 const std::array<Ttavlintime, kScheduleRows + 1>& Schedule();
 
-/// Fills rows 1..72 from the row texts. Running it again writes the same values.
+/// Fills rows 1..72 from the row texts again: the same values the first use wrote.
 void BuildSchedule();
 
 /// The schedule row in progress at the HHMMSS value `t`: the row whose RealStart <= t <= RealEnd,
 /// or the midnight row 72 from its RealStart to the end of the day and from 00:00:00 to its
-/// RealEnd (it is the one row that crosses midnight). 0 when `t` is no time of day. Needs
-/// BuildSchedule.
+/// RealEnd (it is the one row that crosses midnight). 0 when `t` is no time of day.
 int CurrentScheduleRow(int32_t t);
 
 /// The row lookup result for the HHMMSS value `t`: the six fields of the current row then the six

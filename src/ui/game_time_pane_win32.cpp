@@ -38,7 +38,7 @@ void BlinkClock::Leave(GameTimePane* pane) {
 }
 
 void CALLBACK BlinkClock::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
-  Instance().OnPhase();
+  RunGuarded([] { Instance().OnPhase(); });
 }
 
 void BlinkClock::OnPhase() {

@@ -14,7 +14,7 @@ namespace tavlin {
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"TForm_study";
+constexpr const wchar_t* kClassName = kStripWindowClass;
 constexpr wchar_t kTitle[] = L"Velmar+문답족보-Ondrela";
 // The strip is created this wide (at 96 DPI) and fitted to its quiz line at once.
 constexpr int kDesignWidth = 610;
@@ -83,6 +83,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case kShowReportMessage:
       OnShowReport();
+      return 0;
+    case kShowStripRequest:
+      OnShowStripRequest();
       return 0;
     case WM_COMMAND:
       OnCommand(LOWORD(wparam));
@@ -250,16 +253,30 @@ void MainWindow::Timer1Timer() {
 }
 
 void MainWindow::ShowReport(const std::string& text) {
-  pending_reports_.push_back(text);
-  PostMessageW(hwnd(), kShowReportMessage, 0, 0);
+  if (reports_.Add(text)) PostMessageW(hwnd(), kShowReportMessage, 0, 0);
 }
 
 void MainWindow::OnShowReport() {
-  if (pending_reports_.empty()) return;
-  const std::wstring text = Utf8ToWide(pending_reports_.front());
-  pending_reports_.pop_front();
-  // The box runs its own message loop: the strip's timer keeps ticking behind it.
-  MessageBoxW(hwnd(), text.c_str(), kTitle, MB_OK | MB_ICONWARNING);
+  // The box's own message loop dispatches this message too: while a box is open there is no next
+  // report, and the one that waits is asked for again when the box has closed.
+  const std::optional<std::string> text = reports_.Next();
+  if (!text) return;
+  {
+    struct BoxClosed {
+      ReportQueue& reports;
+      ~BoxClosed() { reports.Closed(); }
+    } closed{reports_};
+    // The box runs its own message loop: the strip's timer keeps ticking behind it.
+    MessageBoxW(hwnd(), Utf8ToWide(*text).c_str(), kTitle, MB_OK | MB_ICONWARNING);
+  }
+  if (reports_.Ready()) PostMessageW(hwnd(), kShowReportMessage, 0, 0);
+}
+
+void MainWindow::OnShowStripRequest() {
+  if (IsIconic(hwnd())) ShowWindow(hwnd(), SW_RESTORE);
+  KeepOnTop();
+  // Allowed by the second start, which the player has just made: in front of every window.
+  SetForegroundWindow(hwnd());
 }
 
 void MainWindow::OnCommand(UINT id) {

@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,6 +17,7 @@
 #include "ui/game_time_pane_win32.h"
 #include "ui/quiz_label_win32.h"
 #include "ui/quiz_line.h"
+#include "ui/report_queue.h"
 #include "ui/rounded_panel_win32.h"
 #include "ui/strip_layout.h"
 #include "ui/strip_menu_win32.h"
@@ -27,6 +27,11 @@
 #include "win32/window_base_win32.h"
 
 namespace tavlin {
+
+/// The strip's window class, by which a second start of the program finds the running strip.
+inline constexpr wchar_t kStripWindowClass[] = L"TForm_study";
+/// Posted to the strip by a second start of the program: the strip comes to the front, top-most.
+inline constexpr UINT kShowStripRequest = WM_APP + 20;
 
 class MainWindow : public WindowBase, private StripDuties {
  public:
@@ -46,6 +51,8 @@ class MainWindow : public WindowBase, private StripDuties {
 
   /// Shows `text` to the player in a message box once the current message has been handled, so
   /// that the tick reporting it is not held up; the clock keeps running while the box is open.
+  /// One box at a time: a report that comes while one is open waits for it to close, and a text
+  /// on screen or already waiting is not queued again.
   void ShowReport(const std::string& text);
 
   /// `Notifier1`, the notifier the alarms announce themselves with.
@@ -104,6 +111,8 @@ class MainWindow : public WindowBase, private StripDuties {
   void FitWidth();
   void ShowQuizPanelAsModelSays();
   void OnShowReport();
+  /// The player started the program again, looking for the strip.
+  void OnShowStripRequest();
 
   // The settings file, when the player keeps one beside tavlin.exe.
   /// The remembered choices as if the player had chosen them, at creation.
@@ -137,7 +146,7 @@ class MainWindow : public WindowBase, private StripDuties {
   AlarmLink* alarms_ = nullptr;
   TimetableLink* timetable_ = nullptr;
   TickFailureReport tick_failures_;
-  std::deque<std::string> pending_reports_;
+  ReportQueue reports_;
   std::unique_ptr<Win32PopupNotifier> notifier1_;
   StripSettingsFile settings_file_;
   StripSettings settings_;

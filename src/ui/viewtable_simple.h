@@ -33,7 +33,7 @@ const std::array<std::string, kHourListEntries>& HourDurationList();
 
 /// The schedule row in progress at the HHMMSS value `present`, as the strip finds it
 /// (CurrentScheduleRow: 72 from 23:55:12 to 00:02:23); a present that is no time of day gives the
-/// midnight row too, so the grid always has a row to show. Needs BuildSchedule.
+/// midnight row too, so the grid always has a row to show.
 int CurrentTimetableRow(int32_t present);
 
 using TimeGridTexts = std::array<std::array<std::string, kTimeGridColumns>, kTimeGridRows>;
@@ -42,7 +42,6 @@ using TimeGridTexts = std::array<std::array<std::string, kTimeGridColumns>, kTim
 /// (1..12) schedule row cur + j - 1 (cyclic over 1..72, cur = CurrentTimetableRow): its label, its
 /// real start with its length ("00:02:24~(14:24)"), and the real starts of the rows 12, 24 and 36
 /// further on, each followed by " ~". Row 1, the double-hour in progress, is the one to select.
-/// Needs BuildSchedule.
 TimeGridTexts ShowTimeGrid(int32_t present);
 
 /// Left edge of a text `text_width` wide centred in the cell [left, right): the division

@@ -7,11 +7,14 @@
 #include <cassert>
 #include <string>
 
+#include "win32/fault_sink_win32.h"
+
 namespace tavlin {
 
 /// Base of every window class of the program. The object owns its HWND: the handle is destroyed
 /// with the object. Messages reach HandleMessage on the object that created the window with
-/// CreateHandle; the trampoline stores it at WM_NCCREATE.
+/// CreateHandle; the trampoline stores it at WM_NCCREATE. A C++ exception that leaves
+/// HandleMessage goes to the process's fault sink (fault_sink_win32.h), never to the system.
 class WindowBase {
  public:
   WindowBase() = default;
@@ -68,7 +71,28 @@ class WindowBase {
   virtual void OnFinalMessage() {}
 
  private:
+  // No C++ exception leaves a message: it is reported, and the message ends as if it had not
+  // been handled (creation fails; a paint is done with, or it would come again at once).
   static LRESULT CALLBACK Trampoline(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+    try {
+      return Dispatch(hwnd, message, wparam, lparam);
+    } catch (...) {
+      ReportCurrentException();
+    }
+    switch (message) {
+      case WM_NCCREATE:
+        return FALSE;
+      case WM_CREATE:
+        return -1;
+      case WM_PAINT:
+        ValidateRect(hwnd, nullptr);
+        return 0;
+      default:
+        return DefWindowProcW(hwnd, message, wparam, lparam);
+    }
+  }
+
+  static LRESULT Dispatch(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_NCCREATE) {
       auto* self =
           static_cast<WindowBase*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
@@ -80,7 +104,10 @@ class WindowBase {
     if (self == nullptr) return DefWindowProcW(hwnd, message, wparam, lparam);
     if (message == WM_NCDESTROY) {
       SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-      const LRESULT result = self->HandleMessage(message, wparam, lparam);
+      // The object lets go of the handle and gets its final call even when the last message
+      // failed.
+      LRESULT result = 0;
+      RunGuarded([&] { result = self->HandleMessage(message, wparam, lparam); });
       self->hwnd_ = nullptr;
       self->OnFinalMessage();
       return result;

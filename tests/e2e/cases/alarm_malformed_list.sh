@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A malformed alarm list is reported once, not in a box a second, while the clock keeps running,
-# the quiz line changes at the whole minute and the strip comes back on top at :x0; after the
+# the quiz line changes at the whole minute and the strip comes back on top at :x0; a different
+# fault found while the box is open waits until it closes (no box inside the box); after the
 # player mends the list and asks for "알림체크", its alarm fires.
 source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/strip_lib.bash"
@@ -35,12 +36,36 @@ after="$(text_of "$(real_time_panel)")"
 [ "$before" != "$after" ] || fail "the clock stood still behind the report ($before)"
 grep -q '^window TfrmPopUp ' "$E2E_ARTIFACTS/probe-report.txt" && fail "a popup from a faulty list"
 
+# Clicks the button of the report box in the probe output $1 (the strip, top-most too, may be
+# listed above the box).
+close_report() {
+  local box button
+  box="$(grep '^window #32770 ' "$1" | head -n 1 | grep -o ' hwnd=[^ ]*' | cut -d= -f2)"
+  button="$(grep "^child Button .* parent=$box " "$1" | head -n 1)"
+  [ -n "$button" ] || fail "no button in the report box"
+  read -r l t r b <<<"$(rect_of "$button")"
+  click_at $(((l + r) / 2)) $(((t + b) / 2))
+}
+
+printf '번호|종류|시작|끝|요일|제목|내용\r\n1|7|2X:00|20:30|0|모임|광장\r\n' |
+  iconv -f UTF-8 -t CP949 >"$E2E_WORK/tavlin.gogo"
+sleep 3
+e2e_probe >"$E2E_ARTIFACTS/probe-second-fault.txt"
+expect_eq "report boxes while a different fault waits" "$(grep -c '^window #32770 ' "$E2E_ARTIFACTS/probe-second-fault.txt")" 1
+grep -q "^child Static .*'2O00' is not a valid integer value" "$E2E_ARTIFACTS/probe-second-fault.txt" ||
+  fail "the open report changed"
+close_report "$E2E_ARTIFACTS/probe-second-fault.txt"
+e2e_await "^child Static .*'2X00' is not a valid integer value" 30 >/dev/null ||
+  fail "the waiting fault was not reported when the first box closed"
+sleep 1
+e2e_probe >"$E2E_ARTIFACTS/probe-report.txt"
+e2e_shot second-report >/dev/null
+expect_eq "report boxes after the first closed" "$(grep -c '^window #32770 ' "$E2E_ARTIFACTS/probe-report.txt")" 1
+
 # Mend the list, close the report, then "알림팝업 소리" > "알림체크" (the last item).
 printf '번호|종류|시작|끝|요일|제목|내용\r\n1|7|00:00|23:59|0|모임|광장\r\n' |
   iconv -f UTF-8 -t CP949 >"$E2E_WORK/tavlin.gogo"
-button="$(grep '^child Button ' "$E2E_ARTIFACTS/probe-report.txt" | head -n 1)"
-read -r l t r b <<<"$(rect_of "$button")"
-click_at $(((l + r) / 2)) $(((t + b) / 2))
+close_report "$E2E_ARTIFACTS/probe-report.txt"
 closed=0
 for _ in $(seq 30); do
   e2e_probe | grep -q '^window #32770 ' || { closed=1; break; }
