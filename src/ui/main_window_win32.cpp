@@ -6,8 +6,10 @@
 #include "base/text.h"
 #include "base/wide_text.h"
 #include "clock/schedule.h"
+#include "ui/strip_reach.h"
 #include "win32/colours_win32.h"
 #include "win32/dpi_win32.h"
+#include "win32/monitors_win32.h"
 
 namespace tavlin {
 
@@ -108,6 +110,15 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_DPICHANGED:
       OnDpiChanged(DpiOfDpiChanged(wparam), reinterpret_cast<const RECT*>(lparam));
+      return 0;
+    case WM_DISPLAYCHANGE:
+      OnDisplayChange();
+      return 0;
+    case WM_SETTINGCHANGE:
+      OnSettingChange(static_cast<UINT>(wparam));
+      return 0;
+    case WM_EXITSIZEMOVE:
+      OnDragEnded();
       return 0;
     case WM_GETMINMAXINFO: {
       // A long quiz line may make the strip wider than the screen.
@@ -364,6 +375,32 @@ void MainWindow::OnDpiChanged(int dpi, const RECT* suggested) {
   }
   FitWidth();
   RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  KeepStripWithinReach();
+}
+
+void MainWindow::OnDisplayChange() {
+  KeepStripWithinReach();
+}
+
+void MainWindow::OnSettingChange(UINT setting) {
+  if (setting == SPI_SETWORKAREA) KeepStripWithinReach();
+}
+
+void MainWindow::OnDragEnded() {
+  KeepStripWithinReach();
+}
+
+void MainWindow::KeepStripWithinReach() {
+  RECT window;
+  GetWindowRect(hwnd(), &window);
+  const Rect strip{window.left, window.top, window.right, window.bottom};
+  const Size grabbable{ScaleToDpi(kGrabbableAt96.width, dpi_),
+                       ScaleToDpi(kGrabbableAt96.height, dpi_)};
+  const Rect reach =
+      KeepWithinReach(strip, ScaleToDpi(kGripRowAt96, dpi_), grabbable, MonitorWorkAreas());
+  if (reach == strip) return;
+  SetWindowPos(hwnd(), nullptr, reach.left, reach.top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::StartDrag() {

@@ -74,8 +74,19 @@ class MainWindow : public WindowBase, private StripDuties {
   void OnCommand(UINT id);
   void OnContextMenu(LPARAM screen_point);
   void OnSize(int width, int height);
-  /// WM_DPICHANGED: fonts, marks and widgets for `dpi`, the strip where `suggested` puts it.
+  /// WM_DPICHANGED: fonts, marks and widgets for `dpi`, the strip where `suggested` puts it
+  /// (kept within reach).
   void OnDpiChanged(int dpi, const RECT* suggested);
+  /// WM_DISPLAYCHANGE: a monitor came or went, or a resolution changed.
+  void OnDisplayChange();
+  /// WM_SETTINGCHANGE: of the settings, only a new work area (a moved or resized task bar)
+  /// matters here.
+  void OnSettingChange(UINT setting);
+  /// WM_EXITSIZEMOVE: the system's move loop of a window drag has ended.
+  void OnDragEnded();
+  /// Moves the strip, keeping its size, into the nearest monitor's work area when too little of
+  /// its top row of panels is left in any work area for the player to grab it.
+  void KeepStripWithinReach();
   void CreateFonts();
   /// FormMouseDown, Panel1MouseDown, Label1MouseDown and StatusPane1MouseDown: a window drag.
   void StartDrag();

@@ -240,3 +240,10 @@ expect_text_inside() {
   fi
   echo "ok: $what: text ${bw}x${bh}+$bx+$by inside ${w}x${h}"
 }
+
+# Moves the visible windows of class $1 to X Y ($2 $3) and sends them WM_DISPLAYCHANGE ($4
+# display) or the work area's WM_SETTINGCHANGE ($4 workarea) (see send_display_change_win32.cpp).
+e2e_send_display_change() {
+  wine "$E2E_BUILD/tavlin_send_display_change.exe" "$@" </dev/null 2>/dev/null | tr -d '\r' |
+    grep -q '^sent [1-9]' || fail "no window of class $1 took the display change"
+}
