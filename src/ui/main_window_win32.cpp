@@ -7,6 +7,7 @@
 #include "base/wide_text.h"
 #include "clock/schedule.h"
 #include "ui/strip_reach.h"
+#include "ui/top_most_order.h"
 #include "win32/colours_win32.h"
 #include "win32/dpi_win32.h"
 #include "win32/monitors_win32.h"
@@ -119,6 +120,10 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_EXITSIZEMOVE:
       OnDragEnded();
+      return 0;
+    case WM_ENTERMENULOOP:
+    case WM_EXITMENULOOP:
+      OnMenuLoop(message == WM_ENTERMENULOOP);
       return 0;
     case WM_GETMINMAXINFO: {
       // A long quiz line may make the strip wider than the screen.
@@ -330,8 +335,8 @@ void MainWindow::N3Click() {
 }
 
 void MainWindow::AppDeactivate() {
+  // A visible timetable is placed top-most too, above the strip.
   KeepOnTop();
-  if (timetable_ != nullptr && timetable_->Visible()) timetable_->KeepOnTop();
 }
 
 void MainWindow::OnContextMenu(LPARAM screen_point) {
@@ -390,6 +395,10 @@ void MainWindow::OnDragEnded() {
   KeepStripWithinReach();
 }
 
+void MainWindow::OnMenuLoop(bool open) {
+  menu_open_ = open;
+}
+
 void MainWindow::KeepStripWithinReach() {
   RECT window;
   GetWindowRect(hwnd(), &window);
@@ -443,7 +452,22 @@ void MainWindow::CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, int weekday) 
 }
 
 void MainWindow::KeepOnTop() {
-  SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+  const bool timetable_visible = timetable_ != nullptr && timetable_->Visible();
+  const bool menu_open = menu_open_ || (timetable_ != nullptr && timetable_->MenuOpen());
+  const TopMostSteps steps = KeepOnTopSteps(menu_open, timetable_visible);
+  if (steps.raise_timetable) timetable_->KeepOnTop();
+  constexpr UINT kKeepPlace = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
+  switch (steps.strip) {
+    case StripPlace::kTop:
+      SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, kKeepPlace);
+      break;
+    case StripPlace::kBelowTimetable:
+      // Placed after a top-most window, the strip is top-most too.
+      SetWindowPos(hwnd(), timetable_->window(), 0, 0, 0, 0, kKeepPlace);
+      break;
+    case StripPlace::kStays:
+      break;
+  }
 }
 
 }  // namespace tavlin

@@ -38,7 +38,8 @@ class MainWindow : public WindowBase, private StripDuties {
 
   /// The alarms the tick loads and checks (nullptr: none).
   void set_alarm_link(AlarmLink* alarms) { alarms_ = alarms; }
-  /// The timetable window the menu opens and deactivation keeps on top (nullptr: none).
+  /// The timetable window the menu opens and the strip's top-most placements keep above the
+  /// strip (nullptr: none).
   void set_timetable_link(TimetableLink* timetable) { timetable_ = timetable; }
   /// The clock tick the one-second timer drives ("알림체크" asks it to reload the alarms).
   ClockTick& clock_tick() { return tick_; }
@@ -84,6 +85,8 @@ class MainWindow : public WindowBase, private StripDuties {
   void OnSettingChange(UINT setting);
   /// WM_EXITSIZEMOVE: the system's move loop of a window drag has ended.
   void OnDragEnded();
+  /// WM_ENTERMENULOOP / WM_EXITMENULOOP: the strip's popup menu opened or closed.
+  void OnMenuLoop(bool open);
   /// Moves the strip, keeping its size, into the nearest monitor's work area when too little of
   /// its top row of panels is left in any work area for the player to grab it.
   void KeepStripWithinReach();
@@ -120,6 +123,7 @@ class MainWindow : public WindowBase, private StripDuties {
   ClockTick tick_;
   StripMenu menu_;
   int dpi_ = 96;
+  bool menu_open_ = false;
   StripLayout layout_;
   Font font_;        // "굴림" 12: the window, its panels, the label, Button1 and Button3
   Font small_font_;  // "굴림" 11: Button2

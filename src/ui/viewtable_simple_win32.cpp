@@ -64,6 +64,10 @@ LRESULT TForm_TimeTable::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
     case WM_DPICHANGED:
       OnDpiChanged(DpiOfDpiChanged(wparam), *reinterpret_cast<const RECT*>(lparam));
       return 0;
+    case WM_ENTERMENULOOP:
+    case WM_EXITMENULOOP:
+      menu_open_ = message == WM_ENTERMENULOOP;
+      return 0;
     case WM_SETFOCUS:
       if (sg1_.hwnd()) SetFocus(sg1_.hwnd());
       return 0;
