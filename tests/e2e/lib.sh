@@ -219,10 +219,11 @@ e2e_dpi() {
 }
 
 # Sends WM_DPICHANGED for $2 DPI (from $3, default the session's) to the visible windows of
-# class $1 (see send_dpi_change_win32.cpp); Wine never sends it by itself.
+# class $1 (see send_dpi_change_win32.cpp); Wine never sends it by itself. With $2 --display or
+# --workarea, moves them to X Y ($3 $4) and sends that display change instead.
 e2e_send_dpi_change() {
   wine "$E2E_BUILD/tavlin_send_dpi_change.exe" "$@" </dev/null 2>/dev/null | tr -d '\r' |
-    grep -q '^sent [1-9]' || fail "no window of class $1 took the DPI change"
+    grep -q '^sent [1-9]' || fail "no window of class $1 took the change"
 }
 
 # Fails unless the text in the W x H area at X,Y of image $1 keeps at least $6 pixels away from
@@ -239,11 +240,4 @@ expect_text_inside() {
     fail "$what: text at ${bw}x${bh}+$bx+$by reaches the edge of the ${w}x${h} area"
   fi
   echo "ok: $what: text ${bw}x${bh}+$bx+$by inside ${w}x${h}"
-}
-
-# Moves the visible windows of class $1 to X Y ($2 $3) and sends them WM_DISPLAYCHANGE ($4
-# display) or the work area's WM_SETTINGCHANGE ($4 workarea) (see send_display_change_win32.cpp).
-e2e_send_display_change() {
-  wine "$E2E_BUILD/tavlin_send_display_change.exe" "$@" </dev/null 2>/dev/null | tr -d '\r' |
-    grep -q '^sent [1-9]' || fail "no window of class $1 took the display change"
 }
