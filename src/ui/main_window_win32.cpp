@@ -7,8 +7,10 @@
 #include "base/wide_text.h"
 #include "clock/schedule.h"
 #include "ui/strip_reach.h"
+#include "ui/top_most_order.h"
 #include "win32/colours_win32.h"
 #include "win32/dpi_win32.h"
+#include "win32/monitors_win32.h"
 
 namespace tavlin {
 
@@ -111,6 +113,19 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_DPICHANGED:
       OnDpiChanged(DpiOfDpiChanged(wparam), reinterpret_cast<const RECT*>(lparam));
       return 0;
+    case WM_DISPLAYCHANGE:
+      OnDisplayChange();
+      return 0;
+    case WM_SETTINGCHANGE:
+      OnSettingChange(static_cast<UINT>(wparam));
+      return 0;
+    case WM_EXITSIZEMOVE:
+      OnDragEnded();
+      return 0;
+    case WM_ENTERMENULOOP:
+    case WM_EXITMENULOOP:
+      OnMenuLoop(message == WM_ENTERMENULOOP);
+      return 0;
     case WM_GETMINMAXINFO: {
       // A long quiz line may make the strip wider than the screen.
       auto* limits = reinterpret_cast<MINMAXINFO*>(lparam);
@@ -118,9 +133,6 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       limits->ptMaxSize.x = 32000;
       return 0;
     }
-    case WM_EXITSIZEMOVE:
-      OnExitSizeMove();
-      return 0;
     case WM_DESTROY:
       SaveSettings();
       timer1_.Stop();
@@ -367,8 +379,8 @@ void MainWindow::N3Click() {
 }
 
 void MainWindow::AppDeactivate() {
+  // A visible timetable is placed top-most too, above the strip.
   KeepOnTop();
-  if (timetable_ != nullptr && timetable_->Visible()) timetable_->KeepOnTop();
 }
 
 void MainWindow::OnContextMenu(LPARAM screen_point) {
@@ -403,6 +415,37 @@ void MainWindow::OnDpiChanged(int dpi, const RECT* suggested) {
   }
   FitWidth();
   RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  KeepStripWithinReach();
+}
+
+void MainWindow::OnDisplayChange() {
+  KeepStripWithinReach();
+}
+
+void MainWindow::OnSettingChange(UINT setting) {
+  if (setting == SPI_SETWORKAREA) KeepStripWithinReach();
+}
+
+void MainWindow::OnDragEnded() {
+  KeepStripWithinReach();
+  RememberPlace();
+}
+
+void MainWindow::OnMenuLoop(bool open) {
+  menu_open_ = open;
+}
+
+void MainWindow::KeepStripWithinReach() {
+  RECT window;
+  GetWindowRect(hwnd(), &window);
+  const Rect strip{window.left, window.top, window.right, window.bottom};
+  const Size grabbable{ScaleToDpi(kGrabbableAt96.width, dpi_),
+                       ScaleToDpi(kGrabbableAt96.height, dpi_)};
+  const Rect reach =
+      KeepWithinReach(strip, ScaleToDpi(kGripRowAt96, dpi_), grabbable, MonitorWorkAreas());
+  if (reach == strip) return;
+  SetWindowPos(hwnd(), nullptr, reach.left, reach.top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::StartDrag() {
@@ -444,7 +487,7 @@ std::optional<Rect> MainWindow::RestoredPlace() const {
       StripSettingsFile::Monitors());
 }
 
-void MainWindow::OnExitSizeMove() {
+void MainWindow::RememberPlace() {
   RECT window;
   GetWindowRect(hwnd(), &window);
   const MonitorPlace monitor = StripSettingsFile::MonitorOf(hwnd());
@@ -481,7 +524,22 @@ void MainWindow::CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, int weekday) 
 }
 
 void MainWindow::KeepOnTop() {
-  SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+  const bool timetable_visible = timetable_ != nullptr && timetable_->Visible();
+  const bool menu_open = menu_open_ || (timetable_ != nullptr && timetable_->MenuOpen());
+  const TopMostSteps steps = KeepOnTopSteps(menu_open, timetable_visible);
+  if (steps.raise_timetable) timetable_->KeepOnTop();
+  constexpr UINT kKeepPlace = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
+  switch (steps.strip) {
+    case StripPlace::kTop:
+      SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, kKeepPlace);
+      break;
+    case StripPlace::kBelowTimetable:
+      // Placed after a top-most window, the strip is top-most too.
+      SetWindowPos(hwnd(), timetable_->window(), 0, 0, 0, 0, kKeepPlace);
+      break;
+    case StripPlace::kStays:
+      break;
+  }
 }
 
 }  // namespace tavlin

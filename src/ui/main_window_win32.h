@@ -46,7 +46,8 @@ class MainWindow : public WindowBase, private StripDuties {
 
   /// The alarms the tick loads and checks (nullptr: none).
   void set_alarm_link(AlarmLink* alarms) { alarms_ = alarms; }
-  /// The timetable window the menu opens and deactivation keeps on top (nullptr: none).
+  /// The timetable window the menu opens and the strip's top-most placements keep above the
+  /// strip (nullptr: none).
   void set_timetable_link(TimetableLink* timetable) { timetable_ = timetable; }
 
   /// Shows `text` to the player in a message box once the current message has been handled, so
@@ -80,8 +81,21 @@ class MainWindow : public WindowBase, private StripDuties {
   void OnCommand(UINT id);
   void OnContextMenu(LPARAM screen_point);
   void OnSize(int width, int height);
-  /// WM_DPICHANGED: fonts, marks and widgets for `dpi`, the strip where `suggested` puts it.
+  /// WM_DPICHANGED: fonts, marks and widgets for `dpi`, the strip where `suggested` puts it
+  /// (kept within reach).
   void OnDpiChanged(int dpi, const RECT* suggested);
+  /// WM_DISPLAYCHANGE: a monitor came or went, or a resolution changed.
+  void OnDisplayChange();
+  /// WM_SETTINGCHANGE: of the settings, only a new work area (a moved or resized task bar)
+  /// matters here.
+  void OnSettingChange(UINT setting);
+  /// WM_EXITSIZEMOVE: a window drag has ended: the strip back within reach, its place remembered.
+  void OnDragEnded();
+  /// WM_ENTERMENULOOP / WM_EXITMENULOOP: the strip's popup menu opened or closed.
+  void OnMenuLoop(bool open);
+  /// Moves the strip, keeping its size, into the nearest monitor's work area when too little of
+  /// its top row of panels is left in any work area for the player to grab it.
+  void KeepStripWithinReach();
   void CreateFonts();
   /// FormMouseDown, Panel1MouseDown, Label1MouseDown and StatusPane1MouseDown: a window drag.
   void StartDrag();
@@ -119,8 +133,8 @@ class MainWindow : public WindowBase, private StripDuties {
   void RestoreChoices();
   /// The strip's window rectangle at its remembered place, or nothing: centred.
   std::optional<Rect> RestoredPlace() const;
-  /// After a drag: the strip's place and monitor, then SaveSettings.
-  void OnExitSizeMove();
+  /// The strip's place and monitor into the settings, then SaveSettings.
+  void RememberPlace();
   /// Writes settings_ (the player's choices of this run) into the file; says once if it cannot.
   void SaveSettings();
 
@@ -129,6 +143,7 @@ class MainWindow : public WindowBase, private StripDuties {
   ClockTick tick_;
   StripMenu menu_;
   int dpi_ = 96;
+  bool menu_open_ = false;
   StripLayout layout_;
   Font font_;        // "굴림" 12: the window, its panels, the label, Button1 and Button3
   Font small_font_;  // "굴림" 11: Button2

@@ -2,9 +2,11 @@
 // pointer (nullptr: no timetable) and never owns what it points to.
 #pragma once
 
+struct HWND__;  // a window handle (HWND)
+
 namespace tavlin {
 
-/// The game-hour timetable window, as the main window's menu and deactivation handler use it.
+/// The game-hour timetable window, as the main window's menu and its top-most placements use it.
 class TimetableLink {
  public:
   virtual ~TimetableLink() = default;
@@ -12,8 +14,12 @@ class TimetableLink {
   /// the front.
   virtual void ShowFromMenu() = 0;
   virtual bool Visible() const = 0;
-  /// Top-most again, without moving, sizing or activating it.
+  /// Its system menu is open (the strip must not be placed over it).
+  virtual bool MenuOpen() const = 0;
+  /// Top-most again, at the top of the top-most band, without moving, sizing or activating it.
   virtual void KeepOnTop() = 0;
+  /// Its window, which the strip is placed below.
+  virtual HWND__* window() const = 0;
 };
 
 }  // namespace tavlin

@@ -1,5 +1,6 @@
 #include "ui/viewtable_simple.h"
 
+#include "base/scaling.h"
 #include "base/text.h"
 #include "clock/schedule.h"
 
@@ -97,6 +98,13 @@ TimeGridTexts ShowTimeGrid(int32_t present) {
     grid[j][4] = HhmmssToText(schedule[k3].RealStart) + " ~";
   }
   return grid;
+}
+
+Size TimeGridCellsSize(int dpi) {
+  const int line = ScaleToDpi(kTimeGridLineWidth, dpi);
+  int width = 0;
+  for (int column : kTimeGridColumnWidths) width += ScaleToDpi(column, dpi) + line;
+  return Size{width, kTimeGridRows * (ScaleToDpi(kTimeGridRowHeight, dpi) + line)};
 }
 
 }  // namespace tavlin

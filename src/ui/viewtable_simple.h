@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/geometry.h"
+
 namespace tavlin {
 
 constexpr int kTimeGridColumns = 5;
@@ -51,5 +53,15 @@ inline int CenteredTextLeft(int left, int right, int text_width) {
 }
 /// A cell's text sits this far below the cell's top edge.
 constexpr int kCellTextTop = 2;
+
+/// The grid's column widths and row height at 96 DPI, and the width of the line after each cell.
+inline constexpr std::array<int, kTimeGridColumns> kTimeGridColumnWidths = {115, 115, 80, 80, 80};
+constexpr int kTimeGridRowHeight = 16;
+constexpr int kTimeGridLineWidth = 1;
+
+/// The block of all cells with their lines at `dpi`, 475 x 221 at 96. Widths, heights and lines
+/// are scaled one by one, so the block grows faster than the DPI: a line is 2 pixels wide from
+/// 144 DPI on.
+Size TimeGridCellsSize(int dpi);
 
 }  // namespace tavlin

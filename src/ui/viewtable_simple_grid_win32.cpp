@@ -5,14 +5,14 @@
 #include <string>
 
 #include "base/wide_text.h"
+#include "win32/dpi_win32.h"
 
 namespace tavlin {
 
 namespace {
 
-constexpr int kColumnWidths[kTimeGridColumns] = {115, 115, 80, 80, 80};
-constexpr int kRowHeight = 16;
-constexpr int kLineWidth = 1;
+// A flat one-pixel border, no 3-D edge, and no scroll bars: all 13 rows fit.
+constexpr DWORD kStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP;
 // The lines between the cells.
 constexpr COLORREF kLineColor = RGB(192, 192, 192);
 
@@ -39,9 +39,8 @@ void TimeGridView::Create(HWND parent, int id, const RECT& bounds, int dpi) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   dpi_ = dpi;
   MakeFont();
-  // A flat one-pixel border, no 3-D edge, and no scroll bars: all 13 rows fit.
-  CreateHandle(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, bounds.left,
-               bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+  CreateHandle(0, kClassName, L"", kStyle, bounds.left, bounds.top, bounds.right - bounds.left,
+               bounds.bottom - bounds.top, parent,
                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
   for (int r = 0; r < kTimeGridRows; ++r) {
     row_texts_[r] = CreateWindowExW(
@@ -49,6 +48,13 @@ void TimeGridView::Create(HWND parent, int id, const RECT& bounds, int dpi) {
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kRowTextIdBase + r)), instance, nullptr);
   }
   UpdateRowTexts();
+}
+
+Size TimeGridView::SizeAt(int dpi) {
+  const Size cells = TimeGridCellsSize(dpi);
+  RECT window{0, 0, cells.width, cells.height};
+  AdjustWindowRectForDpi(window, kStyle, 0, dpi);
+  return Size{window.right - window.left, window.bottom - window.top};
 }
 
 void TimeGridView::Place(const RECT& bounds, int dpi) {
@@ -112,13 +118,16 @@ LRESULT TimeGridView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) 
 
 RECT TimeGridView::CellRect(int col, int row) const {
   int left = 0;
-  for (int c = 0; c < col; ++c) left += Scaled(kColumnWidths[c]) + Scaled(kLineWidth);
-  const int top = row * (Scaled(kRowHeight) + Scaled(kLineWidth));
-  return RECT{left, top, left + Scaled(kColumnWidths[col]), top + Scaled(kRowHeight)};
+  for (int c = 0; c < col; ++c) {
+    left += Scaled(kTimeGridColumnWidths[c]) + Scaled(kTimeGridLineWidth);
+  }
+  const int top = row * (Scaled(kTimeGridRowHeight) + Scaled(kTimeGridLineWidth));
+  return RECT{left, top, left + Scaled(kTimeGridColumnWidths[col]),
+              top + Scaled(kTimeGridRowHeight)};
 }
 
 int TimeGridView::RowAt(int y) const {
-  const int row = y / (Scaled(kRowHeight) + Scaled(kLineWidth));
+  const int row = y / (Scaled(kTimeGridRowHeight) + Scaled(kTimeGridLineWidth));
   return y >= 0 && row < kTimeGridRows ? row : -1;
 }
 
@@ -152,8 +161,10 @@ void TimeGridView::OnPaint() {
   FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
   // The lines are what the cells leave uncovered of this block.
   const RECT last = CellRect(kTimeGridColumns - 1, kTimeGridRows - 1);
-  FillSolid(dc, RECT{0, 0, last.right + Scaled(kLineWidth), last.bottom + Scaled(kLineWidth)},
-            kLineColor);
+  FillSolid(
+      dc,
+      RECT{0, 0, last.right + Scaled(kTimeGridLineWidth), last.bottom + Scaled(kTimeGridLineWidth)},
+      kLineColor);
   SetBkMode(dc, TRANSPARENT);
   for (int row = 0; row < kTimeGridRows; ++row) {
     for (int col = 0; col < kTimeGridColumns; ++col) SG1DrawCell(dc, col, row, CellRect(col, row));

@@ -23,6 +23,8 @@ class TimeGridView : public WindowBase {
   /// Creates the grid as child `id` of `parent`, covering `bounds` (parent client coordinates),
   /// with its cells and font for `dpi`.
   void Create(HWND parent, int id, const RECT& bounds, int dpi);
+  /// The grid's window size at `dpi`: every cell and line, and its border.
+  static Size SizeAt(int dpi);
   /// New bounds at a new DPI: cells and font follow.
   void Place(const RECT& bounds, int dpi);
   /// Replaces every cell's text and repaints.

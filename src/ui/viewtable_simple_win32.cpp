@@ -1,5 +1,7 @@
 #include "ui/viewtable_simple_win32.h"
 
+#include <algorithm>
+
 #include "base/scaling.h"
 #include "base/wide_text.h"
 #include "clock/schedule.h"
@@ -10,11 +12,23 @@ namespace tavlin {
 
 namespace {
 
-// The outer size is held at exactly this, so the window cannot be resized.
+// The outer size at 96 DPI; the window is held at its size, so it cannot be resized.
 constexpr int kOuterWidth = 494;
 constexpr int kOuterHeight = 262;
 constexpr int kGridId = 1;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
+
+// The outer size at `dpi`: the designed size scaled, or more where the frame and the grid's lines
+// grow faster than the DPI (on Windows a caption and a frame do not scale linearly, and at 150 %
+// the grid's lines are 2 pixels), so that the grid's last row is never cut. At 96 DPI the grid
+// fits inside 494 x 262 with the system's usual frame.
+Size OuterSize(int dpi) {
+  const Size grid = TimeGridView::SizeAt(dpi);
+  RECT window{0, 0, grid.width, grid.height};
+  AdjustWindowRectForDpi(window, kStyle, 0, dpi);
+  return Size{std::max(ScaleToDpi(kOuterWidth, dpi), int{window.right - window.left}),
+              std::max(ScaleToDpi(kOuterHeight, dpi), int{window.bottom - window.top})};
+}
 
 int32_t PresentHhmmss() {
   SYSTEMTIME now;
@@ -29,12 +43,11 @@ TForm_TimeTable::TForm_TimeTable(HWND owner) {
                     reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1)), true);
   // Centred on the primary monitor, at its DPI.
   dpi_ = DpiOfMonitor(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY));
-  const int width = ScaleToDpi(kOuterWidth, dpi_);
-  const int height = ScaleToDpi(kOuterHeight, dpi_);
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  CreateHandle(0, kClassName, Utf8ToWide(TimetableCaption()).c_str(), kStyle, left, top, width,
-               height, owner);
+  const Size size = OuterSize(dpi_);
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - size.width) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - size.height) / 2;
+  CreateHandle(0, kClassName, Utf8ToWide(TimetableCaption()).c_str(), kStyle, left, top, size.width,
+               size.height, owner);
 }
 
 LRESULT TForm_TimeTable::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -50,6 +63,10 @@ LRESULT TForm_TimeTable::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
       return 0;
     case WM_DPICHANGED:
       OnDpiChanged(DpiOfDpiChanged(wparam), *reinterpret_cast<const RECT*>(lparam));
+      return 0;
+    case WM_ENTERMENULOOP:
+    case WM_EXITMENULOOP:
+      menu_open_ = message == WM_ENTERMENULOOP;
       return 0;
     case WM_SETFOCUS:
       if (sg1_.hwnd()) SetFocus(sg1_.hwnd());
@@ -103,17 +120,20 @@ void TForm_TimeTable::KeepOnTop() {
 
 void TForm_TimeTable::OnDpiChanged(int dpi, const RECT& suggested) {
   if (dpi <= 0) return;
-  // The new DPI first: the size limits follow it, and the suggested rectangle must fit them.
+  // The new DPI first: the size limits follow it. The system's rectangle gives the place; the
+  // size is the window's own for that DPI, the one the limits hold it at.
   dpi_ = dpi;
-  SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  const Size size = OuterSize(dpi_);
+  SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, size.width, size.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
   RECT client;
   GetClientRect(hwnd(), &client);
   sg1_.Place(client, dpi_);
 }
 
 void TForm_TimeTable::OnGetMinMaxInfo(MINMAXINFO& info) const {
-  const POINT size = {ScaleToDpi(kOuterWidth, dpi_), ScaleToDpi(kOuterHeight, dpi_)};
+  const Size outer = OuterSize(dpi_);
+  const POINT size = {outer.width, outer.height};
   info.ptMinTrackSize = size;
   info.ptMaxTrackSize = size;
   info.ptMaxSize = size;

@@ -24,6 +24,8 @@ class TForm_TimeTable final : public WindowBase, public TimetableLink {
   /// visible one is only brought to the front, its table unchanged.
   void ShowFromMenu() override;
   bool Visible() const override;
+  bool MenuOpen() const override { return menu_open_; }
+  HWND window() const override { return hwnd(); }
   /// Top-most again, without moving, sizing or activating it.
   void KeepOnTop() override;
 
@@ -43,6 +45,7 @@ class TForm_TimeTable final : public WindowBase, public TimetableLink {
   void OnDpiChanged(int dpi, const RECT& suggested);
 
   int dpi_ = 96;
+  bool menu_open_ = false;
   TimeGridView sg1_;
 };
 

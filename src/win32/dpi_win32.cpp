@@ -9,6 +9,8 @@ namespace {
 
 // Windows 10 1607 and later.
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+// Windows 10 1607 and later.
+using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
 // Windows 8.1 and later, in shcore.dll: GetDpiForMonitor(monitor, MDT_EFFECTIVE_DPI, &x, &y).
 using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 
@@ -46,6 +48,16 @@ int DpiOfWindow(HWND window) {
     if (const UINT dpi = get_dpi_for_window(window); dpi > 0) return static_cast<int>(dpi);
   }
   return DpiOfMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY));
+}
+
+void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD ex_style, int dpi) {
+  static const auto adjust_for_dpi =
+      Lookup<AdjustWindowRectExForDpiFn>(L"user32.dll", "AdjustWindowRectExForDpi", false);
+  if (adjust_for_dpi != nullptr && dpi > 0 &&
+      adjust_for_dpi(&rect, style, FALSE, ex_style, static_cast<UINT>(dpi))) {
+    return;
+  }
+  AdjustWindowRectEx(&rect, style, FALSE, ex_style);
 }
 
 HFONT CreateGulimFont(int pixel_height, int weight) {

@@ -14,6 +14,12 @@ int DpiOfWindow(HWND window);
 /// The DPI of `monitor`, or the system's where per-monitor DPI is not known.
 int DpiOfMonitor(HMONITOR monitor);
 
+/// Grows the client rectangle `rect` into the window rectangle of a window of `style` and
+/// `ex_style` (no menu bar) at `dpi`: its frame and caption as the system draws them at that DPI
+/// (Windows 10 1607 and later, looked up at run time), or at the system's DPI where that is not
+/// known.
+void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD ex_style, int dpi);
+
 /// A "굴림" font whose characters are `pixel_height` pixels high (already scaled to the window's
 /// DPI), Korean character set.
 HFONT CreateGulimFont(int pixel_height, int weight = FW_NORMAL);

@@ -219,10 +219,11 @@ e2e_dpi() {
 }
 
 # Sends WM_DPICHANGED for $2 DPI (from $3, default the session's) to the visible windows of
-# class $1 (see send_dpi_change_win32.cpp); Wine never sends it by itself.
+# class $1 (see send_dpi_change_win32.cpp); Wine never sends it by itself. With $2 --display or
+# --workarea, moves them to X Y ($3 $4) and sends that display change instead.
 e2e_send_dpi_change() {
   wine "$E2E_BUILD/tavlin_send_dpi_change.exe" "$@" </dev/null 2>/dev/null | tr -d '\r' |
-    grep -q '^sent [1-9]' || fail "no window of class $1 took the DPI change"
+    grep -q '^sent [1-9]' || fail "no window of class $1 took the change"
 }
 
 # Fails unless the text in the W x H area at X,Y of image $1 keeps at least $6 pixels away from

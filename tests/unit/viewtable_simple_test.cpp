@@ -149,5 +149,12 @@ TEST(CellText, CentredWithTruncatingDivision) {
   EXPECT_EQ(CenteredTextLeft(10, 90, 81), 10);  // -1 / 2 is 0
 }
 
+// The window is sized to hold this block whole: its lines grow from 1 to 2 pixels at 144 DPI.
+TEST(CellBlock, GrowsFasterThanTheDpi) {
+  EXPECT_EQ(TimeGridCellsSize(96), (Size{475, 221}));   // inside 478 x 224
+  EXPECT_EQ(TimeGridCellsSize(144), (Size{716, 338}));  // 173 + 173 + 3 x 120, 10 lines; 13 x 26
+  EXPECT_EQ(TimeGridCellsSize(168), (Size{832, 390}));
+}
+
 }  // namespace
 }  // namespace tavlin

@@ -20,6 +20,10 @@ row_text() {
 window_field() {
   e2e_window TForm_TimeTable | head -n 1 | grep -o " $1=[^ ]*" | cut -d= -f2
 }
+# The classes of the shown top-level windows, topmost first (the probe lists them in z-order).
+z_order() {
+  e2e_probe | awk '/^window / && / visible=1 / {printf "%s ", $2}'
+}
 haesi='해시(亥時) 21~23 | 09:55:12~(09:36) | 13:55:12 ~ | 17:55:12 ~ | 21:55:12 ~'
 jasi='자시(子時) 23~01 | 10:04:48~(04:48) | 14:04:48 ~ | 18:04:48 ~ | 22:04:48 ~'
 
@@ -40,9 +44,11 @@ row1=$(e2e_pixel "$shot" $((gl + 4)) $((gt + 1 + 17 + 3)))
 row2=$(e2e_pixel "$shot" $((gl + 4)) $((gt + 1 + 34 + 3)))
 [ "$row1" != "$row2" ] || fail "row 1 is not highlighted: $row1"
 
-# By now 자시 has begun.
+# By now 자시 has begun, and the ten-second ticks at 10:04:40 and 10:04:50 have placed the strip
+# on top again, each time just below the timetable.
 wait_left=$((22 - (SECONDS - started)))
 [ "$wait_left" -le 0 ] || sleep "$wait_left"
+expect_eq "above the strip after the ten-second ticks" "$(z_order)" "TForm_TimeTable TForm_study "
 choose_menu timetable
 sleep 1
 expect_eq "still shown" "$(window_field visible)" 1
