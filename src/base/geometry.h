@@ -1,6 +1,8 @@
 // Rectangles and sizes in pixels, as screens and windows have them.
 #pragma once
 
+#include <string>
+
 namespace tavlin {
 
 /// A screen rectangle; right and bottom lie just outside it.
@@ -27,6 +29,14 @@ struct Size {
   int width = 0;
   int height = 0;
   friend bool operator==(const Size&, const Size&) = default;
+};
+
+/// A monitor as the system shows it now: its device name ("\\.\DISPLAY1"), its rectangle and its
+/// work area (the rectangle less the task bar and other docked bars), on the virtual screen.
+struct MonitorPlace {
+  std::string device;
+  Rect area;
+  Rect work;
 };
 
 }  // namespace tavlin

@@ -439,10 +439,7 @@ void MainWindow::KeepStripWithinReach() {
   RECT window;
   GetWindowRect(hwnd(), &window);
   const Rect strip{window.left, window.top, window.right, window.bottom};
-  const Size grabbable{ScaleToDpi(kGrabbableAt96.width, dpi_),
-                       ScaleToDpi(kGrabbableAt96.height, dpi_)};
-  const Rect reach =
-      KeepWithinReach(strip, ScaleToDpi(kGripRowAt96, dpi_), grabbable, MonitorWorkAreas());
+  const Rect reach = KeepWithinReach(strip, GripRowAt(dpi_), GrabbableAt(dpi_), MonitorWorkAreas());
   if (reach == strip) return;
   SetWindowPos(hwnd(), nullptr, reach.left, reach.top, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -480,17 +477,14 @@ void MainWindow::RestoreChoices() {
 std::optional<Rect> MainWindow::RestoredPlace() const {
   RECT window;
   GetWindowRect(hwnd(), &window);
-  return RestoredStripRect(
-      settings_, Size{window.right - window.left, window.bottom - window.top},
-      ScaleToDpi(kGripRowAt96, dpi_),
-      Size{ScaleToDpi(kGrabbableAt96.width, dpi_), ScaleToDpi(kGrabbableAt96.height, dpi_)},
-      StripSettingsFile::Monitors());
+  return RestoredStripRect(settings_, Size{window.right - window.left, window.bottom - window.top},
+                           GripRowAt(dpi_), GrabbableAt(dpi_), Monitors());
 }
 
 void MainWindow::RememberPlace() {
   RECT window;
   GetWindowRect(hwnd(), &window);
-  const MonitorPlace monitor = StripSettingsFile::MonitorOf(hwnd());
+  const MonitorPlace monitor = MonitorOf(hwnd());
   settings_.left = window.left;
   settings_.top = window.top;
   settings_.monitor = monitor.device;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/geometry.h"
+#include "base/scaling.h"
 
 namespace tavlin {
 
@@ -14,6 +15,14 @@ namespace tavlin {
 inline constexpr Size kGrabbableAt96{48, 16};
 /// The height of the strip's top row of panels at 96 DPI.
 inline constexpr int kGripRowAt96 = 26;
+
+/// Both at `dpi`.
+constexpr Size GrabbableAt(int dpi) {
+  return Size{ScaleToDpi(kGrabbableAt96.width, dpi), ScaleToDpi(kGrabbableAt96.height, dpi)};
+}
+constexpr int GripRowAt(int dpi) {
+  return ScaleToDpi(kGripRowAt96, dpi);
+}
 
 /// Where the strip goes so that the player can grab it. `strip` is its window rectangle, `grip_row`
 /// the height of its top row of panels and `grabbable` the least piece of that row (both at the

@@ -10,13 +10,6 @@
 
 namespace tavlin {
 
-/// A monitor as the system shows it now: its device name, its rectangle and its work area.
-struct MonitorPlace {
-  std::string device;
-  Rect area;
-  Rect work;
-};
-
 /// The strip's window rectangle, of `size`, at the place `settings` remember, or nothing when it
 /// opens centred. The place counts only on the remembered monitor, found by its device name among
 /// `monitors`; when that monitor has moved on the virtual screen since (its remembered rectangle

@@ -88,19 +88,6 @@ std::string CannotSave(const std::wstring& path, const std::string& reason) {
          "기억되지 않습니다.";
 }
 
-BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
-  MONITORINFOEXW info{};
-  info.cbSize = sizeof info;
-  if (GetMonitorInfoW(monitor, &info)) {
-    const RECT& a = info.rcMonitor;
-    const RECT& w = info.rcWork;
-    reinterpret_cast<std::vector<MonitorPlace>*>(list)->push_back(
-        {WideToUtf8(info.szDevice), Rect{a.left, a.top, a.right, a.bottom},
-         Rect{w.left, w.top, w.right, w.bottom}});
-  }
-  return TRUE;
-}
-
 }  // namespace
 
 StripSettingsFile::StripSettingsFile()
@@ -157,19 +144,6 @@ std::optional<std::string> StripSettingsFile::Save(const StripSettings& settings
   if (reported_) return std::nullopt;
   reported_ = true;
   return CannotSave(path_, reason);
-}
-
-std::vector<MonitorPlace> StripSettingsFile::Monitors() {
-  std::vector<MonitorPlace> monitors;
-  EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
-  return monitors;
-}
-
-MonitorPlace StripSettingsFile::MonitorOf(HWND window) {
-  std::vector<MonitorPlace> one;
-  AddMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), nullptr, nullptr,
-             reinterpret_cast<LPARAM>(&one));
-  return one.empty() ? MonitorPlace{} : one.front();
 }
 
 }  // namespace tavlin

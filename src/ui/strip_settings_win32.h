@@ -1,6 +1,5 @@
 // The settings file beside tavlin.exe on the real disk: whether the player has asked for one,
-// reading it, writing it so that a crash leaves the old file or the new one, and the monitors a
-// remembered place is checked against.
+// reading it, and writing it so that a crash leaves the old file or the new one.
 #pragma once
 
 #include <windows.h>
@@ -29,11 +28,6 @@ class StripSettingsFile {
   /// A file the player removed meanwhile is not made again. The first failure of the run gives
   /// the text to show the player; later ones give nothing.
   std::optional<std::string> Save(const StripSettings& settings);
-
-  /// The monitors as they are now.
-  static std::vector<MonitorPlace> Monitors();
-  /// The monitor that holds most of `window` (the nearest when none does).
-  static MonitorPlace MonitorOf(HWND window);
 
  private:
   std::wstring path_;

@@ -9,8 +9,13 @@
 
 namespace tavlin {
 
-/// The work area of every monitor attached to the desktop now (the screen less the task bar and
-/// other docked bars), in virtual-screen pixels. Empty when the system lists no monitor.
+/// Every monitor attached to the desktop now. Empty when the system lists none.
+std::vector<MonitorPlace> Monitors();
+
+/// The work area of every monitor attached to the desktop now, in virtual-screen pixels.
 std::vector<Rect> MonitorWorkAreas();
+
+/// The monitor that holds most of `window` (the nearest when none does).
+MonitorPlace MonitorOf(HWND window);
 
 }  // namespace tavlin
