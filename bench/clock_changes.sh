@@ -152,8 +152,7 @@ echo "clock changes: tavlin.exe as process $E2E_PID on $DISPLAY, load $(cut -d' 
 # The watcher ends by itself a little after the last change's 40 s (the fake timeline below runs
 # 450 s from the start, the pause included).
 watch_seconds=$((450 + 3 - ($(real_ms) - $(awk -F'|' '{ print $3; exit }' "$events")) / 1000))
-(faked wine "$build/tavlin_tick_watch.exe" "$watch_seconds" </dev/null 2>/dev/null |
-  tr -d '\r' >"$watch") &
+(faked exec wine "$build/tavlin_tick_watch.exe" "$watch_seconds" </dev/null >"$watch" 2>/dev/null) &
 watcher=$!
 poll_loop &
 poller=$!
@@ -181,7 +180,17 @@ note end end "$offset"
 e2e_shot end >/dev/null
 touch "$art/stop"
 wait "$poller"
-wait "$watcher"
+# The watcher's lines are written as they come; should it hang (it did, in a Sleep across a clock
+# set back, before it waited on the monotonic clock), it gets 15 s to end and is then stopped.
+for _ in $(seq 150); do
+  kill -0 "$watcher" 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 "$watcher" 2>/dev/null; then
+  echo "the watcher did not end by itself; stopped"
+  kill "$watcher"
+fi
+wait "$watcher" || true
 e2e_running || fail "tavlin ended"
 
 # The figures. Each poll and each popup belongs to the latest change before the poll.
@@ -193,6 +202,7 @@ awk -F'|' -v game_titles="$game_titles" '
     next
   }
   FILENAME == ARGV[2] {
+    sub(/\r$/, "")
     split($0, w, " ")
     if (w[1] != "change") next
     split(w[2], t, ":")
@@ -256,7 +266,7 @@ awk -F'|' -v game_titles="$game_titles" '
             " %d of the next %d texts one second on\n", shown[j], d, into[j], in_step, k - j - 1
           in_step = 0
         } else {
-          printf "  strip: never showed the new time\n"
+          printf "  strip: %s\n", lines ? "never showed the new time" : "no figures, the watcher saw nothing"
         }
       }
       if (i > 1)
@@ -268,5 +278,5 @@ awk -F'|' -v game_titles="$game_titles" '
     }
     printf "alarms fired twice in one hour of their clock: %d\n", doubles
   }' "$events" "$watch" "$polls" | tee "$art/figures.txt"
-echo "watcher: $(grep -c '^change ' "$watch") new texts read"
+echo "watcher: $(grep -c '^change ' "$watch" || true) new texts read"
 echo "artifacts: $art"
