@@ -87,6 +87,10 @@ int wmain(int argc, wchar_t** argv) {
     return 1;
   }
 
+  // Wine's Sleep waits until a moment of the wall clock: a clock set back during a Sleep(2) held
+  // the watch for as long as the clock went back. A wait with a timeout runs on the monotonic
+  // clock, as Windows timers do.
+  const HANDLE never_set = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   constexpr long long kMsPerDay = 86'400'000;
   std::vector<long long> lags;
   int skipped = 0, doubled = 0;
@@ -106,12 +110,16 @@ int wmain(int argc, wchar_t** argv) {
         if ((now - last_change + kMsPerDay) % kMsPerDay > 1500) ++doubled;
         std::printf("change %02d:%02d:%02d %lld\n", shown / 3600, shown / 60 % 60, shown % 60,
                     lag);
+        // Line by line, so that a reader sees each change as it comes, and a watch that is
+        // stopped keeps what it saw.
+        std::fflush(stdout);
       }
       last_second = shown;
       last_change = now;
     }
-    Sleep(interval);
+    WaitForSingleObject(never_set, interval);
   }
+  CloseHandle(never_set);
   timeEndPeriod(1);
 
   if (lags.empty()) {
