@@ -1,11 +1,10 @@
 #include <windows.h>
 
 #include "base/file_system.h"
+#include "base/system_error_win32.h"
 #include "base/wide_text.h"
 
 namespace tavlin {
-
-namespace {
 
 std::string SystemReason(DWORD code) {
   wchar_t* message = nullptr;
@@ -21,8 +20,6 @@ std::string SystemReason(DWORD code) {
   if (text.empty()) text = L"Error " + std::to_wstring(code);
   return WideToUtf8(text);
 }
-
-}  // namespace
 
 std::optional<FileStamp> RealFileSystem::Stamp(const std::string& path) const {
   WIN32_FILE_ATTRIBUTE_DATA data;

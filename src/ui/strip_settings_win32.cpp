@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/file_system.h"
+#include "base/system_error_win32.h"
 #include "base/wide_text.h"
 
 namespace tavlin {
@@ -10,20 +11,6 @@ namespace tavlin {
 namespace {
 
 constexpr wchar_t kTemporarySuffix[] = L".tmp";
-
-std::string ReasonOf(DWORD code) {
-  wchar_t* message = nullptr;
-  FormatMessageW(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, code, 0, reinterpret_cast<wchar_t*>(&message), 0, nullptr);
-  std::wstring text = message != nullptr ? message : L"";
-  LocalFree(message);
-  while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ')) {
-    text.pop_back();
-  }
-  if (text.empty()) text = L"Error " + std::to_wstring(code);
-  return WideToUtf8(text);
-}
 
 class Handle {
  public:
@@ -115,7 +102,7 @@ std::optional<std::string> StripSettingsFile::Save(const StripSettings& settings
     case ReadResult::kNoFile:
       return std::nullopt;
     case ReadResult::kFailed:
-      reason = ReasonOf(error);
+      reason = SystemReason(error);
       break;
     case ReadResult::kTooLarge:
       // Rewriting it from its first part would lose the rest.
@@ -128,12 +115,12 @@ std::optional<std::string> StripSettingsFile::Save(const StripSettings& settings
       const DWORD attributes = GetFileAttributesW(path_.c_str());
       if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
         // The player's read-only mark is a wish too: never replace such a file.
-        reason = ReasonOf(ERROR_ACCESS_DENIED);
+        reason = SystemReason(ERROR_ACCESS_DENIED);
       } else if (!WriteNewFile(temporary, text, &error) ||
                  !MoveFileExW(temporary.c_str(), path_.c_str(),
                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         if (error == 0) error = GetLastError();
-        reason = ReasonOf(error);
+        reason = SystemReason(error);
         DeleteFileW(temporary.c_str());
       } else {
         return std::nullopt;
