@@ -29,7 +29,7 @@ CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWit
   -DTAVLIN_FUZZ=ON -DTAVLIN_TESTS=OFF >/dev/null
 cmake --build build/fuzz
 for fuzzer in build/fuzz/*_fuzz; do
-  [ -x "$fuzzer" ] || continue
+  [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue  # not the corpus folders beside them
   name="$(basename "$fuzzer")"
   corpus="build/fuzz/corpus-$name"
   mkdir -p "$corpus"
