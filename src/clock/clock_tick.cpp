@@ -3,8 +3,6 @@
 #include <exception>
 
 #include "base/text.h"
-#include "clock/game_time.h"
-#include "clock/schedule.h"
 
 namespace tavlin {
 
@@ -23,10 +21,9 @@ void ClockTick::Tick(const ClockReading& now) {
                       time_separator_ + TwoDigits(now.second));
   const int32_t t = now.hour * 10000 + now.minute * 100 + now.second;
 
-  const std::vector<std::string> rows = FindScheduleRows(t);
-  if (auto game = ComputeGameTime(rows, now.hour * 3600 + now.minute * 60 + now.second)) {
-    strip_.ShowGameTexts(game->pane, game->summary);
-    game_hhmm_ = game->game_hhmm;
+  if (ComputeGameTimeAt(t, game_texts_)) {
+    strip_.ShowGameTexts(game_texts_.pane, game_texts_.summary);
+    game_hhmm_ = game_texts_.game_hhmm;
   }
 
   real_hhmm_ = now.hour * 100 + now.minute;

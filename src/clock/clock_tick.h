@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "base/repeat_filter.h"
+#include "clock/game_time.h"
 
 namespace tavlin {
 
@@ -67,6 +68,7 @@ class ClockTick {
   uint8_t blink_counter_ = 0;
   bool first_tick_done_ = false;
   std::string time_separator_ = ":";
+  GameTimeTexts game_texts_;  // reused every tick, so the game texts cost no allocation
 };
 
 /// The one boundary where a failing tick ends: it runs the tick and decides what the player is
