@@ -22,6 +22,7 @@
 #include "ui/strip_menu_win32.h"
 #include "ui/timetable_link.h"
 #include "win32/gdi_win32.h"
+#include "win32/shown_text_win32.h"
 #include "win32/window_base_win32.h"
 
 namespace tavlin {
@@ -96,7 +97,8 @@ class MainWindow : public WindowBase, private StripDuties {
   void N3Click();
 
   void CreateWidgets();
-  void AddHint(HWND widget, const wchar_t* hint);
+  /// `subclass`: the tooltip watches the widget's mouse itself; otherwise the widget relays it.
+  void AddHint(HWND widget, const wchar_t* hint, bool subclass);
   /// Shows Panel2 exactly when quiz mode is on.
   void ModeChange();
   /// The client width from Label1's width; the height stays.
@@ -117,6 +119,9 @@ class MainWindow : public WindowBase, private StripDuties {
   std::unique_ptr<RoundedPanel> panel2_;
   std::unique_ptr<GameTimePane> status_pane1_;
   std::unique_ptr<QuizLabel> label1_;
+  ShownText real_time_shown_;  // Panel3's caption
+  ShownText pane_shown_;       // StatusPane1's caption
+  ShownText summary_shown_;    // Panel1's caption
   HWND button1_ = nullptr;
   HWND button2_ = nullptr;
   HWND button3_ = nullptr;
