@@ -22,12 +22,15 @@
 #   --exe PATH    a tavlin.exe to measure (default: the one in the build folder); given twice or
 #                 more (a build before a change and after it), each round runs each of them
 #   --build DIR   the Windows build with tavlin_empty_clock.exe (default build/windows)
+#   --hover       leave the pointer where it starts, on the centred strip (the empty clock's
+#                 window is elsewhere): what a pointer resting on the strip costs
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root="$PWD"
 seconds=60
 rounds=2
 build="build/windows"
+hover=0
 exes=()
 while [ $# -gt 0 ]; do
   case "$1" in
@@ -35,6 +38,7 @@ while [ $# -gt 0 ]; do
     --rounds) rounds="$2"; shift 2 ;;
     --exe) exes+=("$(realpath "$2")"); shift 2 ;;
     --build) build="$2"; shift 2 ;;
+    --hover) hover=1; shift ;;
     *) echo "unknown option $1" >&2; exit 2 ;;
   esac
 done
@@ -95,7 +99,7 @@ measure() {
   # Nobody points at an idle clock: the pointer goes to the far corner once the window is up (it
   # starts in the middle of the screen, on the centred strip, where the hints would watch it).
   sleep 8
-  xdotool mousemove 1279 0
+  [ "$hover" -eq 1 ] || xdotool mousemove 1279 0
   sleep 7
   comm="$(cat "/proc/$pid/comm" 2>/dev/null || true)"
   [ "$comm" = "$program" ] || { echo "process $pid is '$comm', not $program" >&2; exit 1; }
