@@ -3,8 +3,6 @@
 #include <exception>
 
 #include "base/text.h"
-#include "clock/game_time.h"
-#include "clock/schedule.h"
 
 namespace tavlin {
 
@@ -59,10 +57,10 @@ TickOutcome ClockTick::Tick(const ClockReading& now) {
   });
   const int32_t t = now.hour * 10000 + now.minute * 100 + now.second;
 
-  const std::vector<std::string> rows = FindScheduleRows(t);
-  if (auto game = ComputeGameTime(rows, now.hour * 3600 + now.minute * 60 + now.second)) {
-    Attempt(outcome, TickDuty::kTexts, [&] { strip_.ShowGameTexts(game->pane, game->summary); });
-    game_hhmm_ = game->game_hhmm;
+  if (ComputeGameTimeAt(t, game_texts_)) {
+    Attempt(outcome, TickDuty::kTexts,
+            [&] { strip_.ShowGameTexts(game_texts_.pane, game_texts_.summary); });
+    game_hhmm_ = game_texts_.game_hhmm;
   }
 
   real_hhmm_ = now.hour * 100 + now.minute;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/repeat_filter.h"
+#include "clock/game_time.h"
 
 namespace tavlin {
 
@@ -94,6 +95,7 @@ class ClockTick {
   uint8_t blink_counter_ = 0;
   bool first_tick_done_ = false;
   std::string time_separator_ = ":";
+  GameTimeTexts game_texts_;  // reused every tick, so the game texts cost no allocation
 };
 
 /// Runs the tick and decides what the player is told of its failures, duty by duty. A duty's

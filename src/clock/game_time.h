@@ -23,4 +23,10 @@ int32_t HhmmssToSeconds(int32_t hhmmss);
 std::optional<GameTimeTexts> ComputeGameTime(const std::vector<std::string>& rows,
                                              int32_t now_seconds);
 
+/// The same texts for the HHMMSS value `t`, read straight from the schedule's rows (needs
+/// BuildSchedule) and written into `texts`, whose strings keep their capacity: once they have
+/// held a day's longest texts, a call allocates nothing. False, `texts` untouched, when `t` is
+/// no time of day.
+bool ComputeGameTimeAt(int32_t t, GameTimeTexts& texts);
+
 }  // namespace tavlin

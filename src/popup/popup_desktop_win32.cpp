@@ -5,13 +5,19 @@
 #include <shellapi.h>
 
 #include "win32/dpi_win32.h"
+#include "win32/system_library_win32.h"
 
 namespace tavlin {
 
 std::optional<Rect> Win32PopupDesktop::TaskbarRect() {
   APPBARDATA data{};
   data.cbSize = sizeof data;
-  if (SHAppBarMessage(ABM_GETTASKBARPOS, &data) == 0) return std::nullopt;
+  // The shell's library is loaded with the first popup, not with the strip.
+  static auto* const app_bar_message =
+      LoadSystemFunction<decltype(SHAppBarMessage)>(L"shell32.dll", "SHAppBarMessage");
+  if (app_bar_message == nullptr || app_bar_message(ABM_GETTASKBARPOS, &data) == 0) {
+    return std::nullopt;
+  }
   return Rect{data.rc.left, data.rc.top, data.rc.right, data.rc.bottom};
 }
 

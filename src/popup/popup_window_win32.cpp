@@ -14,6 +14,7 @@
 #include "popup/popup_picture.h"
 #include "win32/dpi_win32.h"
 #include "win32/gdi_win32.h"
+#include "win32/system_library_win32.h"
 #include "win32/window_base_win32.h"
 
 namespace tavlin {
@@ -183,7 +184,10 @@ class TfrmPopUp final : public WindowBase, private PopupView {
   void Hide() override { ShowWindow(hwnd(), SW_HIDE); }
   void Release() override { PostMessageW(hwnd(), kReleaseMessage, 0, 0); }
   void OpenUrl(const std::string& url) override {
-    ShellExecuteW(nullptr, nullptr, Utf8ToWide(url).c_str(), nullptr, nullptr, SW_SHOWDEFAULT);
+    static auto* const shell_execute =
+        LoadSystemFunction<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+    if (shell_execute == nullptr) return;
+    shell_execute(nullptr, nullptr, Utf8ToWide(url).c_str(), nullptr, nullptr, SW_SHOWDEFAULT);
   }
 
   PopupModel model_;

@@ -1,11 +1,11 @@
 #include "ui/game_time_pane_win32.h"
 
 #include <algorithm>
-#include <string>
 
 #include "base/scaling.h"
 #include "win32/colours_win32.h"
 #include "win32/dpi_win32.h"
+#include "win32/hint_relay_win32.h"
 
 namespace tavlin {
 
@@ -25,16 +25,27 @@ BlinkClock& BlinkClock::Instance() {
 
 void BlinkClock::Join(GameTimePane* pane) {
   panes_.push_back(pane);
-  // The clock runs for as long as any pane exists, blinking or not.
-  if (timer_ == 0) timer_ = SetTimer(nullptr, 0, kPhaseMs, &BlinkClock::OnTimer);
 }
 
 void BlinkClock::Leave(GameTimePane* pane) {
   panes_.erase(std::remove(panes_.begin(), panes_.end(), pane), panes_.end());
-  if (panes_.empty() && timer_ != 0) {
-    KillTimer(nullptr, timer_);
-    timer_ = 0;
-  }
+  OnBlinkingChanged();
+}
+
+void BlinkClock::OnBlinkingChanged() {
+  const bool any_blinking =
+      std::any_of(panes_.begin(), panes_.end(), [](GameTimePane* p) { return p->blinking(); });
+  if (!any_blinking) return Stop();
+  if (timer_ != 0) return;
+  // With the clock asleep there is no phase in progress to join: a fresh one begins, the one the
+  // always-running clock would give a pane that starts blinking just as its phase turns.
+  blink_phase_ = true;
+  timer_ = SetTimer(nullptr, 0, kPhaseMs, &BlinkClock::OnTimer);
+}
+
+void BlinkClock::Stop() {
+  if (timer_ != 0) KillTimer(nullptr, timer_);
+  timer_ = 0;
 }
 
 void CALLBACK BlinkClock::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
@@ -48,41 +59,64 @@ void BlinkClock::OnPhase() {
 
 GameTimePane::GameTimePane(HWND parent, const Bounds& bounds, int dpi,
                            std::function<void()> on_press)
-    : font_(CreateGulimFont(ScaleToDpi(kFontHeight, dpi), FW_BOLD)),
-      dpi_(dpi),
-      on_press_(std::move(on_press)) {
+    : on_press_(std::move(on_press)) {
+  MakeDrawingTools(dpi);
   RegisterClassOnce(kClassName, 0, nullptr);
   CreateHandle(0, kClassName, L"00:00:00", WS_CHILD | WS_VISIBLE, bounds.left, bounds.top,
                bounds.width, bounds.height, parent);
   BlinkClock::Instance().Join(this);
 }
 
-void GameTimePane::Place(const Bounds& bounds, int dpi) {
-  font_.Reset(CreateGulimFont(ScaleToDpi(kFontHeight, dpi), FW_BOLD));
+void GameTimePane::MakeDrawingTools(int dpi) {
   dpi_ = dpi;
+  font_.Reset(CreateGulimFont(ScaleToDpi(kFontHeight, dpi), FW_BOLD));
+  MemoryDC measure;
+  SelectionScope font(measure.dc(), font_.get());
+  SIZE pp{};
+  GetTextExtentPoint32W(measure.dc(), L"Pp", 2, &pp);
+  pp_height_ = pp.cy;
+  frame_colour_ = LightenColour(GetSysColor(COLOR_BTNSHADOW), 30);
+}
+
+void GameTimePane::Place(const Bounds& bounds, int dpi) {
+  MakeDrawingTools(dpi);
   SetWindowPos(hwnd(), nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 GameTimePane::~GameTimePane() {
+  blinking_ = false;
   BlinkClock::Instance().Leave(this);
+}
+
+RECT GameTimePane::Interior() const {
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  const int u = ScaleToDpi(1, dpi_);
+  return RECT{2 * u, 2 * u, client.right - 2 * u, client.bottom - 2 * u};
+}
+
+void GameTimePane::InvalidateInterior() {
+  const RECT interior = Interior();
+  InvalidateRect(hwnd(), &interior, FALSE);
 }
 
 void GameTimePane::SetBlinking(bool on) {
   if (on == blinking_) return;
   blinking_ = on;
-  InvalidateRect(hwnd(), nullptr, FALSE);
+  BlinkClock::Instance().OnBlinkingChanged();
+  InvalidateInterior();
 }
 
 void GameTimePane::SetTextColour(COLORREF colour) {
   text_colour_ = colour;
   // While blinking, the new colour waits for the next phase that shows the selected colour.
-  if (!blinking_) InvalidateRect(hwnd(), nullptr, FALSE);
+  if (!blinking_) InvalidateInterior();
 }
 
 void GameTimePane::OnBlinkPhase() {
-  if (blinking_) InvalidateRect(hwnd(), nullptr, FALSE);
+  if (blinking_) InvalidateInterior();
 }
 
 COLORREF GameTimePane::ShownColour() const {
@@ -90,14 +124,18 @@ COLORREF GameTimePane::ShownColour() const {
 }
 
 LRESULT GameTimePane::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  RelayMouseToHints(hints_, hwnd(), message, wparam, lparam);
   switch (message) {
     case WM_PAINT:
       OnPaint();
       return 0;
     case WM_ERASEBKGND:
       return 1;
-    case WM_SETTEXT:
-      return SetTextAndRepaint(hwnd(), wparam, lparam);
+    case WM_SETTEXT: {
+      const LRESULT result = DefWindowProcW(hwnd(), message, wparam, lparam);
+      InvalidateInterior();
+      return result;
+    }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       if (on_press_) on_press_();
@@ -113,30 +151,27 @@ void GameTimePane::OnPaint() {
   GetClientRect(hwnd(), &client);
   const int w = client.right, h = client.bottom;
   const int u = ScaleToDpi(1, dpi_);
-  BufferedPaint buffer(paint.dc(), w, h);
+  BufferedAreaPaint buffer(buffer_, paint.dc(), w, h, paint.area());
   HDC dc = buffer.dc();
 
   // Outer ring in the parent's face colour, a frame in the lightened shadow colour without its
-  // corner dots, and the black interior.
+  // corner dots, and the black interior. Only the part that changed reaches the screen.
   FillSolid(dc, client, GetSysColor(COLOR_BTNFACE));
-  const COLORREF frame = LightenColour(GetSysColor(COLOR_BTNSHADOW), 30);
-  FillSolid(dc, RECT{2 * u, u, w - 2 * u, 2 * u}, frame);
-  FillSolid(dc, RECT{2 * u, h - 2 * u, w - 2 * u, h - u}, frame);
-  FillSolid(dc, RECT{u, 2 * u, 2 * u, h - 2 * u}, frame);
-  FillSolid(dc, RECT{w - 2 * u, 2 * u, w - u, h - 2 * u}, frame);
-  const RECT interior{2 * u, 2 * u, w - 2 * u, h - 2 * u};
+  FillSolid(dc, RECT{2 * u, u, w - 2 * u, 2 * u}, frame_colour_);
+  FillSolid(dc, RECT{2 * u, h - 2 * u, w - 2 * u, h - u}, frame_colour_);
+  FillSolid(dc, RECT{u, 2 * u, 2 * u, h - 2 * u}, frame_colour_);
+  FillSolid(dc, RECT{w - 2 * u, 2 * u, w - u, h - 2 * u}, frame_colour_);
+  const RECT interior = Interior();
   FillSolid(dc, interior, RGB(0, 0, 0));
 
-  const std::wstring text = WindowText(hwnd());
+  wchar_t text[32];
+  const int length = GetWindowTextW(hwnd(), text, 32);
   SelectionScope font(dc, font_.get());
-  SIZE pp{};
-  GetTextExtentPoint32W(dc, L"Pp", 2, &pp);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ShownColour());
-  RECT clip = interior;
-  const int top = interior.top + (interior.bottom - interior.top - pp.cy) / 2;
-  ExtTextOutW(dc, interior.left + ScaleToDpi(kTextIndent, dpi_), top, ETO_CLIPPED, &clip,
-              text.c_str(), static_cast<UINT>(text.size()), nullptr);
+  const int top = interior.top + (interior.bottom - interior.top - pp_height_) / 2;
+  ExtTextOutW(dc, interior.left + ScaleToDpi(kTextIndent, dpi_), top, ETO_CLIPPED, &interior, text,
+              static_cast<UINT>(length), nullptr);
 }
 
 }  // namespace tavlin

@@ -15,7 +15,9 @@ namespace tavlin {
 class GameTimePane;
 
 /// One process-wide clock of 300 ms phases. Every blinking pane shows the phase of this clock, so
-/// panes blink in step and a pane that starts blinking joins the phase in progress.
+/// panes blink in step and a pane that starts blinking joins the phase in progress. The clock
+/// sleeps while no pane blinks, so an idle strip wakes only for its tick; the first pane to blink
+/// starts it on a fresh phase of the blink colour.
 class BlinkClock {
  public:
   static constexpr UINT kPhaseMs = 300;
@@ -25,11 +27,14 @@ class BlinkClock {
   bool blink_phase() const { return blink_phase_; }
   void Join(GameTimePane* pane);
   void Leave(GameTimePane* pane);
+  /// A pane started or stopped blinking: the clock runs exactly while some pane blinks.
+  void OnBlinkingChanged();
 
  private:
   BlinkClock() = default;
   static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
   void OnPhase();
+  void Stop();
 
   std::vector<GameTimePane*> panes_;
   bool blink_phase_ = false;
@@ -56,6 +61,8 @@ class GameTimePane : public WindowBase {
 
   /// The blink clock changed phase.
   void OnBlinkPhase();
+  /// The tooltip this pane hands its mouse messages to, for its hint (not owned).
+  void set_hints(HWND hints) { hints_ = hints; }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
@@ -63,9 +70,18 @@ class GameTimePane : public WindowBase {
  private:
   void OnPaint();
   COLORREF ShownColour() const;
+  /// The font, the text's place and the frame colour for `dpi`, made once per DPI.
+  void MakeDrawingTools(int dpi);
+  /// Marks the black interior, where the text is, for repainting; the ring and frame stay.
+  void InvalidateInterior();
+  RECT Interior() const;
 
   Font font_;
   int dpi_ = 96;
+  int pp_height_ = 0;  // of "Pp" in the font: the text is centred on it
+  COLORREF frame_colour_ = 0;
+  PaintBuffer buffer_;
+  HWND hints_ = nullptr;
   COLORREF text_colour_ = RGB(0, 255, 0);
   bool blinking_ = false;
   std::function<void()> on_press_;

@@ -201,12 +201,17 @@ void MainWindow::CreateWidgets() {
   hints_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                            nullptr, GetModuleHandleW(nullptr), nullptr);
-  AddHint(panel1_->hwnd(), L"게임시간");
-  AddHint(button1_, L"창닫기");
-  AddHint(button3_, L"투명하게");
-  AddHint(status_pane1_->hwnd(), L"게임상의 시간");
-  AddHint(panel3_->hwnd(), L"현재시간");
-  AddHint(button2_, L"다른문제");
+  // The panels and the pane hand their mouse messages to the hints themselves; only the system's
+  // buttons are subclassed by the tooltip.
+  AddHint(panel1_->hwnd(), L"게임시간", false);
+  AddHint(button1_, L"창닫기", true);
+  AddHint(button3_, L"투명하게", true);
+  AddHint(status_pane1_->hwnd(), L"게임상의 시간", false);
+  AddHint(panel3_->hwnd(), L"현재시간", false);
+  AddHint(button2_, L"다른문제", true);
+  panel1_->set_hints(hints_);
+  status_pane1_->set_hints(hints_);
+  panel3_->set_hints(hints_);
   LayOutWidgets();
 }
 
@@ -223,10 +228,10 @@ void MainWindow::LayOutWidgets() {
   SendMessageW(hints_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 }
 
-void MainWindow::AddHint(HWND widget, const wchar_t* hint) {
+void MainWindow::AddHint(HWND widget, const wchar_t* hint, bool subclass) {
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof tool;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.uFlags = TTF_IDISHWND | (subclass ? TTF_SUBCLASS : 0);
   tool.hwnd = hwnd();
   tool.uId = reinterpret_cast<UINT_PTR>(widget);
   tool.lpszText = const_cast<wchar_t*>(hint);
@@ -496,13 +501,14 @@ void MainWindow::SaveSettings() {
   if (auto report = settings_file_.Save(settings_)) ShowReport(*report);
 }
 
+// The texts are set only when they change, so a second that changes one of them costs no more.
 void MainWindow::ShowRealTime(const std::string& text) {
-  SetWindowTextW(panel3_->hwnd(), Utf8ToWide(text).c_str());
+  real_time_shown_.Set(panel3_->hwnd(), text);
 }
 
 void MainWindow::ShowGameTexts(const std::string& pane, const std::string& summary) {
-  SetWindowTextW(status_pane1_->hwnd(), Utf8ToWide(pane).c_str());
-  SetWindowTextW(panel1_->hwnd(), Utf8ToWide(summary).c_str());
+  pane_shown_.Set(status_pane1_->hwnd(), pane);
+  summary_shown_.Set(panel1_->hwnd(), summary);
 }
 
 void MainWindow::SetBlinking(bool on) {

@@ -24,6 +24,7 @@
 #include "ui/strip_settings_win32.h"
 #include "ui/timetable_link.h"
 #include "win32/gdi_win32.h"
+#include "win32/shown_text_win32.h"
 #include "win32/window_base_win32.h"
 
 namespace tavlin {
@@ -118,7 +119,8 @@ class MainWindow : public WindowBase, private StripDuties {
   void CreateWidgets();
   /// Gives every widget its bounds and font from layout_.
   void LayOutWidgets();
-  void AddHint(HWND widget, const wchar_t* hint);
+  /// `subclass`: the tooltip watches the widget's mouse itself; otherwise the widget relays it.
+  void AddHint(HWND widget, const wchar_t* hint, bool subclass);
   /// Shows Panel2 exactly when quiz mode is on.
   void ModeChange();
   /// The client width from Label1's width; the height stays.
@@ -152,6 +154,9 @@ class MainWindow : public WindowBase, private StripDuties {
   std::unique_ptr<RoundedPanel> panel2_;
   std::unique_ptr<GameTimePane> status_pane1_;
   std::unique_ptr<QuizLabel> label1_;
+  ShownText real_time_shown_;  // Panel3's caption
+  ShownText pane_shown_;       // StatusPane1's caption
+  ShownText summary_shown_;    // Panel1's caption
   HWND button1_ = nullptr;
   HWND button2_ = nullptr;
   HWND button3_ = nullptr;

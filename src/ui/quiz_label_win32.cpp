@@ -28,6 +28,9 @@ QuizLabel::QuizLabel(HWND parent, int x, int y, HFONT font, std::function<void()
 }
 
 int QuizLabel::SetText(const std::string& text) {
+  // The same line again (a one-line file, a pick of the line shown) is neither set nor measured.
+  if (text == text_) return width_;
+  text_ = text;
   const std::wstring wide = Utf8ToWide(text);
   SetWindowTextW(hwnd(), wide.c_str());
   const SIZE size = TextSize(font_, wide);

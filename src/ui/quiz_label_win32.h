@@ -30,6 +30,7 @@ class QuizLabel : public WindowBase {
   void OnPaint();
 
   HFONT font_;
+  std::string text_;  // the text shown ("" as created)
   int width_ = 0;
   std::function<void()> on_press_;
   std::function<void()> on_double_click_;

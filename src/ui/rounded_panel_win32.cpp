@@ -4,7 +4,7 @@
 
 #include "base/scaling.h"
 #include "win32/colours_win32.h"
-#include "win32/gdi_win32.h"
+#include "win32/hint_relay_win32.h"
 
 namespace tavlin {
 
@@ -16,7 +16,7 @@ constexpr COLORREF kFlatColour = RGB(44, 40, 40);
 }  // namespace
 
 void PaintRoundedFrame(HDC dc, int width, int height, int line_width, COLORREF corner_colour) {
-  const COLORREF border = LightenColour(kFlatColour, 30);
+  static const COLORREF border = LightenColour(kFlatColour, 30);
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
   const int u = line_width;
   FillSolid(dc, RECT{0, 0, width, height}, corner_colour);
@@ -50,6 +50,7 @@ void RoundedPanel::Place(const Bounds& bounds, int dpi, HFONT font) {
 }
 
 LRESULT RoundedPanel::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  RelayMouseToHints(hints_, hwnd(), message, wparam, lparam);
   switch (message) {
     case WM_PAINT:
       OnPaint();
@@ -69,8 +70,13 @@ LRESULT RoundedPanel::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) 
     case WM_COMMAND:
       // The buttons on the panel are the strip's buttons: their clicks go to the strip.
       return SendMessageW(GetAncestor(hwnd(), GA_ROOT), message, wparam, lparam);
-    case WM_SETTEXT:
-      return SetTextAndRepaint(hwnd(), wparam, lparam);
+    case WM_SETTEXT: {
+      // A new caption repaints the inside only: the border and corners stay as they are.
+      const LRESULT result = DefWindowProcW(hwnd(), message, wparam, lparam);
+      const RECT inside = Inside();
+      InvalidateRect(hwnd(), &inside, FALSE);
+      return result;
+    }
     case WM_LBUTTONDOWN:
       if (settings_.on_press) settings_.on_press();
       return 0;
@@ -86,26 +92,41 @@ LRESULT RoundedPanel::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) 
   }
 }
 
+RECT RoundedPanel::Inside() const {
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  const int border = 2 * ScaleToDpi(1, settings_.dpi);
+  return RECT{border, border, client.right - border, client.bottom - border};
+}
+
 void RoundedPanel::OnPaint() {
   PaintScope paint(hwnd());
   RECT client;
   GetClientRect(hwnd(), &client);
-  BufferedPaint buffer(paint.dc(), client.right, client.bottom);
+  BufferedAreaPaint buffer(buffer_, paint.dc(), client.right, client.bottom, paint.area());
   const int line_width = ScaleToDpi(1, settings_.dpi);
   PaintRoundedFrame(buffer.dc(), client.right, client.bottom, line_width, settings_.corner_colour);
 
-  const std::wstring caption = WindowText(hwnd());
-  if (caption.empty()) return;
+  // The strip's captions fit the buffer on the stack; a longer one is read whole.
+  wchar_t short_caption[64];
+  int length = GetWindowTextW(hwnd(), short_caption, 64);
+  std::wstring long_caption;
+  const wchar_t* caption = short_caption;
+  if (length >= 63) {
+    long_caption = WindowText(hwnd());
+    caption = long_caption.c_str();
+    length = static_cast<int>(long_caption.size());
+  }
+  if (length == 0) return;
   SelectionScope font(buffer.dc(), settings_.font);
   SetBkMode(buffer.dc(), TRANSPARENT);
   SetTextColor(buffer.dc(), GetSysColor(COLOR_WINDOWTEXT));
-  const int border = 2 * line_width;
-  RECT inside{border, border, client.right - border, client.bottom - border};
+  RECT inside = Inside();
   UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
   format |= settings_.align == Align::kLeft    ? DT_LEFT
             : settings_.align == Align::kRight ? DT_RIGHT
                                                : DT_CENTER;
-  DrawTextW(buffer.dc(), caption.c_str(), static_cast<int>(caption.size()), &inside, format);
+  DrawTextW(buffer.dc(), caption, length, &inside, format);
 }
 
 }  // namespace tavlin

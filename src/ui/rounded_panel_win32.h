@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "base/geometry.h"
+#include "win32/gdi_win32.h"
 #include "win32/window_base_win32.h"
 
 namespace tavlin {
@@ -30,13 +31,19 @@ class RoundedPanel : public WindowBase {
 
   /// New bounds and caption font at a new DPI; the border follows.
   void Place(const Bounds& bounds, int dpi, HFONT font);
+  /// The tooltip this panel hands its mouse messages to, for its hint (not owned).
+  void set_hints(HWND hints) { hints_ = hints; }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
   void OnPaint();
+  /// The part inside the border, where the caption is.
+  RECT Inside() const;
   Settings settings_;
+  PaintBuffer buffer_;
+  HWND hints_ = nullptr;
 };
 
 /// The panel picture for a `width` x `height` area: border, cut corners, face, drawn with lines

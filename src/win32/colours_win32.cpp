@@ -1,16 +1,13 @@
 #include "win32/colours_win32.h"
 
-#include <shlwapi.h>
-
-#include <algorithm>
+#include "base/colour_lightness.h"
 
 namespace tavlin {
 
 COLORREF LightenColour(COLORREF colour, int steps) {
-  WORD hue = 0, lightness = 0, saturation = 0;
-  ColorRGBToHLS(colour, &hue, &lightness, &saturation);
-  const int lighter = std::min(240, lightness + steps);
-  return ColorHLSToRGB(hue, static_cast<WORD>(lighter), saturation);
+  const Rgb lighter =
+      LightenRgb(Rgb{GetRValue(colour), GetGValue(colour), GetBValue(colour)}, steps);
+  return RGB(lighter.r, lighter.g, lighter.b);
 }
 
 }  // namespace tavlin

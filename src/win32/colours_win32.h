@@ -6,7 +6,7 @@
 namespace tavlin {
 
 /// `colour` with its lightness raised by `steps` on the system's 0..240 hue-lightness-saturation
-/// scale (capped at 240), hue and saturation kept. Uses the shell's own conversion functions.
+/// scale (capped at 240), hue and saturation kept, as the shell's own conversion functions give it.
 COLORREF LightenColour(COLORREF colour, int steps);
 
 /// The strip's background: painted in it, a pixel is invisible and lets clicks through.

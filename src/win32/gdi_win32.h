@@ -61,6 +61,8 @@ class PaintScope {
   PaintScope& operator=(const PaintScope&) = delete;
   ~PaintScope() { EndPaint(window_, &paint_); }
   HDC dc() const { return dc_; }
+  /// The part of the client area this paint is for.
+  const RECT& area() const { return paint_.rcPaint; }
 
  private:
   HWND window_;
@@ -124,6 +126,69 @@ class BufferedPaint {
   SelectionScope selection_;  // destroyed first: the bitmap leaves the context before both go
 };
 
+/// The off-screen picture of one window, kept between its paints so that a paint makes no bitmap
+/// or context; a new one is made only when the window's size has changed.
+class PaintBuffer {
+ public:
+  PaintBuffer() = default;
+  PaintBuffer(const PaintBuffer&) = delete;
+  PaintBuffer& operator=(const PaintBuffer&) = delete;
+  ~PaintBuffer() {
+    DropBitmap();
+    if (dc_ != nullptr) DeleteDC(dc_);
+  }
+
+  /// A context holding a `width` x `height` picture compatible with `target`.
+  HDC Prepare(HDC target, int width, int height) {
+    if (dc_ == nullptr) dc_ = CreateCompatibleDC(target);
+    if (bitmap_ == nullptr || width != width_ || height != height_) {
+      DropBitmap();
+      bitmap_ = CreateCompatibleBitmap(target, width, height);
+      original_ = SelectObject(dc_, bitmap_);
+      width_ = width;
+      height_ = height;
+    }
+    return dc_;
+  }
+
+ private:
+  void DropBitmap() {
+    if (bitmap_ == nullptr) return;
+    SelectObject(dc_, original_);
+    DeleteObject(bitmap_);
+    bitmap_ = nullptr;
+  }
+
+  HDC dc_ = nullptr;
+  HBITMAP bitmap_ = nullptr;
+  HGDIOBJ original_ = nullptr;
+  int width_ = 0;
+  int height_ = 0;
+};
+
+/// One paint of `area` (the part that changed) through a window's kept buffer: drawing outside
+/// `area` is clipped away, and the end copies only `area` to the target in one step.
+class BufferedAreaPaint {
+ public:
+  BufferedAreaPaint(PaintBuffer& buffer, HDC target, int width, int height, const RECT& area)
+      : target_(target), area_(area), dc_(buffer.Prepare(target, width, height)) {
+    IntersectClipRect(dc_, area.left, area.top, area.right, area.bottom);
+  }
+  BufferedAreaPaint(const BufferedAreaPaint&) = delete;
+  BufferedAreaPaint& operator=(const BufferedAreaPaint&) = delete;
+  ~BufferedAreaPaint() {
+    BitBlt(target_, area_.left, area_.top, area_.right - area_.left, area_.bottom - area_.top, dc_,
+           area_.left, area_.top, SRCCOPY);
+    SelectClipRgn(dc_, nullptr);
+  }
+  HDC dc() const { return dc_; }
+
+ private:
+  HDC target_;
+  RECT area_;
+  HDC dc_;
+};
+
 /// A window timer (SetTimer ... KillTimer). A window that tells its timers apart in WM_TIMER can
 /// give each one its id at construction, start it by interval alone and compare against id().
 class WindowTimer {
@@ -169,10 +234,10 @@ inline BITMAPINFO TopDownRgb32(int width, int height) {
   return info;
 }
 
-/// Fills a rectangle with a solid colour.
+/// Fills a rectangle with a solid colour, with the context's own DC brush: no brush is made.
 inline void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
-  Brush brush(CreateSolidBrush(colour));
-  FillRect(dc, &rect, brush.get());
+  SetDCBrushColor(dc, colour);
+  FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
 }
 
 }  // namespace tavlin

@@ -64,7 +64,8 @@ std::wstring TextOf(HWND window) {
 
 bool IsListed(const std::wstring& class_name) {
   return class_name == L"TForm_study" || class_name == L"TForm_TimeTable" ||
-         class_name == L"TfrmPopUp" || class_name == L"#32768" || class_name == L"#32770";
+         class_name == L"TfrmPopUp" || class_name == L"#32768" || class_name == L"#32770" ||
+         class_name == L"tooltips_class32";
 }
 
 BOOL CALLBACK PrintChild(HWND child, LPARAM) {

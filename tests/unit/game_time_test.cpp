@@ -43,5 +43,30 @@ TEST(GameTimeTest, EdgeTable) {
   EXPECT_FALSE(ComputeGameTime({}, 0).has_value());
 }
 
+// The tick's path reads the rows directly and reuses its strings; every second of the day it must
+// give what the lookup's texts give, and a day's texts must fit the strings it has grown.
+TEST(GameTimeTest, DirectPathMatchesLookupAllDay) {
+  BuildSchedule();
+  GameTimeTexts texts;
+  ASSERT_TRUE(ComputeGameTimeAt(20448, texts));  // a longest summary: two three-byte names
+  const char* pane_chars = texts.pane.data();
+  const char* summary_chars = texts.summary.data();
+  for (int32_t n = 0; n < 86400; ++n) {
+    const int32_t t = n / 3600 * 10000 + n % 3600 / 60 * 100 + n % 60;
+    const auto expected = ComputeGameTime(FindScheduleRows(t), n);
+    ASSERT_TRUE(expected.has_value());
+    ASSERT_TRUE(ComputeGameTimeAt(t, texts)) << t;
+    ASSERT_EQ(texts.pane, expected->pane) << t;
+    ASSERT_EQ(texts.summary, expected->summary) << t;
+    ASSERT_EQ(texts.game_hhmm, expected->game_hhmm) << t;
+  }
+  EXPECT_EQ(texts.pane.data(), pane_chars);
+  EXPECT_EQ(texts.summary.data(), summary_chars);
+  const GameTimeTexts before = texts;
+  EXPECT_FALSE(ComputeGameTimeAt(236000, texts));
+  EXPECT_FALSE(ComputeGameTimeAt(-1, texts));
+  EXPECT_EQ(texts.summary, before.summary);
+}
+
 }  // namespace
 }  // namespace tavlin
