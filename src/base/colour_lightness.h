@@ -2,16 +2,9 @@
 // use.
 #pragma once
 
-#include <cstdint>
+#include "base/pixels.h"
 
 namespace tavlin {
-
-struct Rgb {
-  uint8_t r = 0;
-  uint8_t g = 0;
-  uint8_t b = 0;
-  friend bool operator==(const Rgb&, const Rgb&) = default;
-};
 
 /// `colour` with its lightness raised by `steps` (capped at 240), hue and saturation kept, in the
 /// same integer arithmetic as the shell's ColorRGBToHLS and ColorHLSToRGB, so the result is the
