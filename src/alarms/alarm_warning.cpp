@@ -7,7 +7,6 @@
 #include "base/player_files.h"
 #include "base/text.h"
 #include "clock/game_time.h"
-#include "clock/schedule.h"
 
 namespace tavlin {
 
@@ -28,18 +27,12 @@ struct GameMinuteStart {
 const std::vector<GameMinuteStart>& GameMinuteStarts() {
   static const std::vector<GameMinuteStart> starts = [] {
     std::vector<GameMinuteStart> list;
-    int current_row = -1;
-    std::vector<std::string> rows;
+    GameTimeTexts game;
     for (int32_t s = 0; s < kSecondsPerDay; ++s) {
       const int32_t hhmmss = s / 3600 * 10000 + s / 60 % 60 * 100 + s % 60;
-      if (const int row = CurrentScheduleRow(hhmmss); row != current_row) {
-        current_row = row;
-        rows = FindScheduleRows(hhmmss);
-      }
-      const auto game = ComputeGameTime(rows, s);
-      if (!game) break;  // no schedule built
-      if (list.empty() || list.back().game_hhmm != game->game_hhmm) {
-        list.push_back({s, game->game_hhmm});
+      if (!ComputeGameTimeAt(hhmmss, game)) break;  // no schedule
+      if (list.empty() || list.back().game_hhmm != game.game_hhmm) {
+        list.push_back({s, game.game_hhmm});
       }
     }
     return list;
