@@ -88,6 +88,23 @@ class AlarmCheckTest : public ::testing::Test {
     for (now_ = now_ / 10 * 10 + 10; now_ <= end; now_ += 10) Check();
     now_ = end;
   }
+  // One alarm line, from one moment of the week (day, hhmmss) to another: the popups it gives.
+  struct Run {
+    const char* line;
+    int start_day;
+    int32_t start;
+    int end_day;
+    int32_t end;
+    Strings popups;
+  };
+  void ExpectRun(const Run& run) {
+    table = {};
+    announcer.popups.clear();
+    Start({run.line}, run.start_day, run.start);
+    RunUntil(run.end_day, run.end);
+    EXPECT_EQ(announcer.popups, run.popups);
+  }
+
   void Check() {
     const int weekday = now_ / kSecondsPerDay % 7 + 1;
     const int second_of_day = now_ % kSecondsPerDay;
@@ -111,85 +128,45 @@ class AlarmCheckTest : public ::testing::Test {
 TEST_F(AlarmCheckTest, RealTimeWindowsFireOncePerHourOfTheirClock) {
   const struct {
     const char* name;
-    const char* line;
-    int start_day;
-    int32_t start;
-    int end_day;
-    int32_t end;
-    Strings popups;
+    Run run;
   } cases[] = {
       {"both bounds belong to the window",
-       "1|7|20:00|20:30|0|A|a",
-       1,
-       195900,
-       2,
-       204000,
-       {"1 20:00:00 A ", "2 20:00:00 A "}},
-      {"armed at the end minute", "1|7|20:00|20:30|0|A|a", 1, 203005, 1, 210000, {"1 20:30:05 A "}},
+       {"1|7|20:00|20:30|0|A|a", 1, 195900, 2, 204000, {"1 20:00:00 A ", "2 20:00:00 A "}}},
+      {"armed at the end minute",
+       {"1|7|20:00|20:30|0|A|a", 1, 203005, 1, 210000, {"1 20:30:05 A "}}},
       {"again at the second check of the next hour",
-       "1|7|20:30|21:30|0|A|a",
-       1,
-       200000,
-       1,
-       220000,
-       {"1 20:30:00 A ", "1 21:00:10 A "}},
+       {"1|7|20:30|21:30|0|A|a", 1, 200000, 1, 220000, {"1 20:30:00 A ", "1 21:00:10 A "}}},
       {"the whole day",
-       "1|7|00:00|23:59|0|A|a",
-       3,
-       101733,
-       3,
-       130030,
-       {"3 10:17:33 A ", "3 11:00:10 A ", "3 12:00:10 A ", "3 13:00:10 A "}},
+       {"1|7|00:00|23:59|0|A|a",
+        3,
+        101733,
+        3,
+        130030,
+        {"3 10:17:33 A ", "3 11:00:10 A ", "3 12:00:10 A ", "3 13:00:10 A "}}},
       {"wrapping, bounds excluded",
-       "1|7|23:00|01:00|0|A|a",
-       1,
-       225000,
-       2,
-       11000,
-       {"1 23:01:00 A ", "2 00:00:10 A "}},
+       {"1|7|23:00|01:00|0|A|a", 1, 225000, 2, 11000, {"1 23:01:00 A ", "2 00:00:10 A "}}},
       {"start equal to end",
-       "1|7|12:00|12:00|0|A|a",
-       1,
-       110000,
-       1,
-       133000,
-       {"1 11:00:00 A ", "1 12:01:00 A ", "1 13:00:10 A "}},
+       {"1|7|12:00|12:00|0|A|a",
+        1,
+        110000,
+        1,
+        133000,
+        {"1 11:00:00 A ", "1 12:01:00 A ", "1 13:00:10 A "}}},
       {"Saturdays only, after midnight too",
-       "1|7|23:00|01:00|6|A|a",
-       5,
-       220000,
-       7,
-       20000,
-       {"6 00:00:00 A ", "6 23:01:00 A "}},
+       {"1|7|23:00|01:00|6|A|a", 5, 220000, 7, 20000, {"6 00:00:00 A ", "6 23:01:00 A "}}},
       {"daily wrapping window across the week's end",
-       "1|7|23:00|01:00|0|A|a",
-       7,
-       235950,
-       1,
-       10,
-       {"7 23:59:50 A ", "1 00:00:10 A "}},
+       {"1|7|23:00|01:00|0|A|a", 7, 235950, 1, 10, {"7 23:59:50 A ", "1 00:00:10 A "}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    table = {};
-    announcer.popups.clear();
-    Start({c.line}, c.start_day, c.start);
-    RunUntil(c.end_day, c.end);
-    EXPECT_EQ(announcer.popups, c.popups);
+    ExpectRun(c.run);
   }
 }
 
 TEST_F(AlarmCheckTest, EarlyWarningsComeOnceAtTheFirstCheckAtOrAfterTheirMoment) {
   // Game 23:00 and 13:00 begin at the last second of the double-hour before (02:04:47, 04:02:23,
   // and every four hours), as the schedule gives them: a start at 02:02:46 is not yet warned.
-  const struct {
-    const char* line;
-    int start_day;
-    int32_t start;
-    int end_day;
-    int32_t end;
-    Strings popups;
-  } cases[] = {
+  const Run cases[] = {
       // clang-format off
       {"1|7|20:00|20:30|0|A|a|5", 1, 195000, 2, 200010, {"1 19:55:00 5분 전 · A", "1 20:00:00 A ",
        "2 19:55:00 5분 전 · A", "2 20:00:00 A "}},
@@ -205,13 +182,9 @@ TEST_F(AlarmCheckTest, EarlyWarningsComeOnceAtTheFirstCheckAtOrAfterTheirMoment)
       {"1|7|20:00|20:30|0|B|b|abc", 1, 195000, 1, 201000, {"1 20:00:00 B "}},
       // clang-format on
   };
-  for (const auto& c : cases) {
+  for (const Run& c : cases) {
     SCOPED_TRACE(c.line);
-    table = {};
-    announcer.popups.clear();
-    Start({c.line}, c.start_day, c.start);
-    RunUntil(c.end_day, c.end);
-    EXPECT_EQ(announcer.popups, c.popups);
+    ExpectRun(c);
   }
 }
 
