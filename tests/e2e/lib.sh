@@ -96,6 +96,17 @@ e2e_running() {
   kill -0 "$E2E_PID" 2>/dev/null
 }
 
+# Waits up to 10 s for the wine process of tavlin.exe to end; fails, saying it was still running
+# after $1, when it did not.
+e2e_expect_exit() {
+  local _
+  for _ in $(seq 50); do
+    e2e_running || return 0
+    sleep 0.2
+  done
+  fail "still running after $1"
+}
+
 # Prints tavlin's windows as the probe sees them (see probe_win32.cpp for the format).
 e2e_probe() {
   wine "$E2E_BUILD/tavlin_probe.exe" "$@" </dev/null 2>/dev/null | tr -d '\r'

@@ -23,10 +23,7 @@ read -r l t r b <<<"$(rect_of "$window")"
 expect_eq "centred" "$l $t" "$(((1280 - (r - l)) / 2)) $(((800 - (b - t)) / 2))"
 echo "$window" | grep -q ' alpha=255 colorkey=153,0,0$' || fail "not opaque: $window"
 choose_menu exit
-for _ in $(seq 50); do
-  e2e_running || break
-  sleep 0.2
-done
+e2e_expect_exit "문답공부시계 종료"
 expect_eq "size after exit" "$(stat -c %s "$E2E_WORK/tavlin.ini")" 2147483648
 
 printf '[tavlin]\r\ncolour=Blue\r\n' >"$E2E_WORK/tavlin.ini"

@@ -26,11 +26,7 @@ sleep 0.5
 choose_menu colour 3 5
 sleep 0.5
 choose_menu exit
-for _ in $(seq 50); do
-  e2e_running || break
-  sleep 0.2
-done
-e2e_running && fail "still running after 문답공부시계 종료"
+e2e_expect_exit "문답공부시계 종료"
 cp "$E2E_WORK/tavlin.ini" "$E2E_ARTIFACTS/at-exit.ini"
 for line in '; my own note' transparency=60 colour=Yellow; do
   grep -q "^$line"$'\r'"\$" "$E2E_WORK/tavlin.ini" || fail "no line $line in the file"

@@ -17,10 +17,6 @@ xdotool sleep 0.3 mouseup 1
 choose_menu alpha 3 4
 choose_menu colour 3 5
 choose_menu exit
-for _ in $(seq 50); do
-  e2e_running || break
-  sleep 0.2
-done
-e2e_running && fail "still running after 문답공부시계 종료"
+e2e_expect_exit "문답공부시계 종료"
 echo "ok: the program ended"
 expect_eq "the folder after the exit" "$(folder)" "$before"
