@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 
@@ -29,18 +30,26 @@ bool RealFileSystem::ReadAll(const std::string& path, std::string* bytes,
     *reason = strerror(errno);
     return false;
   }
-  // Read in large pieces straight into the text: a quiz file may be tens of megabytes.
+  // The text is as large as the file and no larger: the quiz file's text is kept for as long as
+  // tavlin runs. The first read asks for one byte more than the size says, so a file that grew
+  // meanwhile fills it and is read on to its end in large pieces.
+  constexpr size_t kLargePiece = 1 << 24;
   std::string content;
+  size_t want = kLargePiece;
   struct stat info;
-  if (fstat(fileno(file), &info) == 0 && info.st_size > 0) content.reserve(info.st_size);
-  constexpr size_t kPiece = 1 << 20;
-  size_t got;
-  do {
+  if (fstat(fileno(file), &info) == 0 && info.st_size >= 0) {
+    content.reserve(static_cast<size_t>(info.st_size) + 1);
+    want = std::min(static_cast<size_t>(info.st_size) + 1, kLargePiece);
+  }
+  for (;;) {
     const size_t at = content.size();
-    content.resize(at + kPiece);
-    got = std::fread(content.data() + at, 1, kPiece, file);
+    content.resize(at + want);
+    const size_t got = std::fread(content.data() + at, 1, want, file);
     content.resize(at + got);
-  } while (got > 0);
+    if (got < want) break;  // the end of the file, or an error
+    want = kLargePiece;
+  }
+  if (content.capacity() - content.size() > kLargePiece / 16) content.shrink_to_fit();
   const bool failed = std::ferror(file) != 0;
   std::fclose(file);
   if (failed) {

@@ -38,6 +38,12 @@ bool RealFileSystem::IsFolder(const std::string& path) const {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+namespace {
+
+constexpr DWORD kLargePiece = 1 << 24;
+
+}  // namespace
+
 bool RealFileSystem::ReadAll(const std::string& path, std::string* bytes,
                              std::string* reason) const {
   // The player's editor may save the file, or replace it, while we read: we never stand in its
@@ -49,19 +55,27 @@ bool RealFileSystem::ReadAll(const std::string& path, std::string* bytes,
     *reason = SystemReason(GetLastError());
     return false;
   }
-  // Read in large pieces straight into the text: a quiz file may be tens of megabytes.
+  // The text is as large as the file and no larger: the quiz file's text is kept for as long as
+  // tavlin runs. The first read asks for one byte more than the size says, so a file that grew
+  // meanwhile fills it and is read on to its end in large pieces.
   std::string content;
   LARGE_INTEGER size{};
-  if (GetFileSizeEx(file, &size) && size.QuadPart > 0) content.reserve(size.QuadPart);
-  constexpr DWORD kPiece = 1 << 20;
-  DWORD got = 0;
+  DWORD want = kLargePiece;
+  if (GetFileSizeEx(file, &size) && size.QuadPart >= 0) {
+    content.reserve(static_cast<size_t>(size.QuadPart) + 1);
+    if (size.QuadPart < kLargePiece) want = static_cast<DWORD>(size.QuadPart) + 1;
+  }
   bool ok = true;
-  do {
+  for (;;) {
     const size_t at = content.size();
-    content.resize(at + kPiece);
-    ok = ReadFile(file, content.data() + at, kPiece, &got, nullptr) != 0;
+    content.resize(at + want);
+    DWORD got = 0;
+    ok = ReadFile(file, content.data() + at, want, &got, nullptr) != 0;
     content.resize(at + (ok ? got : 0));
-  } while (ok && got > 0);
+    if (!ok || got < want) break;  // a short read is the end of the file
+    want = kLargePiece;
+  }
+  if (content.capacity() - content.size() > kLargePiece / 16) content.shrink_to_fit();
   if (!ok) *reason = SystemReason(GetLastError());
   CloseHandle(file);
   if (ok) *bytes = std::move(content);
