@@ -4,14 +4,29 @@
 
 namespace tavlin {
 
+namespace {
+
+constexpr int kSecondMs = 1000;
+
+}  // namespace
+
 int DelayToNextTick(int ms) {
-  return 1000 - std::clamp(ms, 0, 999) + kTickMarginMs;
+  return kSecondMs - std::clamp(ms, 0, 999) + kTickMarginMs;
+}
+
+int TickTiming::Start(int ms) {
+  interval_ms_ = DelayToNextTick(ms);
+  return interval_ms_;
 }
 
 TickTiming::Step TickTiming::OnTimer(const ClockReading& reading, int ms) {
   const bool tick = last_ticked_ != reading;
   if (tick) last_ticked_ = reading;
-  return Step{tick, DelayToNextTick(ms)};
+  // Off time, the timer is aimed just past the next second; on time, it runs once a second.
+  const int interval = ms <= kOnTimeMs ? kSecondMs : DelayToNextTick(ms);
+  if (interval == interval_ms_) return Step{tick, 0};
+  interval_ms_ = interval;
+  return Step{tick, interval};
 }
 
 }  // namespace tavlin

@@ -166,7 +166,7 @@ void MainWindow::FormCreate() {
   // Timer1 fires once a second, each time just after the wall clock's second has begun.
   SYSTEMTIME now;
   GetLocalTime(&now);
-  timer1_.Start(hwnd(), kTimer1, static_cast<UINT>(DelayToNextTick(now.wMilliseconds)));
+  timer1_.Start(hwnd(), kTimer1, static_cast<UINT>(tick_timing_.Start(now.wMilliseconds)));
 }
 
 void MainWindow::CreateFonts() {
@@ -263,7 +263,7 @@ void MainWindow::Timer1Timer() {
   const ClockReading reading{now.wHour, now.wMinute, now.wSecond,
                              WeekdayFromSundayZero(now.wDayOfWeek)};
   const TickTiming::Step step = tick_timing_.OnTimer(reading, now.wMilliseconds);
-  timer1_.Start(hwnd(), static_cast<UINT>(step.delay_ms));
+  if (step.set_ms != 0) timer1_.Start(hwnd(), static_cast<UINT>(step.set_ms));
   if (!step.tick) return;
   // A failing duty ends only itself; the tick's other duties and the timer keep running.
   for (const std::string& report : tick_failures_.Run(tick_, reading)) ShowReport(report);

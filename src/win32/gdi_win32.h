@@ -206,7 +206,8 @@ class WindowTimer {
   }
   /// (Re)starts the timer under the id it already has.
   void Start(HWND window, UINT interval_ms) {
-    Stop();
+    // On the same window and id, SetTimer replaces the running timer.
+    if (window != window_) Stop();
     window_ = window;
     timer_ = SetTimer(window, id_, interval_ms, nullptr);
   }

@@ -279,17 +279,21 @@ TEST(ClockReadingTest, WeekdayRunsFromMondayOneToSundaySeven) {
 }
 
 // Timer1 aims just past each wall-clock second; an early reading waits for the next second, a
-// late one ticks at once and the seconds it missed are not made up.
+// late one ticks at once and the seconds it missed are not made up. On time, a timer that runs
+// once a second is left running: an idle second sets no timer.
 TEST(TickTimingTest, AimsJustPastEachSecondAndTicksEachSecondOnce) {
   TickTiming timing;
+  EXPECT_EQ(timing.Start(500), 500 + kTickMarginMs);
   const struct {
     int32_t hhmmss;
     int ms;
     TickTiming::Step step;
   } rows[] = {
-      {120000, 0, {true, 1010}},  {120001, 12, {true, 998}},  {120001, 995, {false, 15}},
-      {120002, 3, {true, 1007}},  {120004, 400, {true, 610}}, {120004, 999, {false, 11}},
-      {120005, 10, {true, 1000}}, {120006, 999, {true, 11}},  {120007, 0, {true, 1010}},
+      {120000, 0, {true, 1000}},  {120001, 12, {true, 0}},    {120001, 995, {false, 15}},
+      {120002, 3, {true, 1000}},  {120003, 40, {true, 0}},    {120004, 400, {true, 610}},
+      {120004, 999, {false, 11}}, {120005, 10, {true, 1000}}, {120006, 999, {true, 11}},
+      {120007, 0, {true, 1000}},  {120008, 41, {true, 969}},  {120009, 10, {true, 1000}},
+      {120010, 11, {true, 0}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(std::to_string(row.hhmmss) + "." + std::to_string(row.ms));
