@@ -97,26 +97,25 @@ RECT GameTimePane::Interior() const {
   return RECT{2 * u, 2 * u, client.right - 2 * u, client.bottom - 2 * u};
 }
 
-void GameTimePane::InvalidateInterior() {
-  const RECT interior = Interior();
-  InvalidateRect(hwnd(), &interior, FALSE);
+void GameTimePane::RepaintInterior() {
+  PaintNow(hwnd(), Interior(), [this](HDC dc, const RECT& area) { Paint(dc, area); });
 }
 
 void GameTimePane::SetBlinking(bool on) {
   if (on == blinking_) return;
   blinking_ = on;
   BlinkClock::Instance().OnBlinkingChanged();
-  InvalidateInterior();
+  RepaintInterior();
 }
 
 void GameTimePane::SetTextColour(COLORREF colour) {
   text_colour_ = colour;
   // While blinking, the new colour waits for the next phase that shows the selected colour.
-  if (!blinking_) InvalidateInterior();
+  if (!blinking_) RepaintInterior();
 }
 
 void GameTimePane::OnBlinkPhase() {
-  if (blinking_) InvalidateInterior();
+  if (blinking_) RepaintInterior();
 }
 
 COLORREF GameTimePane::ShownColour() const {
@@ -133,7 +132,7 @@ LRESULT GameTimePane::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) 
       return 1;
     case WM_SETTEXT: {
       const LRESULT result = DefWindowProcW(hwnd(), message, wparam, lparam);
-      InvalidateInterior();
+      RepaintInterior();
       return result;
     }
     case WM_LBUTTONDOWN:
@@ -147,11 +146,15 @@ LRESULT GameTimePane::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) 
 
 void GameTimePane::OnPaint() {
   PaintScope paint(hwnd());
+  Paint(paint.dc(), paint.area());
+}
+
+void GameTimePane::Paint(HDC target, const RECT& area) {
   RECT client;
   GetClientRect(hwnd(), &client);
   const int w = client.right, h = client.bottom;
   const int u = ScaleToDpi(1, dpi_);
-  BufferedAreaPaint buffer(buffer_, paint.dc(), w, h, paint.area());
+  BufferedAreaPaint buffer(buffer_, target, w, h, area);
   HDC dc = buffer.dc();
 
   // Outer ring in the parent's face colour, a frame in the lightened shadow colour without its

@@ -69,11 +69,13 @@ class GameTimePane : public WindowBase {
 
  private:
   void OnPaint();
+  /// Draws `area` of the pane on `target`, a context of the pane's client area.
+  void Paint(HDC target, const RECT& area);
   COLORREF ShownColour() const;
   /// The font, the text's place and the frame colour for `dpi`, made once per DPI.
   void MakeDrawingTools(int dpi);
-  /// Marks the black interior, where the text is, for repainting; the ring and frame stay.
-  void InvalidateInterior();
+  /// Draws the black interior, where the text is, at once; the ring and frame stay.
+  void RepaintInterior();
   RECT Interior() const;
 
   Font font_;

@@ -71,10 +71,9 @@ LRESULT RoundedPanel::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) 
       // The buttons on the panel are the strip's buttons: their clicks go to the strip.
       return SendMessageW(GetAncestor(hwnd(), GA_ROOT), message, wparam, lparam);
     case WM_SETTEXT: {
-      // A new caption repaints the inside only: the border and corners stay as they are.
+      // A new caption is drawn at once, the inside only: the border and corners stay as they are.
       const LRESULT result = DefWindowProcW(hwnd(), message, wparam, lparam);
-      const RECT inside = Inside();
-      InvalidateRect(hwnd(), &inside, FALSE);
+      PaintNow(hwnd(), Inside(), [this](HDC dc, const RECT& area) { Paint(dc, area); });
       return result;
     }
     case WM_LBUTTONDOWN:
@@ -101,9 +100,13 @@ RECT RoundedPanel::Inside() const {
 
 void RoundedPanel::OnPaint() {
   PaintScope paint(hwnd());
+  Paint(paint.dc(), paint.area());
+}
+
+void RoundedPanel::Paint(HDC target, const RECT& area) {
   RECT client;
   GetClientRect(hwnd(), &client);
-  BufferedAreaPaint buffer(buffer_, paint.dc(), client.right, client.bottom, paint.area());
+  BufferedAreaPaint buffer(buffer_, target, client.right, client.bottom, area);
   const int line_width = ScaleToDpi(1, settings_.dpi);
   PaintRoundedFrame(buffer.dc(), client.right, client.bottom, line_width, settings_.corner_colour);
 

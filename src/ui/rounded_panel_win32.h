@@ -39,6 +39,8 @@ class RoundedPanel : public WindowBase {
 
  private:
   void OnPaint();
+  /// Draws `area` of the panel on `target`, a context of the panel's client area.
+  void Paint(HDC target, const RECT& area);
   /// The part inside the border, where the caption is.
   RECT Inside() const;
   Settings settings_;
