@@ -69,6 +69,7 @@ GameTimePane::GameTimePane(HWND parent, const Bounds& bounds, int dpi,
 
 void GameTimePane::MakeDrawingTools(int dpi) {
   dpi_ = dpi;
+  buffer_.KeepFont(nullptr);
   font_.Reset(CreateGulimFont(ScaleToDpi(kFontHeight, dpi), FW_BOLD));
   MemoryDC measure;
   SelectionScope font(measure.dc(), font_.get());
@@ -169,7 +170,7 @@ void GameTimePane::Paint(HDC target, const RECT& area) {
 
   wchar_t text[32];
   const int length = GetWindowTextW(hwnd(), text, 32);
-  SelectionScope font(dc, font_.get());
+  buffer_.KeepFont(font_.get());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ShownColour());
   const int top = interior.top + (interior.bottom - interior.top - pp_height_) / 2;

@@ -409,6 +409,8 @@ void MainWindow::OnDpiChanged(int dpi, const RECT* suggested) {
   RECT client;
   GetClientRect(hwnd(), &client);
   layout_ = LayOutStrip(dpi_, client.right);
+  // The fonts of the old DPI go when every widget has the new ones: a panel keeps its selected.
+  const Font old_font = std::move(font_), old_small_font = std::move(small_font_);
   CreateFonts();
   menu_.SetDpi(dpi_);
   LayOutWidgets();

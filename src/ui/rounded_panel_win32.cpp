@@ -41,6 +41,7 @@ RoundedPanel::RoundedPanel(HWND parent, Settings settings) : settings_(std::move
 }
 
 void RoundedPanel::Place(const Bounds& bounds, int dpi, HFONT font) {
+  buffer_.KeepFont(nullptr);  // the font before may be deleted from now on
   settings_.bounds = bounds;
   settings_.dpi = dpi;
   settings_.font = font;
@@ -121,7 +122,7 @@ void RoundedPanel::Paint(HDC target, const RECT& area) {
     length = static_cast<int>(long_caption.size());
   }
   if (length == 0) return;
-  SelectionScope font(buffer.dc(), settings_.font);
+  buffer_.KeepFont(settings_.font);
   SetBkMode(buffer.dc(), TRANSPARENT);
   SetTextColor(buffer.dc(), GetSysColor(COLOR_WINDOWTEXT));
   RECT inside = Inside();

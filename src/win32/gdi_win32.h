@@ -144,8 +144,19 @@ class PaintBuffer {
   PaintBuffer(const PaintBuffer&) = delete;
   PaintBuffer& operator=(const PaintBuffer&) = delete;
   ~PaintBuffer() {
+    KeepFont(nullptr);
     DropBitmap();
     if (dc_ != nullptr) DeleteDC(dc_);
+  }
+
+  /// Keeps `font` selected in the context between paints (null: the context's own font again).
+  /// Each selection of a font costs Wine a font lookup and, under X, a read of the display's
+  /// defaults. The owner of a font drops it here before deleting it.
+  void KeepFont(HFONT font) {
+    if (dc_ == nullptr || font == font_) return;
+    const HGDIOBJ previous = SelectObject(dc_, font != nullptr ? font : original_font_);
+    if (font_ == nullptr) original_font_ = previous;
+    font_ = font;
   }
 
   /// A context holding a `width` x `height` picture compatible with `target`.
@@ -172,6 +183,8 @@ class PaintBuffer {
   HDC dc_ = nullptr;
   HBITMAP bitmap_ = nullptr;
   HGDIOBJ original_ = nullptr;
+  HFONT font_ = nullptr;  // kept selected; null: original_font_ is
+  HGDIOBJ original_font_ = nullptr;
   int width_ = 0;
   int height_ = 0;
 };
