@@ -61,7 +61,9 @@ GameTimePane::GameTimePane(HWND parent, const Bounds& bounds, int dpi,
                            std::function<void()> on_press)
     : on_press_(std::move(on_press)) {
   MakeDrawingTools(dpi);
-  RegisterClassOnce(kClassName, 0, nullptr);
+  // A context of its own: drawn every second, it is not taken from the shared ones and set up
+  // afresh each time (under Wine each fresh one selects the system font again).
+  RegisterClassOnce(kClassName, CS_OWNDC, nullptr);
   CreateHandle(0, kClassName, L"00:00:00", WS_CHILD | WS_VISIBLE, bounds.left, bounds.top,
                bounds.width, bounds.height, parent);
   BlinkClock::Instance().Join(this);

@@ -34,7 +34,9 @@ void PaintRoundedFrame(HDC dc, int width, int height, int line_width, COLORREF c
 }
 
 RoundedPanel::RoundedPanel(HWND parent, Settings settings) : settings_(std::move(settings)) {
-  RegisterClassOnce(kClassName, CS_DBLCLKS, nullptr);
+  // A context of its own: drawn every second, it is not taken from the shared ones and set up
+  // afresh each time (under Wine each fresh one selects the system font again).
+  RegisterClassOnce(kClassName, CS_DBLCLKS | CS_OWNDC, nullptr);
   const Bounds& b = settings_.bounds;
   CreateHandle(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
                b.left, b.top, b.width, b.height, parent);
