@@ -48,6 +48,17 @@ std::string TimeSeparator() {
   return WideToUtf8(separator);
 }
 
+// True when `window` is top-most and no shown window lies above it. Hidden windows above it (a
+// tooltip, a closed timetable) cover nothing.
+bool IsOnTop(HWND window) {
+  if (!(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST)) return false;
+  for (HWND above = GetWindow(window, GW_HWNDPREV); above != nullptr;
+       above = GetWindow(above, GW_HWNDPREV)) {
+    if (IsWindowVisible(above)) return false;
+  }
+  return true;
+}
+
 uint64_t QuizSeed() {
   LARGE_INTEGER counter{};
   if (QueryPerformanceCounter(&counter)) return static_cast<uint64_t>(counter.QuadPart);
@@ -528,7 +539,7 @@ void MainWindow::CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, int weekday) 
 void MainWindow::KeepOnTop() {
   const bool timetable_visible = timetable_ != nullptr && timetable_->Visible();
   const bool menu_open = menu_open_ || (timetable_ != nullptr && timetable_->MenuOpen());
-  const TopMostSteps steps = KeepOnTopSteps(menu_open, timetable_visible);
+  const TopMostSteps steps = KeepOnTopSteps(menu_open, timetable_visible, IsOnTop(hwnd()));
   if (steps.raise_timetable) timetable_->KeepOnTop();
   constexpr UINT kKeepPlace = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
   switch (steps.strip) {

@@ -2,10 +2,10 @@
 
 namespace tavlin {
 
-TopMostSteps KeepOnTopSteps(bool menu_open, bool timetable_visible) {
+TopMostSteps KeepOnTopSteps(bool menu_open, bool timetable_visible, bool strip_on_top) {
   if (menu_open) return {};
   if (timetable_visible) return {true, StripPlace::kBelowTimetable};
-  return {false, StripPlace::kTop};
+  return {false, strip_on_top ? StripPlace::kStays : StripPlace::kTop};
 }
 
 }  // namespace tavlin

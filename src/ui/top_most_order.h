@@ -23,7 +23,9 @@ struct TopMostSteps {
 /// `menu_open`: one of tavlin's menus is open (the strip's popup menu or the timetable's system
 /// menu); the strip would cover it, so nothing moves until it closes. `timetable_visible`: the
 /// timetable window is shown; it goes to the top and the strip just below it, so the player can
-/// read every row, and the strip never lies over it even for a moment.
-TopMostSteps KeepOnTopSteps(bool menu_open, bool timetable_visible);
+/// read every row, and the strip never lies over it even for a moment. `strip_on_top`: the strip
+/// is top-most and no shown window lies above it; alone, it is where it would be placed, and a
+/// placement that moves nothing is not made (under Wine each one costs dozens of requests).
+TopMostSteps KeepOnTopSteps(bool menu_open, bool timetable_visible, bool strip_on_top);
 
 }  // namespace tavlin
