@@ -76,10 +76,6 @@ MainWindow::MainWindow(const FileSystem& files) : files_(files), quiz_(files), t
                ScaleToDpi(kDesignWidth, dpi), ScaleToDpi(kDesignHeight, dpi), nullptr);
 }
 
-MainWindow::~MainWindow() {
-  if (hints_ != nullptr) DestroyWindow(hints_);
-}
-
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE:
@@ -91,6 +87,10 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       FillSolid(reinterpret_cast<HDC>(wparam), client, kStripKeyColour);
       return 1;
     }
+    case WM_SETCURSOR:
+      // Over any of the strip's widgets: each one leaves the cursor to the strip.
+      WakeHints();
+      return WindowBase::HandleMessage(message, wparam, lparam);
     case WM_TIMER:
       if (wparam == kTimer1) Timer1Timer();
       return 0;
@@ -207,22 +207,14 @@ void MainWindow::CreateWidgets() {
   button2_ = MakeButton(panel2_->hwnd(), kButton2Id, L"N");
   label1_ = std::make_unique<QuizLabel>(panel2_->hwnd(), 0, 0, font_.get(), drag, next);
 
-  // Not owned by the strip: an owned top-most popup would take the strip's place in the
-  // top-most placement (the owner would be put just below it instead).
-  hints_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
-                           nullptr, GetModuleHandleW(nullptr), nullptr);
   // The panels and the pane hand their mouse messages to the hints themselves; only the system's
   // buttons are subclassed by the tooltip.
-  AddHint(panel1_->hwnd(), L"게임시간", false);
-  AddHint(button1_, L"창닫기", true);
-  AddHint(button3_, L"투명하게", true);
-  AddHint(status_pane1_->hwnd(), L"게임상의 시간", false);
-  AddHint(panel3_->hwnd(), L"현재시간", false);
-  AddHint(button2_, L"다른문제", true);
-  panel1_->set_hints(hints_);
-  status_pane1_->set_hints(hints_);
-  panel3_->set_hints(hints_);
+  hints_.Add(panel1_->hwnd(), L"게임시간", false);
+  hints_.Add(button1_, L"창닫기", true);
+  hints_.Add(button3_, L"투명하게", true);
+  hints_.Add(status_pane1_->hwnd(), L"게임상의 시간", false);
+  hints_.Add(panel3_->hwnd(), L"현재시간", false);
+  hints_.Add(button2_, L"다른문제", true);
   LayOutWidgets();
 }
 
@@ -236,17 +228,15 @@ void MainWindow::LayOutWidgets() {
   panel2_->Place(l.panel2, dpi_, font_.get());
   PlaceButton(button2_, l.button2, small_font_.get());
   label1_->Place(l.label1_left, l.label1_top, font_.get());
-  SendMessageW(hints_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  hints_.SetFont(font_.get());
 }
 
-void MainWindow::AddHint(HWND widget, const wchar_t* hint, bool subclass) {
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof tool;
-  tool.uFlags = TTF_IDISHWND | (subclass ? TTF_SUBCLASS : 0);
-  tool.hwnd = hwnd();
-  tool.uId = reinterpret_cast<UINT_PTR>(widget);
-  tool.lpszText = const_cast<wchar_t*>(hint);
-  SendMessageW(hints_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+void MainWindow::WakeHints() {
+  const HWND made = hints_.Wake(hwnd());
+  if (made == nullptr) return;
+  panel1_->set_hints(made);
+  status_pane1_->set_hints(made);
+  panel3_->set_hints(made);
 }
 
 void MainWindow::Show() {

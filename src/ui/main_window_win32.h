@@ -19,6 +19,7 @@
 #include "ui/quiz_line.h"
 #include "ui/report_queue.h"
 #include "ui/rounded_panel_win32.h"
+#include "ui/strip_hints_win32.h"
 #include "ui/strip_layout.h"
 #include "ui/strip_menu_win32.h"
 #include "ui/strip_settings_win32.h"
@@ -39,7 +40,6 @@ class MainWindow : public WindowBase, private StripDuties {
   /// Creates the strip hidden and runs its creation steps: schedule, first quiz line and width,
   /// clock tick reset, sound menu. `files` is the disk the quiz and sound checks look at.
   explicit MainWindow(const FileSystem& files);
-  ~MainWindow() override;
 
   /// Shows the strip top-most, with the quiz panel as quiz mode says: where the settings file
   /// remembers it, or else centred on the screen.
@@ -119,8 +119,8 @@ class MainWindow : public WindowBase, private StripDuties {
   void CreateWidgets();
   /// Gives every widget its bounds and font from layout_.
   void LayOutWidgets();
-  /// `subclass`: the tooltip watches the widget's mouse itself; otherwise the widget relays it.
-  void AddHint(HWND widget, const wchar_t* hint, bool subclass);
+  /// The pointer is over the strip: its hints are made the first time.
+  void WakeHints();
   /// Shows Panel2 exactly when quiz mode is on.
   void ModeChange();
   /// The client width from Label1's width; the height stays.
@@ -160,7 +160,7 @@ class MainWindow : public WindowBase, private StripDuties {
   HWND button1_ = nullptr;
   HWND button2_ = nullptr;
   HWND button3_ = nullptr;
-  HWND hints_ = nullptr;
+  StripHints hints_;
   WindowTimer timer1_;
   TickTiming tick_timing_;
   AlarmLink* alarms_ = nullptr;
