@@ -22,8 +22,8 @@
 #   --exe PATH    a tavlin.exe to measure (default: the one in the build folder); given twice or
 #                 more (a build before a change and after it), each round runs each of them
 #   --build DIR   the Windows build with tavlin_empty_clock.exe (default build/windows)
-#   --hover       leave the pointer where it starts, on the centred strip (the empty clock's
-#                 window is elsewhere): what a pointer resting on the strip costs
+#   --hover       the pointer rests in the middle of the screen, on the centred strip (the
+#                 empty clock's window is elsewhere): what a pointer resting on the strip costs
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root="$PWD"
@@ -93,14 +93,14 @@ results="$work/results"
 # measure NAME PROGRAM: starts PROGRAM from the work folder and measures it.
 measure() {
   local name="$1" program="$2" comm
+  # Nobody points at an idle clock: the pointer waits in the far corner before the program starts
+  # (the strip's hints are made when the pointer first comes over it). --hover puts it in the
+  # middle of the screen instead, where the strip opens.
+  if [ "$hover" -eq 1 ]; then xdotool mousemove 640 400; else xdotool mousemove 1279 0; fi
   (cd "$work" && LD_PRELOAD="$faketime_lib" FAKETIME="@2026-12-07 00:50:05" NO_FAKE_STAT=1 \
     FAKETIME_DONT_FAKE_MONOTONIC=1 exec wine "$program" </dev/null >/dev/null 2>&1) &
   pid=$!
-  # Nobody points at an idle clock: the pointer goes to the far corner once the window is up (it
-  # starts in the middle of the screen, on the centred strip, where the hints would watch it).
-  sleep 8
-  [ "$hover" -eq 1 ] || xdotool mousemove 1279 0
-  sleep 7
+  sleep 15
   comm="$(cat "/proc/$pid/comm" 2>/dev/null || true)"
   [ "$comm" = "$program" ] || { echo "process $pid is '$comm', not $program" >&2; exit 1; }
   local c0 n0 w0 c1 n1 w1 rss
