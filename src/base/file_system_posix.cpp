@@ -31,23 +31,21 @@ bool RealFileSystem::ReadAll(const std::string& path, std::string* bytes,
     return false;
   }
   // The text is as large as the file and no larger: the quiz file's text is kept for as long as
-  // tavlin runs. The first read asks for one byte more than the size says, so a file that grew
-  // meanwhile fills it and is read on to its end in large pieces.
+  // tavlin runs. The reads ask for what the size says is left and one byte more, so a file that
+  // grew meanwhile fills them and is read on to its end in large pieces.
   constexpr size_t kLargePiece = 1 << 24;
   std::string content;
-  size_t want = kLargePiece;
+  size_t expected = 0;
   struct stat info;
-  if (fstat(fileno(file), &info) == 0 && info.st_size >= 0) {
-    content.reserve(static_cast<size_t>(info.st_size) + 1);
-    want = std::min(static_cast<size_t>(info.st_size) + 1, kLargePiece);
-  }
+  if (fstat(fileno(file), &info) == 0 && info.st_size > 0) expected = info.st_size;
+  content.reserve(expected + 1);
   for (;;) {
     const size_t at = content.size();
+    const size_t want = at <= expected ? std::min(expected - at + 1, kLargePiece) : kLargePiece;
     content.resize(at + want);
     const size_t got = std::fread(content.data() + at, 1, want, file);
     content.resize(at + got);
     if (got < want) break;  // the end of the file, or an error
-    want = kLargePiece;
   }
   if (content.capacity() - content.size() > kLargePiece / 16) content.shrink_to_fit();
   const bool failed = std::ferror(file) != 0;

@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <algorithm>
+
 #include "base/file_system.h"
 #include "base/system_error_win32.h"
 #include "base/wide_text.h"
@@ -56,24 +58,24 @@ bool RealFileSystem::ReadAll(const std::string& path, std::string* bytes,
     return false;
   }
   // The text is as large as the file and no larger: the quiz file's text is kept for as long as
-  // tavlin runs. The first read asks for one byte more than the size says, so a file that grew
-  // meanwhile fills it and is read on to its end in large pieces.
+  // tavlin runs. The reads ask for what the size says is left and one byte more, so a file that
+  // grew meanwhile fills them and is read on to its end in large pieces.
   std::string content;
   LARGE_INTEGER size{};
-  DWORD want = kLargePiece;
-  if (GetFileSizeEx(file, &size) && size.QuadPart >= 0) {
-    content.reserve(static_cast<size_t>(size.QuadPart) + 1);
-    if (size.QuadPart < kLargePiece) want = static_cast<DWORD>(size.QuadPart) + 1;
-  }
+  size_t expected = 0;
+  if (GetFileSizeEx(file, &size) && size.QuadPart > 0) expected = size.QuadPart;
+  content.reserve(expected + 1);
   bool ok = true;
   for (;;) {
     const size_t at = content.size();
+    const DWORD want = at <= expected
+                           ? static_cast<DWORD>(std::min<size_t>(expected - at + 1, kLargePiece))
+                           : kLargePiece;
     content.resize(at + want);
     DWORD got = 0;
     ok = ReadFile(file, content.data() + at, want, &got, nullptr) != 0;
     content.resize(at + (ok ? got : 0));
     if (!ok || got < want) break;  // a short read is the end of the file
-    want = kLargePiece;
   }
   if (content.capacity() - content.size() > kLargePiece / 16) content.shrink_to_fit();
   if (!ok) *reason = SystemReason(GetLastError());
