@@ -52,26 +52,18 @@ empty="$build/tavlin_empty_clock.exe"
 faketime_lib=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
 [ -f "$faketime_lib" ] || { echo "no $faketime_lib (apt-get install faketime)" >&2; exit 1; }
 
-source scripts/wine-prefix.sh "$build/bench-prefix"
-work="$(mktemp -d)"
-xvfb=""
+# The end-to-end helpers give the prefix, a free virtual display and a work folder they remove.
+export E2E_BUILD="$build" E2E_ARTIFACTS="$build" E2E_PREFIX="$build/bench-prefix"
+scripts/wine-prefix.sh "$E2E_PREFIX" >/dev/null
+source tests/e2e/lib.sh
+work="$E2E_WORK"
 pid=""
 cleanup() {
   [ -n "$pid" ] && kill "$pid" >/dev/null 2>&1 || true
-  wineserver -k >/dev/null 2>&1 || true
-  [ -n "$xvfb" ] && kill "$xvfb" >/dev/null 2>&1 || true
-  rm -rf "$work"
+  e2e_cleanup
 }
 trap cleanup EXIT
-for n in $(seq 150 190); do
-  [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-  Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-  xvfb=$!
-  export DISPLAY=":$n"
-  break
-done
-[ -n "$xvfb" ] || { echo "no free display" >&2; exit 1; }
-sleep 1
+e2e_display
 
 for i in "${!exes[@]}"; do cp "${exes[$i]}" "$work/tavlin$((i + 1)).exe"; done
 cp "$empty" "$work/empty_clock.exe"

@@ -29,26 +29,12 @@ exe="$(realpath "${exe:-$build/tavlin.exe}")"
   exit 1
 }
 
-source scripts/wine-prefix.sh "$build/bench-prefix"
-work="$(mktemp -d)"
-display=""
-xvfb=""
-cleanup() {
-  wineserver -k >/dev/null 2>&1 || true
-  [ -n "$xvfb" ] && kill "$xvfb" >/dev/null 2>&1 || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-for n in $(seq 100 140); do
-  [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-  Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-  xvfb=$!
-  display=":$n"
-  break
-done
-[ -n "$display" ] || { echo "no free display" >&2; exit 1; }
-export DISPLAY="$display"
-sleep 1
+# The end-to-end helpers give the prefix, a free virtual display and a work folder they remove.
+export E2E_BUILD="$build" E2E_ARTIFACTS="$build" E2E_PREFIX="$build/bench-prefix"
+scripts/wine-prefix.sh "$E2E_PREFIX" >/dev/null
+source tests/e2e/lib.sh
+work="$E2E_WORK"
+e2e_display
 
 cp "$exe" "$work/tavlin.exe"
 wineserver -p30 </dev/null >/dev/null 2>&1 || true
