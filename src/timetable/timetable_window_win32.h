@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
-#include "timetable/timetable_link.h"
 #include "timetable/timetable_grid_win32.h"
+#include "timetable/timetable_link.h"
 #include "win32/window_base_win32.h"
 
 namespace tavlin {

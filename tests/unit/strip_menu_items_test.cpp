@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "test_support.h"
 #include "strip/colour_mark.h"
+#include "test_support.h"
 
 namespace tavlin {
 namespace {
