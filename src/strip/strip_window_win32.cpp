@@ -362,7 +362,7 @@ void StripWindow::TransparencyItemClick(UINT item) {
 }
 
 void StripWindow::ColourItemClick(UINT item) {
-  const PaneColour colour = *ColourOfCommand(item);
+  const Rgb colour = *ColourOfCommand(item);
   status_pane1_->SetTextColour(RGB(colour.r, colour.g, colour.b));
   menu_.CheckRadio(item);
 }
