@@ -135,11 +135,6 @@ bool StripMenu::DrawMark(const DRAWITEMSTRUCT* item) const {
 
 void StripMenu::EnableSound() {
   EnableMenuItem(menu_, 2, MF_BYPOSITION | MF_ENABLED);
-  CheckRadio(kN9SoundOn);
-}
-
-bool StripMenu::SoundOn() const {
-  return IsChecked(kN9SoundOn);
 }
 
 void StripMenu::CheckRadio(UINT command) {
@@ -149,10 +144,6 @@ void StripMenu::CheckRadio(UINT command) {
                         : group->first == kN2Opaque ? alpha_
                                                     : colour_;
   CheckMenuRadioItem(submenu, group->first, group->last, command, MF_BYCOMMAND);
-}
-
-bool StripMenu::IsChecked(UINT command) const {
-  return (GetMenuState(menu_, command, MF_BYCOMMAND) & MF_CHECKED) != 0;
 }
 
 void StripMenu::OpenAt(HWND owner, POINT screen_point) const {
