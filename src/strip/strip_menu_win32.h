@@ -1,5 +1,5 @@
-// The strip's popup menu: its items, their check marks (the only record of the transparency,
-// colour and sound choices) and opening it at a point of the screen.
+// The strip's popup menu: its items, their check marks (which show the choices the strip host
+// keeps) and opening it at a point of the screen.
 #pragma once
 
 #include <windows.h>
