@@ -106,7 +106,7 @@ LRESULT StripWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       StartDrag();
       return 0;
     case WM_SIZE:
-      OnSize(LOWORD(lparam));
+      OnSize();
       return 0;
     case WM_DPICHANGED:
       OnDpiChanged(DpiOfDpiChanged(wparam), reinterpret_cast<const RECT*>(lparam));
@@ -145,17 +145,16 @@ LRESULT StripWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 void StripWindow::OnCreate() {
   SetLayeredWindowAttributes(hwnd(), kStripKeyColour, 255, LWA_COLORKEY | LWA_ALPHA);
   dpi_ = DpiOfWindow(hwnd());
-  RECT client;
-  GetClientRect(hwnd(), &client);
-  layout_ = LayOutStrip(dpi_, client.right);
   CreateFonts();
   menu_.SetDpi(dpi_);
   CreateWidgets();
 }
 
 void StripWindow::CreateFonts() {
-  font_.Reset(CreateGulimFont(layout_.font_height));
-  small_font_.Reset(CreateGulimFont(layout_.button2_font_height));
+  // The font sizes follow the DPI alone, whatever the strip's width.
+  const StripLayout at_dpi = LayOutStrip(dpi_, 0);
+  font_.Reset(CreateGulimFont(at_dpi.font_height));
+  small_font_.Reset(CreateGulimFont(at_dpi.button2_font_height));
   SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 }
 
@@ -192,6 +191,9 @@ void StripWindow::CreateWidgets() {
 }
 
 void StripWindow::LayOutWidgets() {
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  layout_ = LayOutStrip(dpi_, client.right);
   const StripLayout& l = layout_;
   panel1_->Place(l.panel1, dpi_, font_.get());
   PlaceButton(button1_, l.button1, font_.get());
@@ -257,21 +259,14 @@ void StripWindow::OnContextMenu(LPARAM screen_point) {
   menu_.OpenAt(hwnd(), at);
 }
 
-void StripWindow::OnSize(int width) {
-  if (panel2_ == nullptr) return;
+void StripWindow::OnSize() {
   // Panel2 is anchored to the right edge: it follows the strip's width.
-  layout_ = LayOutStrip(dpi_, width);
-  const Bounds& b = layout_.panel2;
-  SetWindowPos(panel2_->hwnd(), nullptr, b.left, b.top, b.width, b.height,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  if (panel2_ != nullptr) LayOutWidgets();
 }
 
 void StripWindow::OnDpiChanged(int dpi, const RECT* suggested) {
   if (dpi <= 0) return;
   dpi_ = dpi;
-  RECT client;
-  GetClientRect(hwnd(), &client);
-  layout_ = LayOutStrip(dpi_, client.right);
   // The fonts of the old DPI go when every widget has the new ones: a panel keeps its selected.
   const Font old_font = std::move(font_), old_small_font = std::move(small_font_);
   CreateFonts();

@@ -69,7 +69,7 @@ class StripWindow : public WindowBase, public StripView {
   /// "M": the menu at the mouse pointer.
   void OnOpenMenu();
   void OnContextMenu(LPARAM screen_point);
-  void OnSize(int width);
+  void OnSize();
   /// WM_DPICHANGED: fonts, marks and widgets for `dpi`, the strip where `suggested` puts it
   /// (kept within reach).
   void OnDpiChanged(int dpi, const RECT* suggested);
@@ -87,7 +87,8 @@ class StripWindow : public WindowBase, public StripView {
   void KeepStripWithinReach();
   void CreateFonts();
   void CreateWidgets();
-  /// Gives every widget its bounds and font from a fresh layout of the strip's client width.
+  /// The one layout pass: every widget its bounds and font from a fresh layout of the strip's
+  /// client width at its DPI.
   void LayOutWidgets();
   /// The pointer is over the strip: its hints are made the first time.
   void WakeHints();
