@@ -7,6 +7,7 @@
 #include "base/wide_text.h"
 #include "clock/schedule.h"
 #include "strip/strip_reach.h"
+#include "strip/strip_restore.h"
 #include "strip/top_most_order.h"
 #include "win32/colours_win32.h"
 #include "win32/dpi_win32.h"

@@ -23,7 +23,7 @@
 #include "strip/strip_hints_win32.h"
 #include "strip/strip_layout.h"
 #include "strip/strip_menu_win32.h"
-#include "strip/strip_settings_win32.h"
+#include "strip/strip_settings_file.h"
 #include "timetable/timetable_link.h"
 #include "win32/gdi_win32.h"
 #include "win32/shown_text_win32.h"
