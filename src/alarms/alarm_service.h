@@ -34,8 +34,6 @@ class AlarmService : public AlarmLink {
   /// Then fires the due alarms and the due early warnings.
   void CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, int weekday, bool sound_on) override;
 
-  const AlarmTable& table() const { return table_; }
-
  private:
   // Loads into a table of its own and takes it on success; false after a failure.
   bool Load(bool rearm);
