@@ -8,6 +8,7 @@
 #include "alarms/alarm_warning.h"
 #include "clock/game_time.h"
 #include "clock/schedule.h"
+#include "game_time_oracle.h"
 #include "test_support.h"
 
 namespace tavlin {
@@ -99,7 +100,8 @@ class AlarmCheckTest : public ::testing::Test {
     const int weekday = now_ / kSecondsPerDay % 7 + 1;
     const int second_of_day = now_ % kSecondsPerDay;
     const int h = second_of_day / 3600, m = second_of_day / 60 % 60, s = second_of_day % 60;
-    const auto game = ComputeGameTime(FindScheduleRows(h * 10000 + m * 100 + s), second_of_day);
+    const auto game =
+        oracle::ComputeGameTime(FindScheduleRows(h * 10000 + m * 100 + s), second_of_day);
     ASSERT_TRUE(game.has_value());
     announcer.now = std::to_string(weekday) + " " + TwoDigitText(h) + ":" + TwoDigitText(m) + ":" +
                     TwoDigitText(s);
