@@ -3,7 +3,9 @@
 #  - portable sources (every file under src/ and tests/unit/ whose name has no _win32) include
 #    neither <windows.h> nor any *_win32 header;
 #  - a top folder of src/ includes only folders below it in `layers`, so includes go one way;
-#  - no top folder holds more than 30 % of src/ (non-blank lines): a larger one is two rooms.
+#  - no top folder holds more than 30 % of src/ (non-blank lines): a larger one is two rooms;
+#  - no file of src/ but src/win32/system_library_win32.h loads a library (LoadLibrary...): every
+#    library comes from the system folder through it, never from the folder tavlin.exe is in.
 # Prints each fault and exits 1 when there is one.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -58,6 +60,13 @@ while read -r from to; do
   fi
 done <<<"$edges"
 
+while IFS= read -r file; do
+  [ "$file" = src/win32/system_library_win32.h ] && continue
+  while IFS= read -r line; do
+    fault "$file loads a library itself, not through win32/system_library_win32.h: $line"
+  done < <(grep -n 'LoadLibrary' "$file" || true)
+done < <(sources 'src/*')
+
 non_blank() { cat "$@" | grep -cv '^[[:space:]]*$'; }
 total="$(non_blank $(sources 'src/*.h' 'src/*.cpp'))"
 for dir in src/*/; do
@@ -70,4 +79,4 @@ if [ "$faults" -gt 0 ]; then
   exit 1
 fi
 echo "layout: $(wc -l <<<"$edges") folder dependencies, all down the layers; no folder over 30 %;" \
-  "portable sources free of window code"
+  "portable sources free of window code; libraries loaded through system_library_win32.h only"

@@ -1,5 +1,7 @@
 #include "alarms/alarm_check.h"
 
+#include <utility>
+
 #include "base/text.h"
 
 namespace tavlin {
@@ -28,6 +30,11 @@ uint32_t AlarmKindColour(int32_t kind) {
                                   : kNeutralAlarmColour;
 }
 
+Notice AlarmNotice(const TtavlinAlarm& alarm, std::string title) {
+  return Notice{std::move(title), ReplaceAll(alarm.Body, "//", "\r"),
+                ColourFromBgr(AlarmKindColour(alarm.Kind))};
+}
+
 bool CheckAlarms(AlarmTable& table, int32_t real_hhmm, int32_t game_hhmm, int weekday,
                  bool sound_on, const FileSystem& files, AlarmAnnouncer& announcer) {
   if (table.alarms_off) return false;
@@ -54,10 +61,7 @@ bool CheckAlarms(AlarmTable& table, int32_t real_hhmm, int32_t game_hhmm, int we
 
     if (AlarmWindowOpen(alarm, values.time) && alarm.RepeatDay == values.day &&
         alarm.State == kAlarmArmed) {
-      announcer.SetTitle(alarm.Subject + " ");
-      announcer.SetText(ReplaceAll(alarm.Body, "//", "\r"));
-      announcer.SetGradientColor1(AlarmKindColour(alarm.Kind));
-      announcer.ShowNotice();
+      announcer.Announce(AlarmNotice(alarm, alarm.Subject + " "));
       fired = true;
       alarm.State = values.hour;
       if (sound_on && !sound_played && files.Exists(kAlarmSoundFile)) {
@@ -68,7 +72,6 @@ bool CheckAlarms(AlarmTable& table, int32_t real_hhmm, int32_t game_hhmm, int we
       alarm.State = kAlarmArmed;
     }
   }
-  announcer.SetGradientColor1(kNeutralAlarmColour);
   return fired;
 }
 

@@ -20,10 +20,8 @@ constexpr uint32_t kNeutralAlarmColour = kNeutralGradientColour;  ///< R 153 G 2
 class AlarmAnnouncer {
  public:
   virtual ~AlarmAnnouncer() = default;
-  virtual void SetTitle(const std::string& title) = 0;
-  virtual void SetText(const std::string& text) = 0;  ///< "\r" is a line break
-  virtual void SetGradientColor1(uint32_t colour) = 0;
-  virtual void ShowNotice() = 0;
+  /// Shows `notice` in a popup, at once or as soon as there is room for it.
+  virtual void Announce(const Notice& notice) = 0;
   /// Starts kAlarmSoundFile and returns at once.
   virtual void PlaySound() = 0;
 };
@@ -36,12 +34,16 @@ bool AlarmWindowOpen(const TtavlinAlarm& alarm, int32_t v);
 /// The popup colour of an alarm of `kind` (5, 6 or 7).
 uint32_t AlarmKindColour(int32_t kind);
 
+/// The notice of `alarm` titled `title`: its message with each "//" a line break, in the colour
+/// of its kind.
+Notice AlarmNotice(const TtavlinAlarm& alarm, std::string title);
+
 /// Fires every armed alarm of the list whose window is open at `real_hhmm` (kind 7) or
 /// `game_hhmm` (kinds 5 and 6) and whose repeat day holds on `weekday` (Monday = 1 .. Sunday = 7):
 /// one popup each, in record order, and with `sound_on` one sound per check when the sound file
 /// exists in `files`. A fired alarm keeps the hour of its clock in State and is armed again by
-/// the first check in another hour. Other positive kinds are passed over. Ends by setting the
-/// neutral colour; does nothing at all while the alarms are off. True when it showed a popup.
+/// the first check in another hour. Other positive kinds are passed over. Does nothing at all
+/// while the alarms are off. True when it showed a popup.
 bool CheckAlarms(AlarmTable& table, int32_t real_hhmm, int32_t game_hhmm, int weekday,
                  bool sound_on, const FileSystem& files, AlarmAnnouncer& announcer);
 

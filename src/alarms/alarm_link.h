@@ -11,7 +11,8 @@ namespace tavlin {
 class AlarmLink {
  public:
   virtual ~AlarmLink() = default;
-  /// Reads the alarm list; throws TavlinError with the player's message when the list is malformed.
+  /// Reads the alarm list; throws ReportedError when it did not load, the player having been told
+  /// (or to be told, once the file holds still) by the link itself.
   virtual void LoadAlarmList() = 0;
   /// Fires the due alarms and early warnings of the tick that read the clock as `now` (its
   /// weekday and second of the week come from that one reading). `sound_on`: "켜기" is checked.

@@ -33,8 +33,6 @@ class AlarmService : public AlarmLink {
   void CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, const ClockReading& now,
                    bool sound_on) override;
 
-  const AlarmTable& table() const { return table_; }
-
  private:
   // Loads into a table of its own and takes it on success; false after a failure.
   bool Load(bool rearm);

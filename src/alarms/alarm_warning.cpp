@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "base/player_files.h"
-#include "base/text.h"
 #include "clock/game_time.h"
 
 namespace tavlin {
@@ -114,16 +113,13 @@ bool CheckEarlyWarnings(AlarmTable& table, int32_t now, bool sound_on, bool alar
     if (!until) continue;
     const int32_t due = (now + *until) % kSecondsPerWeek;
     if (due == alarm.WarnedFor) continue;
-    announcer.SetTitle(std::to_string(alarm.WarningMinutes) + "분 전 · " + alarm.Subject);
-    announcer.SetText(ReplaceAll(alarm.Body, "//", "\r"));
-    announcer.SetGradientColor1(AlarmKindColour(alarm.Kind));
-    announcer.ShowNotice();
+    announcer.Announce(
+        AlarmNotice(alarm, std::to_string(alarm.WarningMinutes) + "분 전 · " + alarm.Subject));
     alarm.WarnedFor = due;
     shown = true;
   }
   if (!shown) return false;
   if (sound_on && !alarms_fired && files.Exists(kAlarmSoundFile)) announcer.PlaySound();
-  announcer.SetGradientColor1(kNeutralAlarmColour);
   return true;
 }
 

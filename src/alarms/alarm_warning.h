@@ -22,7 +22,7 @@ int32_t SecondOfWeek(int weekday, int hour, int minute, int second);
 /// in which the alarm is due after one in which it was not: the start of its window, or the
 /// minute after the start for a window across midnight, on a day its repeat day allows (a repeat
 /// day rules the whole day, so a Saturday 00:00 alarm falls due when Friday ends). Game-clock
-/// minutes come from the schedule (needs BuildSchedule). Nothing for an alarm that never falls
+/// minutes come from the schedule. Nothing for an alarm that never falls
 /// due: one due at every minute, one never due, a game-clock alarm with a repeat day, another kind.
 std::optional<int32_t> SecondsUntilDue(const TtavlinAlarm& alarm, int32_t now, int32_t within);
 

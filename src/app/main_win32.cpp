@@ -15,7 +15,7 @@
 #include "clock/clock_tick.h"
 #include "popup/popup_window_win32.h"
 #include "strip/strip_host.h"
-#include "strip/strip_settings_win32.h"
+#include "strip/strip_settings_file.h"
 #include "strip/strip_window_win32.h"
 #include "timetable/timetable_window_win32.h"
 #include "win32/fault_sink_win32.h"

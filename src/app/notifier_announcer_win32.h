@@ -16,12 +16,7 @@ class NotifierAnnouncer : public AlarmAnnouncer, private WindowBase {
   explicit NotifierAnnouncer(TPopupNotifier& notifier);
   ~NotifierAnnouncer() override;
 
-  void SetTitle(const std::string& title) override { notifier_.Title = title; }
-  void SetText(const std::string& text) override { notifier_.Text = text; }
-  void SetGradientColor1(uint32_t colour) override {
-    notifier_.GradientColor1 = ColourFromBgr(colour);
-  }
-  void ShowNotice() override { queue_.ShowNotice(); }
+  void Announce(const Notice& notice) override { queue_.Show(notice); }
   void PlaySound() override;
 
  private:

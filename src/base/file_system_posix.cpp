@@ -58,6 +58,52 @@ bool RealFileSystem::ReadAll(const std::string& path, std::string* bytes,
   return true;
 }
 
+bool RealFileSystem::ReadCapped(const std::string& path, size_t cap, std::string* bytes,
+                                bool* larger, std::string* reason) const {
+  FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) {
+    *reason = strerror(errno);
+    return false;
+  }
+  // One byte past the cap tells whether there is more.
+  std::string content(cap + 1, '\0');
+  const size_t have = std::fread(content.data(), 1, content.size(), file);
+  const bool failed = std::ferror(file) != 0;
+  std::fclose(file);
+  if (failed) {
+    *reason = "read error";
+    return false;
+  }
+  *larger = have > cap;
+  content.resize(std::min(have, cap));
+  *bytes = std::move(content);
+  return true;
+}
+
+std::optional<WriteFailure> RealFileSystem::ReplaceWhole(const std::string& path,
+                                                         const std::string& text) {
+  struct stat info;
+  if (stat(path.c_str(), &info) == 0 && (info.st_mode & S_IWUSR) == 0) {
+    // The player's read-only mark is a wish too: such a file is never replaced.
+    return WriteFailure{false, strerror(EACCES)};
+  }
+  const std::string temporary = path + ".tmp";
+  int error = 0;
+  if (FILE* file = std::fopen(temporary.c_str(), "wb")) {
+    if (std::fwrite(text.data(), 1, text.size(), file) != text.size() || std::fflush(file) != 0 ||
+        fsync(fileno(file)) != 0) {
+      error = errno != 0 ? errno : EIO;
+    }
+    if (std::fclose(file) != 0 && error == 0) error = errno;
+    if (error == 0 && std::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
+  } else {
+    error = errno;
+  }
+  if (error == 0) return std::nullopt;
+  unlink(temporary.c_str());
+  return WriteFailure{error == EBUSY || error == ETXTBSY, strerror(error)};
+}
+
 std::string ExecutableDirectory() {
   char path[PATH_MAX];
   const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);

@@ -3,7 +3,6 @@
 #include <charconv>
 #include <iterator>
 
-#include "base/text.h"
 #include "clock/schedule.h"
 
 namespace tavlin {
@@ -11,12 +10,6 @@ namespace tavlin {
 namespace {
 
 constexpr int32_t kDaySeconds = 86400;
-
-// "미시" and "130000" give "미시(13)": every GameStart is a whole hour, so dropping ":00" leaves
-// the two-digit game hour.
-std::string HourPart(const std::string& name, const std::string& game_start) {
-  return ReplaceAll(name + "(" + HhmmssTextToHhmm(game_start) + ")", ":00", "");
-}
 
 struct GameClock {
   int32_t left = 0;  // real seconds until the row's last second
@@ -72,28 +65,6 @@ void AppendHourPart(std::string& out, const Ttavlintime& row) {
 
 int32_t HhmmssToSeconds(int32_t hhmmss) {
   return hhmmss / 10000 * 3600 + hhmmss % 10000 / 100 * 60 + hhmmss % 100;
-}
-
-std::optional<GameTimeTexts> ComputeGameTime(const std::vector<std::string>& rows,
-                                             int32_t now_seconds) {
-  if (rows.size() < 12) return std::nullopt;
-  const GameClock clock =
-      Interpolate(HhmmssToSeconds(StrToInt(rows[0])), HhmmssToSeconds(StrToInt(rows[1])),
-                  HhmmssToSeconds(StrToInt(rows[2])), now_seconds);
-  const int32_t left = clock.left;
-  const int32_t h = clock.game / 3600;
-  const int32_t m = clock.game % 3600 / 60;
-  const int32_t s = clock.game % 60;
-
-  GameTimeTexts texts;
-  texts.pane = TwoDigits(h) + ":" + TwoDigits(m) + ":" + TwoDigits(s);
-  texts.game_hhmm = h * 100 + m;
-  const std::string time_left = TwoDigits(left / 60) + ":" + TwoDigits(left % 60);
-  std::string line =
-      HourPart(rows[4], rows[2]) + ">" + time_left + ">" + HourPart(rows[10], rows[8]);
-  // Each hour name ends in "시"; only its first syllable is shown.
-  texts.summary = ReplaceAll(line, "시", "") + " ";
-  return texts;
 }
 
 bool ComputeGameTimeAt(int32_t t, GameTimeTexts& texts) {

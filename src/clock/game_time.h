@@ -3,9 +3,7 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
-#include <vector>
 
 namespace tavlin {
 
@@ -18,15 +16,9 @@ struct GameTimeTexts {
 /// Seconds of the day of an HHMMSS value.
 int32_t HhmmssToSeconds(int32_t hhmmss);
 
-/// The game texts for the row lookup result `rows` (FindScheduleRows) at the real time
-/// `now_seconds` (seconds of the day, inside the current row). Nothing for an empty lookup.
-std::optional<GameTimeTexts> ComputeGameTime(const std::vector<std::string>& rows,
-                                             int32_t now_seconds);
-
-/// The same texts for the HHMMSS value `t`, read straight from the schedule's rows (needs
-/// BuildSchedule) and written into `texts`, whose strings keep their capacity: once they have
-/// held a day's longest texts, a call allocates nothing. False, `texts` untouched, when `t` is
-/// no time of day.
+/// The game texts for the HHMMSS value `t`, read straight from the schedule's rows and written into
+/// `texts`, whose strings keep their capacity: once they have held a day's longest texts, a call
+/// allocates nothing. False, `texts` untouched, when `t` is no time of day.
 bool ComputeGameTimeAt(int32_t t, GameTimeTexts& texts);
 
 }  // namespace tavlin

@@ -94,9 +94,6 @@ class PopupModel {
 
   const Bounds& CurrentBounds() const { return bounds_; }
   int Dpi() const { return dpi_; }
-  /// The full size at the popup's DPI.
-  const Size& FullSize() const { return full_; }
-  TaskbarEdgeKind PopupEdge() const { return popup_edge_; }
   int OwnOffset() const { return own_offset_; }
   bool FreeOnClose() const { return free_on_close_; }
   bool Running(PopupTimer timer) const;

@@ -50,7 +50,7 @@ void TPopupNotifier::AdvanceCascade(int dpi) {
   }
 }
 
-bool TPopupNotifier::ShowNotice() {
+bool TPopupNotifier::ShowNotice(const Notice& notice) {
   if (!Options.Has(TPopupOption::pnAllowDuplicate) && desktop_.PopupWindowExists()) return false;
 
   const TaskbarEdgeKind edge = TaskbarEdge();
@@ -81,15 +81,15 @@ bool TPopupNotifier::ShowNotice() {
   s.Dpi = dpi;
   s.PopupWidth = Width;
   s.PopupHeight = Height;
-  s.Text = Text;
+  s.Text = notice.text;
   s.URL = URL;
-  s.Title = Title;
+  s.Title = notice.title;
   s.TimeOut = TimeOut;
   s.AllowScroll = Options.Has(TPopupOption::pnAllowScroll);
   s.AllowHyperlink = Options.Has(TPopupOption::pnAllowHyperlink);
   s.ScrollSpeed = scroll_speed_;
   s.TextCursor = TextCursor;
-  s.GradientColor1 = GradientColor1;
+  s.GradientColor1 = notice.colour;
   s.GradientColor2 = GradientColor2;
   s.GradientOrientation = GradientOrientation;
   s.BackgroundDrawMethod = BackgroundDrawMethod;

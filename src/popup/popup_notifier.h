@@ -133,7 +133,10 @@ class TPopupNotifier {
 
   /// Opens one popup with the current settings next to the task bar, in the next slot of the
   /// column. False, with nothing changed, when the duplicate test or the room test refuses.
-  bool ShowNotice();
+  bool ShowNotice() { return ShowNotice(Notice{Title, Text, GradientColor1}); }
+  /// The same with the title, text and first gradient colour of `notice` in place of Title, Text
+  /// and GradientColor1, which are left as they are.
+  bool ShowNotice(const Notice& notice);
 
   /// The edge the task bar sits on now.
   TaskbarEdgeKind TaskbarEdge();

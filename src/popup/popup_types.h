@@ -32,9 +32,17 @@ constexpr Colour ColourFromBgr(uint32_t value) {
 }
 
 /// R 153, G 204, B 255, stored as 16764057: a new notifier's first gradient colour, the one the
-/// main window's notifier is configured with, and the one the alarm check puts back after its
-/// pass.
+/// main window's notifier is configured with, and a notice's when it names none.
 inline constexpr uint32_t kNeutralGradientColour = 16764057;
+
+/// What one popup says: its title, its text and the first colour of its gradient. Every other
+/// look of the popup comes from the notifier that opens it.
+struct Notice {
+  std::string title;
+  std::string text;  ///< "\r" is a line break
+  Colour colour = ColourFromBgr(kNeutralGradientColour);
+  friend bool operator==(const Notice&, const Notice&) = default;
+};
 
 /// `colour` as R, G, B, with `window_text` standing for the system's window-text colour.
 constexpr Rgb Resolve(const Colour& colour, Rgb window_text) {

@@ -2,25 +2,19 @@
 
 #include "base/scaling.h"
 #include "win32/gdi_win32.h"
+#include "win32/system_library_win32.h"
 
 namespace tavlin {
 
 namespace {
 
 // Windows 10 1607 and later.
-using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+using GetDpiForWindowFn = UINT WINAPI(HWND);
 // Windows 10 1607 and later.
-using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+using AdjustWindowRectExForDpiFn = BOOL WINAPI(LPRECT, DWORD, BOOL, DWORD, UINT);
 // Windows 8.1 and later, in shcore.dll: GetDpiForMonitor(monitor, MDT_EFFECTIVE_DPI, &x, &y).
-using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
-
-template <class Fn>
-Fn Lookup(const wchar_t* module, const char* name, bool load) {
-  HMODULE handle = GetModuleHandleW(module);
-  if (handle == nullptr && load) handle = LoadLibraryW(module);
-  if (handle == nullptr) return nullptr;
-  return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(handle, name)));
-}
+// Windows 7 has no shcore.dll in its system folder; it must never come from anywhere else.
+using GetDpiForMonitorFn = HRESULT WINAPI(HMONITOR, int, UINT*, UINT*);
 
 int SystemDpi() {
   const WindowDC screen(nullptr);
@@ -32,7 +26,7 @@ int SystemDpi() {
 
 int DpiOfMonitor(HMONITOR monitor) {
   static const auto get_dpi_for_monitor =
-      Lookup<GetDpiForMonitorFn>(L"shcore.dll", "GetDpiForMonitor", true);
+      LoadSystemFunction<GetDpiForMonitorFn>(L"shcore.dll", "GetDpiForMonitor");
   UINT x = 0, y = 0;
   if (get_dpi_for_monitor != nullptr && monitor != nullptr &&
       SUCCEEDED(get_dpi_for_monitor(monitor, 0, &x, &y)) && x > 0) {
@@ -43,7 +37,7 @@ int DpiOfMonitor(HMONITOR monitor) {
 
 int DpiOfWindow(HWND window) {
   static const auto get_dpi_for_window =
-      Lookup<GetDpiForWindowFn>(L"user32.dll", "GetDpiForWindow", false);
+      LoadSystemFunction<GetDpiForWindowFn>(L"user32.dll", "GetDpiForWindow");
   if (get_dpi_for_window != nullptr && window != nullptr) {
     if (const UINT dpi = get_dpi_for_window(window); dpi > 0) return static_cast<int>(dpi);
   }
@@ -52,7 +46,7 @@ int DpiOfWindow(HWND window) {
 
 void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD ex_style, int dpi) {
   static const auto adjust_for_dpi =
-      Lookup<AdjustWindowRectExForDpiFn>(L"user32.dll", "AdjustWindowRectExForDpi", false);
+      LoadSystemFunction<AdjustWindowRectExForDpiFn>(L"user32.dll", "AdjustWindowRectExForDpi");
   if (adjust_for_dpi != nullptr && dpi > 0 &&
       adjust_for_dpi(&rect, style, FALSE, ex_style, static_cast<UINT>(dpi))) {
     return;

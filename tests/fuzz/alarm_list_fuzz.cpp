@@ -16,10 +16,10 @@ namespace {
 
 class CountingAnnouncer : public tavlin::AlarmAnnouncer {
  public:
-  void SetTitle(const std::string& title) override { length_ += title.size(); }
-  void SetText(const std::string& text) override { length_ += text.size(); }
-  void SetGradientColor1(uint32_t) override {}
-  void ShowNotice() override { ++shown_; }
+  void Announce(const tavlin::Notice& notice) override {
+    length_ += notice.title.size() + notice.text.size();
+    ++shown_;
+  }
   void PlaySound() override { ++sounds_; }
   int shown() const { return shown_; }
   int sounds() const { return sounds_; }

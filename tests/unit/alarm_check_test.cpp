@@ -8,6 +8,7 @@
 #include "alarms/alarm_warning.h"
 #include "clock/game_time.h"
 #include "clock/schedule.h"
+#include "game_time_oracle.h"
 #include "test_support.h"
 
 namespace tavlin {
@@ -29,22 +30,12 @@ class RecordingAnnouncer : public AlarmAnnouncer {
   Strings popups;  // "<weekday> hh:mm:ss <title>"
   std::string now;
 
-  void SetTitle(const std::string& title) override {
-    calls.push_back("title " + title);
-    title_ = title;
-  }
-  void SetText(const std::string& text) override { calls.push_back("text " + text); }
-  void SetGradientColor1(uint32_t colour) override {
-    calls.push_back("colour " + std::to_string(colour));
-  }
-  void ShowNotice() override {
-    calls.push_back("show");
-    popups.push_back(now + " " + title_);
+  void Announce(const Notice& notice) override {
+    calls.push_back("notice " + notice.title + "|" + notice.text + "|" +
+                    std::to_string(notice.colour.b << 16 | notice.colour.g << 8 | notice.colour.r));
+    popups.push_back(now + " " + notice.title);
   }
   void PlaySound() override { calls.push_back("sound"); }
-
- private:
-  std::string title_;
 };
 
 std::string TwoDigitText(int n) {
@@ -109,7 +100,8 @@ class AlarmCheckTest : public ::testing::Test {
     const int weekday = now_ / kSecondsPerDay % 7 + 1;
     const int second_of_day = now_ % kSecondsPerDay;
     const int h = second_of_day / 3600, m = second_of_day / 60 % 60, s = second_of_day % 60;
-    const auto game = ComputeGameTime(FindScheduleRows(h * 10000 + m * 100 + s), second_of_day);
+    const auto game =
+        oracle::ComputeGameTime(FindScheduleRows(h * 10000 + m * 100 + s), second_of_day);
     ASSERT_TRUE(game.has_value());
     announcer.now = std::to_string(weekday) + " " + TwoDigitText(h) + ":" + TwoDigitText(m) + ":" +
                     TwoDigitText(s);
@@ -210,14 +202,9 @@ TEST_F(AlarmCheckTest, GameTimeAlarmsFollowTheGameHour) {
   EXPECT_EQ(announcer.popups,
             (Strings{"1 00:09:00 game ", "1 00:09:00 real ", "1 00:09:40 game 14 ",
                      "1 00:09:50 game ", "1 00:17:00 game "}));
-  // Each popup has the colour of its kind; the neutral colour follows every scan.
-  Strings colours;
-  for (const std::string& call : announcer.calls) {
-    if (call.rfind("colour", 0) == 0) colours.push_back(call);
-  }
-  const Strings first_check(colours.begin(), colours.begin() + 3);
-  EXPECT_EQ(first_check, (Strings{"colour 7326463", "colour 10092441", "colour 16764057"}));
-  EXPECT_EQ(colours.back(), "colour 16764057");
+  // Each popup has the colour of its kind.
+  const Strings first_check(announcer.calls.begin(), announcer.calls.begin() + 3);
+  EXPECT_EQ(first_check, (Strings{"notice game |x|7326463", "sound", "notice real |z|10092441"}));
 }
 
 TEST_F(AlarmCheckTest, OneCheckShowsEveryDueAlarmInOrderWithOneSound) {
@@ -226,13 +213,12 @@ TEST_F(AlarmCheckTest, OneCheckShowsEveryDueAlarmInOrderWithOneSound) {
          "5|7|00:00|23:59|0|마지막|//"},
         2, 81503);
   EXPECT_EQ(announcer.calls,
-            (Strings{"title 아침 ", "text 먹기\r\r자기", "colour 10092441", "show", "sound",
-                     "title 게임 ", "text a\r/b", "colour 16764057", "show", "title 마지막 ",
-                     "text \r", "colour 10092441", "show", "colour 16764057"}));
-  // The same hour fires nothing more; the neutral colour is still written.
+            (Strings{"notice 아침 |먹기\r\r자기|10092441", "sound", "notice 게임 |a\r/b|16764057",
+                     "notice 마지막 |\r|10092441"}));
+  // The same hour fires nothing more.
   announcer.calls.clear();
   RunUntil(2, 81510);
-  EXPECT_EQ(announcer.calls, (Strings{"colour 16764057"}));
+  EXPECT_EQ(announcer.calls, Strings{});
 
   // Sound switched off, or its file gone from the working directory: popups without sound.
   for (bool sound_file : {true, false}) {
@@ -240,7 +226,9 @@ TEST_F(AlarmCheckTest, OneCheckShowsEveryDueAlarmInOrderWithOneSound) {
     if (!sound_file) files.files.erase("./tavlin00.wav");
     announcer.calls.clear();
     Reload();
-    EXPECT_EQ(std::count(announcer.calls.begin(), announcer.calls.end(), "show"), 3);
+    EXPECT_EQ(std::count_if(announcer.calls.begin(), announcer.calls.end(),
+                            [](const std::string& c) { return c.rfind("notice", 0) == 0; }),
+              3);
     EXPECT_EQ(std::count(announcer.calls.begin(), announcer.calls.end(), "sound"), 0);
   }
 }

@@ -11,6 +11,7 @@
 #include "clock/game_time.h"
 #include "clock/schedule.h"
 #include "clock/tick_timing.h"
+#include "game_time_oracle.h"
 
 namespace tavlin {
 namespace {
@@ -56,7 +57,7 @@ ClockReading At(int32_t hhmmss, int weekday = 3) {
 std::string CheckAt(int32_t hhmmss) {
   const ClockReading r = At(hhmmss);
   const auto game =
-      ComputeGameTime(FindScheduleRows(hhmmss), r.hour * 3600 + r.minute * 60 + r.second);
+      oracle::ComputeGameTime(FindScheduleRows(hhmmss), r.hour * 3600 + r.minute * 60 + r.second);
   return "check " + std::to_string(hhmmss / 100) + " " + std::to_string(game->game_hhmm) + " 3";
 }
 

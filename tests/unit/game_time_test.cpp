@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "clock/schedule.h"
+#include "game_time_oracle.h"
 
 namespace tavlin {
 namespace {
@@ -34,13 +35,17 @@ TEST(GameTimeTest, EdgeTable) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.real);
     const int32_t n = HhmmssToSeconds(c.real);
-    const auto texts = ComputeGameTime(FindScheduleRows(c.real), n);
+    const auto texts = oracle::ComputeGameTime(FindScheduleRows(c.real), n);
     ASSERT_TRUE(texts.has_value());
-    EXPECT_EQ(texts->pane, c.pane);
-    EXPECT_EQ(texts->game_hhmm, c.game_hhmm);
-    EXPECT_EQ(texts->summary, c.summary);
+    GameTimeTexts direct;
+    ASSERT_TRUE(ComputeGameTimeAt(c.real, direct));
+    for (const GameTimeTexts& t : {*texts, direct}) {
+      EXPECT_EQ(t.pane, c.pane);
+      EXPECT_EQ(t.game_hhmm, c.game_hhmm);
+      EXPECT_EQ(t.summary, c.summary);
+    }
   }
-  EXPECT_FALSE(ComputeGameTime({}, 0).has_value());
+  EXPECT_FALSE(oracle::ComputeGameTime({}, 0).has_value());
 }
 
 // The tick's path reads the rows directly and reuses its strings; every second of the day it must
@@ -53,7 +58,7 @@ TEST(GameTimeTest, DirectPathMatchesLookupAllDay) {
   const char* summary_chars = texts.summary.data();
   for (int32_t n = 0; n < 86400; ++n) {
     const int32_t t = n / 3600 * 10000 + n % 3600 / 60 * 100 + n % 60;
-    const auto expected = ComputeGameTime(FindScheduleRows(t), n);
+    const auto expected = oracle::ComputeGameTime(FindScheduleRows(t), n);
     ASSERT_TRUE(expected.has_value());
     ASSERT_TRUE(ComputeGameTimeAt(t, texts)) << t;
     ASSERT_EQ(texts.pane, expected->pane) << t;

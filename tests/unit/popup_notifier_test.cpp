@@ -215,15 +215,13 @@ TEST(PopupNotifierTest, AnUnknownTaskbarStacksAsABottomOne) {
 
 // Eleven reminders on a 1040-pixel work area: nine open, two wait. A vacated slot gives no room;
 // once the whole column has left they open, before a twelfth that came meanwhile, each with its
-// own title, text and colour, and nothing opens twice.
+// own title, text and colour, and nothing opens twice. The notifier keeps its own settings.
 TEST(NoticeQueueTest, RefusedNoticesWaitInOrderAndOpenOnceWhenTheColumnHasLeft) {
   fakes::NotifierRig rig;
   NoticeQueue queue(rig.notifier);
   const auto add = [&](int n) {
-    rig.notifier.Title = "알림 " + std::to_string(n);
-    rig.notifier.Text = "본문 " + std::to_string(n);
-    rig.notifier.GradientColor1 = Colour::Rgb(static_cast<uint8_t>(n), 255, 153);
-    queue.ShowNotice();
+    queue.Show({"알림 " + std::to_string(n), "본문 " + std::to_string(n),
+                Colour::Rgb(static_cast<uint8_t>(n), 255, 153)});
   };
   for (int n = 1; n <= 11; ++n) add(n);
   rig.factory[0].Close();
@@ -242,7 +240,10 @@ TEST(NoticeQueueTest, RefusedNoticesWaitInOrderAndOpenOnceWhenTheColumnHasLeft) 
     EXPECT_EQ(s.GradientColor1, Colour::Rgb(static_cast<uint8_t>(n), 255, 153));
   }
   EXPECT_EQ(rig.factory[9].OwnOffset(), 0);  // the new column starts at the first slot
-  EXPECT_EQ(rig.notifier.Title, "알림 12");  // the caller's settings are left as they were
+  EXPECT_EQ(rig.notifier.Title + "/" + rig.notifier.Text, "title/text");
+  EXPECT_EQ(rig.notifier.GradientColor1, ColourFromBgr(kNeutralGradientColour));
+  ASSERT_TRUE(rig.notifier.ShowNotice());  // a plain ShowNotice still shows the notifier's own
+  EXPECT_EQ(rig.factory[12].Settings().Title, "title");
 }
 
 }  // namespace

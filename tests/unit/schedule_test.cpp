@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "clock/game_time.h"
+#include "game_time_oracle.h"
 
 namespace tavlin {
 namespace {
@@ -92,7 +93,7 @@ TEST_F(ScheduleTest, WholeDayProperties) {
     ASSERT_EQ(rows[6], std::to_string(s[next].RealStart));
     ASSERT_EQ(HhmmssToSeconds(s[next].RealStart), (HhmmssToSeconds(s[owner].RealEnd) + 1) % 86400);
 
-    const auto game = ComputeGameTime(rows, n);
+    const auto game = oracle::ComputeGameTime(rows, n);
     ASSERT_TRUE(game.has_value());
     const int32_t game_seconds = [&] {
       const std::string& p = game->pane;

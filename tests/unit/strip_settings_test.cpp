@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "strip/strip_settings_file.h"
+#include "test_support.h"
+
 #include "strip/strip_menu_items.h"
 #include "strip/strip_restore.h"
 
@@ -71,6 +74,62 @@ TEST(StripSettingsTest, FilesReadKeyByKeyAndWrittenBackWithThePlayersLines) {
   // Values tavlin has no record of leave their lines alone.
   EXPECT_EQ(WriteStripSettings("[tavlin]\nquiz=maybe\n", StripSettings{}),
             "[tavlin]\nquiz=maybe\n");
+}
+
+// The file through a run of saves: a scanner holding it for a moment costs nothing, a lasting
+// failure is told once, a new kind of failure again, and after a save that worked, again.
+TEST(StripSettingsTest, TheFileSavesThroughHeldMomentsAndTellsEachNewFailureOnce) {
+  constexpr char kPath[] = "/games/tavlin/tavlin.ini";
+  fakes::MemoryFileSystem files;
+  files.files[kPath] = "; mine\r\n[tavlin]\r\ncolour=Blue\r\n";
+  int waits = 0;
+  StripSettingsFile file(files, kPath, [&](int) { ++waits; });
+  EXPECT_EQ(file.Load().colour_item, kBlue1);
+  const WriteFailure held{true, "held"}, full{false, "disk full"};
+  StripSettings s;
+  const struct {
+    const char* what;
+    std::vector<WriteFailure> failures;
+    int tries;
+    bool saved;
+    std::string told;  // the reason in the report, or "" for none
+  } steps[] = {
+      {"held four times, then saved", {held, held, held, held}, 5, true, ""},
+      {"held for longer", std::vector<WriteFailure>(9, held), 5, false, "held"},
+      {"held for longer still: not told again", std::vector<WriteFailure>(9, held), 5, false, ""},
+      {"a disk-full failure is new, and not tried again", {full}, 1, false, "disk full"},
+      {"the same again", {full}, 1, false, ""},
+      {"held again: new once more", std::vector<WriteFailure>(5, held), 5, false, "held"},
+      {"saved", {}, 1, true, ""},
+      {"after a save that worked, a failure is told again", {full}, 1, false, "disk full"},
+  };
+  for (size_t i = 0; i < std::size(steps); ++i) {
+    SCOPED_TRACE(steps[i].what);
+    s.left = static_cast<int>(i), s.top = 0;  // every save changes the file
+    files.replace_failures.assign(steps[i].failures.begin(), steps[i].failures.end());
+    files.replaces = 0;
+    const std::string before = files.files[kPath];
+    const auto report = file.Save(s);
+    EXPECT_EQ(files.replaces, steps[i].tries);
+    EXPECT_EQ(files.files[kPath] != before, steps[i].saved);
+    ASSERT_EQ(report.has_value(), !steps[i].told.empty());
+    if (report) {
+      EXPECT_NE(report->find(std::string(kPath) + "\n" + steps[i].told + "\n"), std::string::npos);
+    }
+  }
+  EXPECT_EQ(file.Load().left, 6);  // "saved" was the last that got through
+
+  // Refused without a try at a write: a file over the cap, one the player removed (not made
+  // again); and one marked read-only is told as the disk says.
+  files.files[kPath] = "[tavlin]\r\ncolour=Blue\r\n" + std::string(kSettingsFileCap, ';');
+  EXPECT_NE(file.Save(s).value_or("").find("64 KB"), std::string::npos);
+  files.files.erase(kPath);
+  EXPECT_EQ(file.Save(s), std::nullopt);
+  EXPECT_FALSE(files.Exists(kPath));
+  files.files[kPath] = "";
+  files.read_only.insert(kPath);
+  EXPECT_NE(file.Save(s).value_or("").find("Access is denied"), std::string::npos);
+  EXPECT_EQ(files.files[kPath], "");
 }
 
 TEST(StripSettingsTest, ARememberedPlaceCountsOnlyOnItsMonitorAndWithinReach) {

@@ -2,6 +2,8 @@
 // desktop, popup windows and a factory that live in memory for the notifier and popup tests.
 #pragma once
 
+#include <algorithm>
+#include <deque>
 #include <map>
 #include <memory>
 #include <optional>
@@ -30,14 +32,19 @@ namespace tavlin::fakes {
 
 // Files kept in memory. A file listed in `unreadable` exists but cannot be opened (a program holds
 // it with readers refused). A file's stamp is its size and its entry in `modified` (0 when it has
-// none); `reads` counts ReadAll calls.
+// none); `reads` counts ReadAll and ReadCapped calls. A replace of a file in `read_only` is
+// refused; otherwise the next replaces fail with `replace_failures`, oldest first, while there
+// are any, and then succeed. `replaces` counts the tries.
 class MemoryFileSystem : public FileSystem {
  public:
   std::map<std::string, std::string> files;
   std::map<std::string, std::string> unreadable;  // path -> reason
   std::set<std::string> folders;
   std::map<std::string, int64_t> modified;
+  std::set<std::string> read_only;
+  std::deque<WriteFailure> replace_failures;
   mutable int reads = 0;
+  int replaces = 0;
 
   std::optional<FileStamp> Stamp(const std::string& path) const override {
     const auto it = files.find(path);
@@ -60,6 +67,26 @@ class MemoryFileSystem : public FileSystem {
     }
     *bytes = it->second;
     return true;
+  }
+  bool ReadCapped(const std::string& path, size_t cap, std::string* bytes, bool* larger,
+                  std::string* reason) const override {
+    if (!ReadAll(path, bytes, reason)) return false;
+    *larger = bytes->size() > cap;
+    bytes->resize(std::min(bytes->size(), cap));
+    return true;
+  }
+  std::optional<WriteFailure> ReplaceWhole(const std::string& path,
+                                           const std::string& text) override {
+    ++replaces;
+    if (read_only.count(path) > 0) return WriteFailure{false, "Access is denied"};
+    if (!replace_failures.empty()) {
+      const WriteFailure failure = replace_failures.front();
+      replace_failures.pop_front();
+      return failure;
+    }
+    files[path] = text;
+    ++modified[path];
+    return std::nullopt;
   }
 };
 
