@@ -338,12 +338,13 @@ void TfrmPopUp::OnPaint(HWND window) {
 }
 
 void TfrmPopUp::OnTimer(UINT_PTR id) {
+  const MonotonicMs now = GetTickCount64();
   if (id == scroll_timer_.id()) {
-    model_.tmrScrollTimer();
+    model_.tmrScrollTimer(now);
   } else if (id == exit_timer_.id()) {
-    model_.tmrExitTimer();
+    model_.tmrExitTimer(now);
   } else if (id == scroll_down_timer_.id()) {
-    model_.tmrscrollDownTimer();
+    model_.tmrscrollDownTimer(now);
   }
 }
 
@@ -587,7 +588,7 @@ void Win32PopupFactory::Open(TPopupNotifier& notifier, const PopupSettings& sett
     return;
   }
   open_.insert(popup);
-  popup->Model().PlaceAndShow();
+  popup->Model().PlaceAndShow(GetTickCount64());
 }
 
 void Win32PopupFactory::DestroyAll() {
