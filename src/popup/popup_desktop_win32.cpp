@@ -9,7 +9,7 @@
 
 namespace tavlin {
 
-std::optional<Rect> Win32PopupDesktop::TaskbarRect() {
+std::optional<TaskbarState> Win32PopupDesktop::Taskbar() {
   APPBARDATA data{};
   data.cbSize = sizeof data;
   // The shell's library is loaded with the first popup, not with the strip.
@@ -18,7 +18,19 @@ std::optional<Rect> Win32PopupDesktop::TaskbarRect() {
   if (app_bar_message == nullptr || app_bar_message(ABM_GETTASKBARPOS, &data) == 0) {
     return std::nullopt;
   }
-  return Rect{data.rc.left, data.rc.top, data.rc.right, data.rc.bottom};
+  TaskbarState state;
+  state.rect = Rect{data.rc.left, data.rc.top, data.rc.right, data.rc.bottom};
+  // A hidden task bar shows only a sliver of itself on its own monitor; the rest may lie on none.
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  const RECT m = GetMonitorInfoW(MonitorFromRect(&data.rc, MONITOR_DEFAULTTONEAREST), &info)
+                     ? info.rcMonitor
+                     : RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  state.monitor = Rect{m.left, m.top, m.right, m.bottom};
+  APPBARDATA query{};
+  query.cbSize = sizeof query;
+  state.auto_hide = (app_bar_message(ABM_GETSTATE, &query) & ABS_AUTOHIDE) != 0;
+  return state;
 }
 
 Rect Win32PopupDesktop::WorkArea() {

@@ -11,8 +11,9 @@ inline constexpr wchar_t kPopupWindowClass[] = L"TfrmPopUp";
 
 class Win32PopupDesktop final : public PopupDesktop {
  public:
-  /// SHAppBarMessage(ABM_GETTASKBARPOS); nothing when it fails.
-  std::optional<Rect> TaskbarRect() override;
+  /// SHAppBarMessage(ABM_GETTASKBARPOS) with the monitor the rectangle lies most on and
+  /// ABM_GETSTATE's ABS_AUTOHIDE; nothing when the position query fails.
+  std::optional<TaskbarState> Taskbar() override;
   /// SystemParametersInfo(SPI_GETWORKAREA).
   Rect WorkArea() override;
   /// The DPI of the work area's monitor.

@@ -88,7 +88,7 @@ void PopupModel::Stop(PopupTimer timer) {
   view_.StopTimer(timer);
 }
 
-void PopupModel::PlaceAndShow() {
+void PopupModel::PlaceAndShow(MonotonicMs now) {
   view_.SetTextCursor(settings_.TextCursor);
   popup_edge_ = notifier_.TaskbarEdge();
   free_on_close_ = true;
@@ -110,7 +110,7 @@ void PopupModel::PlaceAndShow() {
     if (axis.far_edge_fixed) axis.Start(bounds_) += extent;
     extent = 1;
     view_.SetBounds(bounds_);
-    Start(PopupTimer::kScroll, kScrollIntervalMs);
+    StartSlide(PopupTimer::kScroll, now);
   } else {
     view_.SetBounds(bounds_);
     Start(PopupTimer::kExit, exit_interval_ms_);
@@ -181,40 +181,74 @@ void PopupModel::FinishScroll() {
   Start(PopupTimer::kExit, exit_interval_ms_);
 }
 
-void PopupModel::tmrScrollTimer() {
-  if (closed_) return;
+void PopupModel::StartSlide(PopupTimer timer, MonotonicMs now) {
+  slide_start_ = now;
+  slide_steps_ = 0;
+  Start(timer, kScrollIntervalMs);
+}
+
+int PopupModel::TakeDueSteps(MonotonicMs now) {
+  if (now <= slide_start_) return 0;
+  const uint64_t due = (now - slide_start_) / kScrollIntervalMs;
+  if (due <= slide_steps_) return 0;
+  // Even after a long stall no slide has more steps than its full extent in pixels.
+  const int steps = static_cast<int>(std::min<uint64_t>(due - slide_steps_, 1u << 16));
+  slide_steps_ = due;
+  return steps;
+}
+
+bool PopupModel::StepIn() {
   const SlideAxis axis(popup_edge_);
   int& extent = axis.Extent(bounds_);
   const int full = axis.Extent(full_);
   if (extent + scroll_speed_ < full) {
     if (axis.far_edge_fixed) axis.Start(bounds_) -= scroll_speed_;
     extent += scroll_speed_;
-  } else {
-    extent = full;
-    // Beside a right or bottom task bar it ends exactly in its slot of the work area as it is
-    // now, even if the work area changed while it slid.
-    if (axis.far_edge_fixed) axis.Start(bounds_) = axis.Start(FullBounds());
-    FinishScroll();
+    return true;
   }
-  view_.SetBounds(bounds_);
+  extent = full;
+  // Beside a right or bottom task bar it ends exactly in its slot of the work area as it is now,
+  // even if the work area changed while it slid.
+  if (axis.far_edge_fixed) axis.Start(bounds_) = axis.Start(FullBounds());
+  FinishScroll();
+  return false;
 }
 
-void PopupModel::tmrExitTimer() {
-  if (closed_) return;
-  Stop(PopupTimer::kExit);
-  Start(PopupTimer::kScrollDown, kScrollIntervalMs);
-}
-
-void PopupModel::tmrscrollDownTimer() {
-  if (closed_) return;
+bool PopupModel::StepOut() {
   const SlideAxis axis(popup_edge_);
   int& extent = axis.Extent(bounds_);
   if (extent - scroll_speed_ <= 0) {
     Close();
-    return;
+    return false;
   }
   if (axis.far_edge_fixed) axis.Start(bounds_) += scroll_speed_;
   extent -= scroll_speed_;
+  return true;
+}
+
+void PopupModel::tmrScrollTimer(MonotonicMs now) {
+  if (closed_ || !Running(PopupTimer::kScroll)) return;
+  const int steps = TakeDueSteps(now);
+  if (steps == 0) return;
+  for (int i = 0; i < steps; ++i) {
+    if (!StepIn()) break;
+  }
+  view_.SetBounds(bounds_);
+}
+
+void PopupModel::tmrExitTimer(MonotonicMs now) {
+  if (closed_) return;
+  Stop(PopupTimer::kExit);
+  StartSlide(PopupTimer::kScrollDown, now);
+}
+
+void PopupModel::tmrscrollDownTimer(MonotonicMs now) {
+  if (closed_ || !Running(PopupTimer::kScrollDown)) return;
+  const int steps = TakeDueSteps(now);
+  if (steps == 0) return;
+  for (int i = 0; i < steps; ++i) {
+    if (!StepOut()) return;
+  }
   view_.SetBounds(bounds_);
 }
 

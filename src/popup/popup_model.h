@@ -3,6 +3,7 @@
 // the timers and turns mouse messages into the calls below.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "popup/popup_notifier.h"
@@ -15,6 +16,12 @@ enum class MouseButton { kLeft, kRight, kMiddle };
 
 /// Slide and stay timer intervals.
 inline constexpr int kScrollIntervalMs = 25;
+
+/// A reading of a monotonic millisecond clock (GetTickCount64 on Windows). Slides move by the time
+/// since they began, not by the count of timer messages: Windows sends those only on its 15.6 ms
+/// tick, so a 25 ms timer fires about every 31 ms, and counting them would make a slide a quarter
+/// slower than designed.
+using MonotonicMs = uint64_t;
 
 /// The panel's parts at 96 DPI, in the panel's own coordinates (the panel fills the client
 /// area); a popup scales them to its DPI (PanelParts).
@@ -68,17 +75,20 @@ class PopupModel {
   PopupModel(const PopupModel&) = delete;
   PopupModel& operator=(const PopupModel&) = delete;
 
-  /// Sizes, places in the next slot, paints and shows the popup and starts its animation.
-  void PlaceAndShow();
+  /// Sizes, places in the next slot, paints and shows the popup and starts its animation at `now`.
+  void PlaceAndShow(MonotonicMs now);
   /// Wraps the text at the panel's width less 15 and centres it on the panel.
   void LayoutText();
   /// The popup's monitor has a new DPI: the popup takes its size and place in the column at that
   /// DPI, repaints its picture, title and text, and goes on sliding or staying as it was.
   void ChangeDpi(int dpi);
 
-  void tmrScrollTimer();
-  void tmrExitTimer();
-  void tmrscrollDownTimer();
+  /// The slide timers fire: the popup takes every step of kScrollIntervalMs due by `now` since
+  /// its slide began, so one step a tick when the timer keeps its interval.
+  void tmrScrollTimer(MonotonicMs now);
+  /// The stay is over at `now`: the slide out begins.
+  void tmrExitTimer(MonotonicMs now);
+  void tmrscrollDownTimer(MonotonicMs now);
 
   void lblTextMouseEnter();
   void lblTextMouseLeave();
@@ -111,6 +121,13 @@ class PopupModel {
   void Start(PopupTimer timer, int interval_ms);
   void Stop(PopupTimer timer);
   void FinishScroll();
+  /// The slide begins at `now`: its steps are counted from here.
+  void StartSlide(PopupTimer timer, MonotonicMs now);
+  /// Steps due by `now` and not yet taken; counts them as taken.
+  int TakeDueSteps(MonotonicMs now);
+  /// One step in or out; false when it has finished the slide in or closed the popup.
+  bool StepIn();
+  bool StepOut();
   /// The notifier's OnClick with the notifier as sender, then close.
   void ClickAsNotifier();
 
@@ -130,6 +147,8 @@ class PopupModel {
   bool closed_ = false;
   bool hovered_ = false;
   bool running_[3] = {false, false, false};
+  MonotonicMs slide_start_ = 0;
+  uint64_t slide_steps_ = 0;  ///< taken since slide_start_
 };
 
 /// What the popup window asks of the system, by the version the system reports.

@@ -4,15 +4,6 @@
 
 namespace tavlin {
 
-TaskbarEdgeKind ClassifyTaskbar(const std::optional<Rect>& taskbar) {
-  if (!taskbar) return TaskbarEdgeKind::kUnknown;
-  const Rect& r = *taskbar;
-  if (r.left == r.top && r.bottom > r.right) return TaskbarEdgeKind::kLeft;
-  if (r.left == r.top && r.bottom < r.right) return TaskbarEdgeKind::kTop;
-  if (r.left < r.top) return TaskbarEdgeKind::kBottom;
-  return TaskbarEdgeKind::kRight;
-}
-
 Bounds SlotBounds(TaskbarEdgeKind edge, const Rect& work_area, int start_x, int start_y, int width,
                   int height, int offset) {
   Bounds b{0, 0, width, height};
@@ -39,7 +30,7 @@ TPopupNotifier::TPopupNotifier(PopupDesktop& desktop, PopupWindowFactory& factor
     : desktop_(desktop), factory_(factory) {}
 
 TaskbarEdgeKind TPopupNotifier::TaskbarEdge() {
-  return ClassifyTaskbar(desktop_.TaskbarRect());
+  return TaskbarEdgeOf(desktop_.Taskbar());
 }
 
 void TPopupNotifier::AdvanceCascade(int dpi) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "popup/popup_types.h"
+#include "popup/taskbar_edge.h"
 
 namespace tavlin {
 
@@ -27,8 +28,9 @@ using TURLEvent = std::function<void(const PopupSender& sender, const std::strin
 class PopupDesktop {
  public:
   virtual ~PopupDesktop() = default;
-  /// The task bar's screen rectangle, or nothing when the shell does not answer.
-  virtual std::optional<Rect> TaskbarRect() = 0;
+  /// The task bar's screen rectangle, its monitor and whether it hides, or nothing when the
+  /// shell does not answer.
+  virtual std::optional<TaskbarState> Taskbar() = 0;
   /// The primary display's desktop rectangle without the task bar.
   virtual Rect WorkArea() = 0;
   /// The DPI of the monitor the work area lies on: popups are sized and placed at it.
@@ -67,9 +69,6 @@ class PopupWindowFactory {
   /// counts itself out of `notifier` and frees itself when it closes.
   virtual void Open(TPopupNotifier& notifier, const PopupSettings& settings) = 0;
 };
-
-/// The task-bar edge of a task-bar rectangle; nothing (a failed query) is the unknown edge.
-TaskbarEdgeKind ClassifyTaskbar(const std::optional<Rect>& taskbar);
 
 /// Where the popup of stacking offset `offset` goes. A popup over an unknown edge is placed as
 /// over a bottom task bar, so that it still rises, stays and leaves by itself.

@@ -92,6 +92,23 @@ PopupWindowStyle SystemStyle() {
                        version.dwMinorVersion);
 }
 
+// Windows 11 rounds the corners of a framed window and outlines it; the popup paints its own bevel
+// and stays square, as on every earlier Windows. The mingw headers lack these: the values are
+// those dwmapi.h documents (DWMWINDOWATTRIBUTE, DWM_WINDOW_CORNER_PREFERENCE).
+constexpr DWORD kDwmWindowCornerPreference = 33;  // DWMWA_WINDOW_CORNER_PREFERENCE
+constexpr int kDwmCornersDoNotRound = 1;          // DWMWCP_DONOTROUND
+
+void KeepCornersSquare(HWND window) {
+  using DwmSetWindowAttributeFn = HRESULT WINAPI(HWND, DWORD, LPCVOID, DWORD);
+  // Loaded with the first popup, not with the strip. Where the library or the attribute is
+  // missing (before Windows 11 the call fails with E_INVALIDARG) nothing changes.
+  static auto* const set_attribute =
+      LoadSystemFunction<DwmSetWindowAttributeFn>(L"dwmapi.dll", "DwmSetWindowAttribute");
+  if (set_attribute == nullptr) return;
+  const int preference = kDwmCornersDoNotRound;
+  set_attribute(window, kDwmWindowCornerPreference, &preference, sizeof preference);
+}
+
 bool Contains(const RECT& r, POINT p) {
   return PtInRect(&r, p) != FALSE;
 }
@@ -230,6 +247,7 @@ bool TfrmPopUp::Create() {
   CreateHandle(ex_style, kPopupWindowClass, L"", WS_POPUP, 0, 0, settings_.PopupWidth,
                settings_.PopupHeight, GetDesktopWindow());
   if (hwnd() == nullptr) return false;
+  KeepCornersSquare(hwnd());
   // Stacked bottom to top as lblText under lblTitle.
   text_label_.Create(hwnd(), kTextId, 9, 49, 3, 13);
   title_label_.Create(hwnd(), kTitleId, 48, 8, 0, 0);
@@ -338,12 +356,13 @@ void TfrmPopUp::OnPaint(HWND window) {
 }
 
 void TfrmPopUp::OnTimer(UINT_PTR id) {
+  const MonotonicMs now = GetTickCount64();
   if (id == scroll_timer_.id()) {
-    model_.tmrScrollTimer();
+    model_.tmrScrollTimer(now);
   } else if (id == exit_timer_.id()) {
-    model_.tmrExitTimer();
+    model_.tmrExitTimer(now);
   } else if (id == scroll_down_timer_.id()) {
-    model_.tmrscrollDownTimer();
+    model_.tmrscrollDownTimer(now);
   }
 }
 
@@ -587,7 +606,7 @@ void Win32PopupFactory::Open(TPopupNotifier& notifier, const PopupSettings& sett
     return;
   }
   open_.insert(popup);
-  popup->Model().PlaceAndShow();
+  popup->Model().PlaceAndShow(GetTickCount64());
 }
 
 void Win32PopupFactory::DestroyAll() {

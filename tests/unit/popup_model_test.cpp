@@ -24,15 +24,18 @@ TEST(PopupModelTest, SlidesUpOutOfABottomTaskbarAndEndsInItsSlot) {
   EXPECT_TRUE(popup.Running(PopupTimer::kScroll));
   EXPECT_EQ(ViewOf(rig, 1).interval[static_cast<int>(PopupTimer::kScroll)], 25);
 
-  for (int tick = 1; tick <= 12; ++tick) {
-    SCOPED_TRACE(tick);
-    popup.tmrScrollTimer();
-    EXPECT_EQ(popup.CurrentBounds().height, 1 + 9 * tick);
-    EXPECT_EQ(popup.CurrentBounds().top, 816 + 110 - 9 * tick);
-    if (tick == 6) rig.desktop.work_area.bottom = 1000;  // the task bar grew meanwhile
+  // One 9-pixel step every 25 ms since the slide began.
+  for (int ms = 25; ms <= 300; ms += 25) {
+    SCOPED_TRACE(ms);
+    popup.tmrScrollTimer(ms);
+    EXPECT_EQ(popup.CurrentBounds().height, 1 + 9 * ms / 25);
+    EXPECT_EQ(popup.CurrentBounds().top, 816 + 110 - 9 * ms / 25);
+    if (ms == 150) rig.desktop.work_area.bottom = 1000;  // the task bar grew meanwhile
   }
   EXPECT_FALSE(popup.Running(PopupTimer::kExit));
-  popup.tmrScrollTimer();
+  popup.tmrScrollTimer(324);  // early: no step is due yet
+  EXPECT_EQ(popup.CurrentBounds().height, 109);
+  popup.tmrScrollTimer(325);
   EXPECT_EQ(popup.CurrentBounds(), (Bounds{1709, 1000 - 2 - 110 - 112, 195, 110}));
   EXPECT_FALSE(popup.Running(PopupTimer::kScroll));
   EXPECT_TRUE(popup.Running(PopupTimer::kExit));
@@ -44,79 +47,96 @@ TEST(PopupModelTest, SlidesUpOutOfABottomTaskbarAndEndsInItsSlot) {
   EXPECT_FALSE(popup.Hovered());
   EXPECT_EQ(popup.TextBounds(), label);
 
-  popup.tmrExitTimer();
+  popup.tmrExitTimer(15325);
   EXPECT_FALSE(popup.Running(PopupTimer::kExit));
   ASSERT_TRUE(popup.Running(PopupTimer::kScrollDown));
-  for (int tick = 1; tick <= 12; ++tick) {
-    SCOPED_TRACE(tick);
-    popup.tmrscrollDownTimer();
-    EXPECT_EQ(popup.CurrentBounds().height, 110 - 9 * tick);
+  for (int ms = 25; ms <= 300; ms += 25) {
+    SCOPED_TRACE(ms);
+    popup.tmrscrollDownTimer(15325 + ms);
+    EXPECT_EQ(popup.CurrentBounds().height, 110 - 9 * ms / 25);
     EXPECT_FALSE(popup.Closed());
   }
   EXPECT_EQ(rig.notifier.PopupCount(), 2);
-  popup.tmrscrollDownTimer();
+  popup.tmrscrollDownTimer(15325 + 325);
   EXPECT_TRUE(popup.Closed());
   EXPECT_TRUE(ViewOf(rig, 1).released);
   EXPECT_FALSE(ViewOf(rig, 1).visible);
   EXPECT_EQ(rig.notifier.PopupCount(), 1);
 }
 
-TEST(PopupModelTest, SlidesFromEveryTaskbarEdge) {
-  struct Row {
-    const char* name;
+// A slide lasts its designed time whatever the timer's real period: 25 ms as designed, 31 ms as a
+// 25 ms timer fires on Windows' 15.6 ms tick, 16 ms faster than asked. It ends at the first tick
+// at or after its last step is due, so never more than one period late.
+TEST(PopupModelTest, SlidesFromEveryTaskbarEdgeInTheirDesignedTime) {
+  struct Edge {
     Rect taskbar;
     Rect work_area;
     Bounds collapsed;
-    Bounds after_one_tick;
+    Bounds after_one_step;
     Bounds full;
-    int ticks_in;  // after the first
-    int ticks_out;
+  };
+  const Edge bottom{{0, 1040, 1920, 1080},
+                    {0, 0, 1920, 1040},
+                    {1709, 1038, 195, 1},
+                    {1709, 1029, 195, 10},
+                    {1709, 928, 195, 110}};
+  const Edge left{{0, 0, 40, 1080},
+                  {40, 0, 1920, 1080},
+                  {56, 968, 1, 110},
+                  {56, 968, 10, 110},
+                  {56, 968, 195, 110}};
+  const Edge top{{0, 0, 1920, 40},
+                 {0, 40, 1920, 1080},
+                 {1709, 42, 195, 1},
+                 {1709, 42, 195, 10},
+                 {1709, 42, 195, 110}};
+  const Edge right{{1880, 0, 1920, 1080},
+                   {0, 0, 1880, 1080},
+                   {1864, 968, 1, 110},
+                   {1855, 968, 10, 110},
+                   {1669, 968, 195, 110}};
+  struct Row {
+    const char* name;
+    const Edge& edge;
+    int interval_ms;
+    int slide_ms;  // how long the slide in and the slide out each take
   };
   const Row rows[] = {
-      {"left",
-       {0, 0, 40, 1080},
-       {40, 0, 1920, 1080},
-       {56, 968, 1, 110},
-       {56, 968, 10, 110},
-       {56, 968, 195, 110},
-       21,
-       22},
-      {"top",
-       {0, 0, 1920, 40},
-       {0, 40, 1920, 1080},
-       {1709, 42, 195, 1},
-       {1709, 42, 195, 10},
-       {1709, 42, 195, 110},
-       12,
-       13},
-      {"right",
-       {1880, 0, 1920, 1080},
-       {0, 0, 1880, 1080},
-       {1669 + 195, 968, 1, 110},
-       {1669 + 186, 968, 10, 110},
-       {1669, 968, 195, 110},
-       21,
-       22},
+      {"bottom", bottom, 25, 325},        {"bottom, 31 ms", bottom, 31, 341},
+      {"bottom, 16 ms", bottom, 16, 336}, {"left", left, 25, 550},
+      {"left, 31 ms", left, 31, 558},     {"top", top, 25, 325},
+      {"right", right, 25, 550},          {"right, 31 ms", right, 31, 558},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     NotifierRig rig;
-    rig.desktop.taskbar = row.taskbar;
-    rig.desktop.work_area = row.work_area;
+    rig.desktop.taskbar = row.edge.taskbar;
+    rig.desktop.work_area = row.edge.work_area;
+    rig.factory.now = 1000;
     ASSERT_TRUE(rig.notifier.ShowNotice());
     PopupModel& popup = rig.factory[0];
-    EXPECT_EQ(popup.CurrentBounds(), row.collapsed);
-    popup.tmrScrollTimer();
-    EXPECT_EQ(popup.CurrentBounds(), row.after_one_tick);
-    EXPECT_EQ(fakes::SlideIn(popup), row.ticks_in);
-    EXPECT_EQ(popup.CurrentBounds(), row.full);
-    popup.tmrExitTimer();
-    int ticks = 0;
-    while (!popup.Closed() && ticks < 100) {
-      popup.tmrscrollDownTimer();
-      ++ticks;
+    EXPECT_EQ(popup.CurrentBounds(), row.edge.collapsed);
+    int ms = 0;
+    while (popup.Running(PopupTimer::kScroll) && ms < 5000) {
+      ms += row.interval_ms;
+      popup.tmrScrollTimer(1000 + ms);
+      // No step before 25 ms, one at the first tick after.
+      if (ms < 25) {
+        EXPECT_EQ(popup.CurrentBounds(), row.edge.collapsed);
+      } else if (ms < 25 + row.interval_ms) {
+        EXPECT_EQ(popup.CurrentBounds(), row.edge.after_one_step);
+      }
     }
-    EXPECT_EQ(ticks, row.ticks_out);
+    EXPECT_EQ(ms, row.slide_ms);
+    EXPECT_EQ(popup.CurrentBounds(), row.edge.full);
+
+    popup.tmrExitTimer(20000);
+    ms = 0;
+    while (!popup.Closed() && ms < 5000) {
+      ms += row.interval_ms;
+      popup.tmrscrollDownTimer(20000 + ms);
+    }
+    EXPECT_EQ(ms, row.slide_ms);
     EXPECT_EQ(rig.notifier.PopupCount(), 0);
   }
 }
@@ -130,8 +150,8 @@ TEST(PopupModelTest, WithoutScrollingShowsAtFullSizeAndStillSlidesOut) {
   EXPECT_FALSE(popup.Running(PopupTimer::kScroll));
   EXPECT_TRUE(popup.Running(PopupTimer::kExit));
   EXPECT_TRUE(ViewOf(rig, 0).visible);
-  popup.tmrExitTimer();
-  popup.tmrscrollDownTimer();
+  popup.tmrExitTimer(15000);
+  popup.tmrscrollDownTimer(15025);
   EXPECT_EQ(popup.CurrentBounds(), (Bounds{1709, 937, 195, 101}));
 
   // A stay too long for a timer is cut to the longest one, not wrapped round to a short one.
@@ -163,7 +183,7 @@ TEST(PopupModelTest, ClicksCloseAndRaiseTheRightEvents) {
 
   // A click while it still slides in closes it at once and counts it out.
   ASSERT_TRUE(rig.notifier.ShowNotice());
-  rig.factory[0].tmrScrollTimer();
+  rig.factory[0].tmrScrollTimer(25);
   rig.factory[0].lblTextClick();
   EXPECT_TRUE(rig.factory[0].Closed());
   EXPECT_FALSE(rig.factory[0].Running(PopupTimer::kScroll));

@@ -10,25 +10,43 @@ namespace {
 
 using fakes::NotifierRig;
 
-TEST(PopupNotifierTest, TaskbarEdgeClassifiesTheTaskbarRectangle) {
+TEST(PopupNotifierTest, TaskbarEdgeComesFromTheTaskbarItsMonitorAndWhetherItHides) {
+  const Rect screen{0, 0, 1920, 1080};
   struct Row {
+    const char* name;
     std::optional<Rect> taskbar;
+    Rect monitor;
+    bool auto_hide;
     TaskbarEdgeKind edge;
   };
   const Row rows[] = {
-      {Rect{0, 0, 40, 1080}, TaskbarEdgeKind::kLeft},
-      {Rect{0, 0, 1920, 40}, TaskbarEdgeKind::kTop},
-      {Rect{1880, 0, 1920, 1080}, TaskbarEdgeKind::kRight},
-      {Rect{0, 1040, 1920, 1080}, TaskbarEdgeKind::kBottom},
-      {Rect{0, 799, 1280, 800}, TaskbarEdgeKind::kBottom},  // Wine's one-pixel task bar
-      {Rect{-2, -2, 1922, 42}, TaskbarEdgeKind::kTop},      // overhanging the screen
-      {std::nullopt, TaskbarEdgeKind::kUnknown},
+      {"bottom", Rect{0, 1040, 1920, 1080}, screen, false, TaskbarEdgeKind::kBottom},
+      {"right", Rect{1880, 0, 1920, 1080}, screen, false, TaskbarEdgeKind::kRight},
+      {"top", Rect{0, 0, 1920, 40}, screen, false, TaskbarEdgeKind::kTop},
+      {"left", Rect{0, 0, 40, 1080}, screen, false, TaskbarEdgeKind::kLeft},
+      {"Wine's one-pixel bar", Rect{0, 799, 1280, 800}, Rect{0, 0, 1280, 800}, false,
+       TaskbarEdgeKind::kBottom},
+      {"overhanging the screen", Rect{-2, -2, 1922, 42}, screen, false, TaskbarEdgeKind::kTop},
+      {"auto-hide bottom, shown", Rect{0, 1040, 1920, 1080}, screen, true,
+       TaskbarEdgeKind::kBottom},
+      {"auto-hide bottom, hidden", Rect{0, 1078, 1920, 1118}, screen, true,
+       TaskbarEdgeKind::kBottom},
+      {"auto-hide top, hidden", Rect{0, -38, 1920, 2}, screen, true, TaskbarEdgeKind::kTop},
+      {"auto-hide left, hidden", Rect{-58, 0, 2, 1080}, screen, true, TaskbarEdgeKind::kLeft},
+      {"mostly off-screen but not hiding", Rect{0, -38, 1920, 2}, screen, false,
+       TaskbarEdgeKind::kUnknown},
+      {"on a monitor right of the primary", Rect{1920, 1040, 3840, 1080}, Rect{1920, 0, 3840, 1080},
+       false, TaskbarEdgeKind::kUnknown},
+      {"degenerate", Rect{0, 0, 0, 0}, screen, false, TaskbarEdgeKind::kUnknown},
+      {"failed query", std::nullopt, screen, false, TaskbarEdgeKind::kUnknown},
   };
   for (const Row& row : rows) {
-    SCOPED_TRACE(row.taskbar
-                     ? std::to_string(row.taskbar->left) + "," + std::to_string(row.taskbar->top)
-                     : "failed query");
-    EXPECT_EQ(ClassifyTaskbar(row.taskbar), row.edge);
+    SCOPED_TRACE(row.name);
+    NotifierRig rig;
+    rig.desktop.taskbar = row.taskbar;
+    rig.desktop.monitor = row.monitor;
+    rig.desktop.auto_hide = row.auto_hide;
+    EXPECT_EQ(rig.notifier.TaskbarEdge(), row.edge);
   }
 }
 
@@ -78,7 +96,7 @@ TEST(PopupNotifierTest, APopupTakesANewDpiInItsOwnSlot) {
   ASSERT_TRUE(rig.notifier.ShowNotice());
   fakes::SlideIn(rig.factory[0]);
   PopupModel& rising = rig.factory[1];
-  for (int i = 0; i < 6; ++i) rising.tmrScrollTimer();
+  for (int i = 1; i <= 6; ++i) rising.tmrScrollTimer(25 * i);
   ASSERT_EQ(rising.CurrentBounds(), (Bounds{1709, 816 + 110 - 6 * 9, 195, 55}));
 
   rig.factory[0].ChangeDpi(144);
@@ -87,7 +105,7 @@ TEST(PopupNotifierTest, APopupTakesANewDpiInItsOwnSlot) {
   rising.ChangeDpi(144);
   EXPECT_EQ(rising.OwnOffset(), 168);
   EXPECT_EQ(rising.CurrentBounds(), (Bounds{1603, 704 + 165 - 83, 293, 83}));
-  EXPECT_EQ(fakes::SlideIn(rising), 6);
+  EXPECT_EQ(fakes::SlideIn(rising, 150), 6);
   EXPECT_EQ(rising.CurrentBounds(), (Bounds{1603, 704, 293, 165}));
   EXPECT_EQ(rig.factory.popups[1]->view.text_font.height, -18);
 }

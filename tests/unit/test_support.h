@@ -159,12 +159,13 @@ struct FakePopup {
 class FakeFactory : public PopupWindowFactory {
  public:
   std::vector<std::unique_ptr<FakePopup>> popups;
+  MonotonicMs now = 0;  // when the next popup opens
 
   void Open(TPopupNotifier& notifier, const PopupSettings& settings) override {
     auto popup = std::make_unique<FakePopup>();
     popup->model = std::make_unique<PopupModel>(notifier, settings, popup->view);
     popups.push_back(std::move(popup));
-    popups.back()->model->PlaceAndShow();
+    popups.back()->model->PlaceAndShow(now);
   }
   int Live() const {
     int n = 0;
@@ -179,10 +180,15 @@ class FakeDesktop : public PopupDesktop {
  public:
   explicit FakeDesktop(const FakeFactory& factory) : factory_(factory) {}
   std::optional<Rect> taskbar = Rect{0, 1040, 1920, 1080};
+  Rect monitor{0, 0, 1920, 1080};
+  bool auto_hide = false;
   Rect work_area{0, 0, 1920, 1040};
   int dpi = 96;
 
-  std::optional<Rect> TaskbarRect() override { return taskbar; }
+  std::optional<TaskbarState> Taskbar() override {
+    if (!taskbar) return std::nullopt;
+    return TaskbarState{*taskbar, monitor, auto_hide};
+  }
   Rect WorkArea() override { return work_area; }
   int Dpi() override { return dpi; }
   bool PopupWindowExists() override { return factory_.Live() > 0; }
@@ -199,12 +205,13 @@ struct NotifierRig {
   NotifierRig() { ConfigureSystemNotifier(notifier); }
 };
 
-// Runs a popup's slide-in to its end; returns the number of ticks it took.
-inline int SlideIn(PopupModel& popup) {
+// Runs a popup's slide-in to its end, on a timer that fires every `interval_ms` after `from_ms`;
+// returns the number of ticks it took.
+inline int SlideIn(PopupModel& popup, MonotonicMs from_ms = 0, int interval_ms = 25) {
   int ticks = 0;
   while (popup.Running(PopupTimer::kScroll) && ticks < 1000) {
-    popup.tmrScrollTimer();
     ++ticks;
+    popup.tmrScrollTimer(from_ms + static_cast<MonotonicMs>(interval_ms) * ticks);
   }
   return ticks;
 }
