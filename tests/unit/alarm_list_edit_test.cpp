@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "base/text.h"
+#include "clock/schedule.h"
+#include "editor/next_due.h"
 
 namespace tavlin {
 namespace {
@@ -197,6 +199,36 @@ TEST(AlarmListEditTest, FieldsTheListCannotTakeAreNamed) {
   EXPECT_EQ(hundred.Add(good), (std::vector<FieldProblem>{{AlarmField::kList, kListFullMessage}}));
   EXPECT_TRUE(hundred.Delete(99));
   EXPECT_TRUE(hundred.Add(good).empty());
+}
+
+TEST(AlarmListEditTest, NextDueIsADateAndTimeOrWhyNot) {
+  BuildSchedule();
+  const LocalMoment wednesday{2026, 12, 9, 3, 19, 0, 0};
+  const LocalMoment new_year_eve{2026, 12, 31, 4, 23, 30, 0};
+  const struct {
+    AlarmFields fields;
+    LocalMoment now;
+    std::string text;
+  } cases[] = {
+      {{7, 2000, 2030, 0, "t", "m", 0}, wednesday, "12-09 20:00"},
+      {{7, 1900, 2030, 0, "t", "m", 0}, wednesday, "12-10 19:00"},
+      {{7, 2000, 2030, 6, "t", "m", 0}, wednesday, "12-12 20:00"},
+      {{7, 2300, 100, 0, "t", "m", 0}, wednesday, "12-09 23:01"},  // across midnight
+      {{7, 10, 20, 0, "t", "m", 0}, new_year_eve, "01-01 00:10"},
+      {{5, 2300, 2330, 2, "t", "m", 0}, wednesday, kGameDayNeverDue},
+      {{4, 2300, 2330, 0, "t", "m", 0}, wednesday, kKindNeverDue},
+      {{7, 0, 2359, 0, "t", "m", 0}, wednesday, kAlwaysOpen},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(NextDueText(c.fields, c.now), c.text);
+  }
+  // A game-clock alarm falls due within the four real hours of a game day, at its game time.
+  const std::string game = NextDueText({6, 2300, 2330, 0, "t", "m", 0}, wednesday);
+  ASSERT_EQ(game.size(), std::string("12-09 22:35 (게임 23:00)").size()) << game;
+  EXPECT_EQ(game.substr(11), " (게임 23:00)");
+  const int hour = std::stoi(game.substr(6, 2));
+  EXPECT_TRUE(game.substr(0, 6) == "12-09 " && hour >= 19 && hour <= 23) << game;
 }
 
 }  // namespace
