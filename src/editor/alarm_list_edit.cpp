@@ -19,6 +19,7 @@ bool IsClock(int32_t hhmm) {
 
 // The characters of `text` code page 949 cannot hold, each once, separated by blanks.
 std::string CharactersNotInCp949(std::string_view text) {
+  if (Utf8ToCp949(text)) return {};
   std::vector<std::string> missing;
   const std::u16string units = Utf8ToUtf16(text);
   for (size_t i = 0; i < units.size(); ++i) {
@@ -55,10 +56,14 @@ AlarmListEdit AlarmListEdit::Load(std::string bytes) {
   list.tail_ = bytes.substr(layout.end);
   const std::string_view text =
       std::string_view(bytes).substr(layout.start, layout.end - layout.start);
-  for (const ByteLine& span : ByteLines(text, layout.encoding)) {
+  // Decoded once, as the load decodes it: the lines of the text are the lines cut in its bytes.
+  const std::vector<std::string> texts = SplitLines(DecodeAs(text, layout.encoding));
+  const std::vector<ByteLine> spans = ByteLines(text, layout.encoding);
+  for (size_t i = 0; i < spans.size(); ++i) {
+    const ByteLine& span = spans[i];
     EditLine line;
     line.bytes = std::string(text.substr(span.start, span.length));
-    line.text = DecodeAs(*line.bytes, layout.encoding);
+    line.text = i < texts.size() ? texts[i] : DecodeAs(*line.bytes, layout.encoding);
     line.end = std::string(text.substr(span.start + span.length, span.end_length));
     if (!list.heading_) {
       list.heading_ = std::move(line);
@@ -66,9 +71,8 @@ AlarmListEdit AlarmListEdit::Load(std::string bytes) {
       list.lines_.push_back(std::move(line));
     }
   }
-  list.line_end_ = list.heading_ && !list.heading_->end.empty()
-                       ? list.heading_->end
-                       : EncodeAs(kCrLf, layout.encoding).value();
+  list.line_end_ =
+      list.heading_ && !list.heading_->end.empty() ? list.heading_->end : list.LineEnd(kCrLf);
   list.loaded_ = std::move(bytes);
   list.Refresh();
   return list;
@@ -87,11 +91,12 @@ AlarmListEdit AlarmListEdit::New() {
 void AlarmListEdit::Refresh() {
   // A lone CR before an empty line that ends in LF would join the two into one CR LF, and the
   // empty line would be lost: only an edit can bring them together, and CR LF keeps them apart.
+  const std::string lf = LineEnd("\n");
   EditLine* before = heading_ ? &*heading_ : nullptr;
   for (EditLine& line : lines_) {
-    if (before && line.text.empty() && DecodeAs(before->end, encoding_) == "\r" &&
-        DecodeAs(line.end, encoding_).substr(0, 1) == "\n") {
-      before->end = EncodeAs(kCrLf, encoding_).value();
+    if (before && line.text.empty() && before->end == LineEnd("\r") &&
+        line.end.substr(0, lf.size()) == lf) {
+      before->end = LineEnd(kCrLf);
     }
     before = &line;
   }
@@ -125,6 +130,11 @@ void AlarmListEdit::Refresh() {
     line.fields = {record.Kind,    record.StartTime, record.EndTime,       record.RepeatDay,
                    record.Subject, record.Body,      record.WarningMinutes};
   }
+}
+
+std::string AlarmListEdit::LineEnd(std::string_view end) const {
+  // Line ends are the same bytes in code page 949 as in UTF-8.
+  return encoding_ == TextEncoding::kCp949 ? std::string(end) : EncodeAs(end, encoding_).value();
 }
 
 size_t AlarmListEdit::UsedLines() const {
@@ -262,7 +272,7 @@ void AlarmListEdit::SwitchToUtf8() {
   const TextEncoding from = encoding_;
   const auto convert = [&](EditLine& line) {
     line.bytes.reset();
-    line.end = EncodeAs(DecodeAs(line.end, from), TextEncoding::kUtf8).value();
+    line.end = DecodeAs(line.end, from);
   };
   if (heading_) convert(*heading_);
   for (EditLine& line : lines_) convert(line);

@@ -110,6 +110,8 @@ class AlarmListEdit {
  private:
   // Reads every line again with the load's code: kinds, fields, errors, on and off.
   void Refresh();
+  // A line end ("\r", "\n" or "\r\n") in the file's encoding.
+  std::string LineEnd(std::string_view end) const;
   // Index after the last non-empty line.
   size_t UsedLines() const;
   std::string LineText(const std::string& number, const AlarmFields& fields) const;
