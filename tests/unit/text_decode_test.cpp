@@ -62,14 +62,6 @@ TEST(TextDecodeTest, EncodingsAndBytesNoneOfThemHold) {
     EXPECT_EQ(decoded.encoding, c.encoding);
     EXPECT_EQ(decoded.clean, c.clean);
     EXPECT_EQ(decoded.text, c.text);
-    // The lines cut in the file's own bytes are the lines of the decoded text.
-    const TextLayout layout = LayOutPlayerText(c.bytes);
-    const std::string_view part =
-        std::string_view(c.bytes).substr(layout.start, layout.end - layout.start);
-    Lines lines;
-    for (const ByteLine& line : ByteLines(part, layout.encoding))
-      lines.push_back(DecodeAs(part.substr(line.start, line.length), layout.encoding));
-    EXPECT_EQ(lines, SplitLines(decoded.text));
   }
 }
 
