@@ -214,11 +214,12 @@ std::vector<FieldProblem> AlarmListEdit::Add(const AlarmFields& fields) {
   }
   size_t at = 0;
   for (size_t i = 0; i < lines_.size() && lines_[i].kind != EditLine::Kind::kEmpty; ++i) {
-    if (lines_[i].kind == EditLine::Kind::kAlarm) at = i + 1;
+    if (lines_[i].on) at = i + 1;
   }
   if (!heading_) {
     heading_ = EditLine{};
     Rewrite(*heading_, kAlarmListHeading);
+    heading_->end = line_end_;
   }
   EditLine line;
   Rewrite(line, LineText(std::to_string(highest + 1), fields));

@@ -93,8 +93,8 @@ class AlarmListEdit {
 
   /// What keeps `fields` out of this list; nothing when they can be written.
   std::vector<FieldProblem> Check(const AlarmFields& fields) const;
-  /// Adds an alarm after the last alarm before the first empty line, so that it fires, numbered
-  /// one past the highest number in the file. Nothing changes when there is a problem.
+  /// Adds an alarm after the last one that fires (before the first empty line), so that it fires,
+  /// numbered one past the highest number in the file. Nothing changes when there is a problem.
   std::vector<FieldProblem> Add(const AlarmFields& fields);
   /// Rewrites line `index` (an alarm or a refused line) from `fields`, keeping its number field.
   std::vector<FieldProblem> Change(size_t index, const AlarmFields& fields);
