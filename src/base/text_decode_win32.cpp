@@ -5,17 +5,37 @@
 
 namespace tavlin {
 
-std::string Cp949ToUtf8(std::string_view bytes, bool* clean) {
-  if (bytes.empty()) return {};
+namespace {
+
+// Appends `bytes` as UTF-16 to `wide`; false, `wide` untouched, when a byte does not map.
+bool AppendCp949(std::string_view bytes, std::wstring& wide) {
   const int length = static_cast<int>(bytes.size());
-  if (clean &&
-      MultiByteToWideChar(949, MB_ERR_INVALID_CHARS, bytes.data(), length, nullptr, 0) == 0) {
-    *clean = false;
+  const int size = MultiByteToWideChar(949, MB_ERR_INVALID_CHARS, bytes.data(), length, nullptr, 0);
+  if (size == 0) return false;
+  const size_t at = wide.size();
+  wide.resize(at + size);
+  MultiByteToWideChar(949, MB_ERR_INVALID_CHARS, bytes.data(), length, wide.data() + at, size);
+  return true;
+}
+
+}  // namespace
+
+std::string Cp949ToUtf8(std::string_view bytes, bool* clean) {
+  std::wstring wide;
+  if (bytes.empty() || AppendCp949(bytes, wide)) return WideToUtf8(wide);
+  if (clean) *clean = false;
+  // Character by character: a byte code page 949 does not map becomes U+FFFD (not the system's
+  // own stand-in), and the next byte is read afresh, as it may be a line end after a stray lead.
+  for (size_t at = 0; at < bytes.size();) {
+    const size_t length =
+        IsDBCSLeadByteEx(949, static_cast<BYTE>(bytes[at])) && at + 1 < bytes.size() ? 2 : 1;
+    if (AppendCp949(bytes.substr(at, length), wide)) {
+      at += length;
+    } else {
+      wide += L'\xFFFD';
+      ++at;
+    }
   }
-  // Without MB_ERR_INVALID_CHARS, bytes that do not map become U+FFFD-like defaults.
-  const int size = MultiByteToWideChar(949, 0, bytes.data(), length, nullptr, 0);
-  std::wstring wide(size, L'\0');
-  MultiByteToWideChar(949, 0, bytes.data(), length, wide.data(), size);
   return WideToUtf8(wide);
 }
 

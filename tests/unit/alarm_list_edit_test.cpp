@@ -59,7 +59,7 @@ TEST(AlarmListEditTest, AnUnchangedListIsWrittenBackByteForByte) {
       {"h\r\n1|7|20:00|20:30|0|t\r\n2|0|1:00|2:00|0|t|m\n3|7|1:00|2:00|0|t|m\r\n", Enc::kUtf8,
        "raa"},
       {"h\n1|7|1:00|2:00|0|t|m\n" + std::string(1, '\0') + "\xFF\n2|x", Enc::kUtf8, "A"},
-      {"h\n1|7|1:00|2:00|0|\xB0\xA1\x80|m\n", Enc::kCp949, "A"},
+      {"h\n1|7|1:00|2:00|0|\xB0\xA1\xFF|m\n", Enc::kCp949, "A"},
       {hundred, Enc::kUtf8, std::string(100, 'A') + "uuuu"},
   };
   for (const auto& c : cases) {

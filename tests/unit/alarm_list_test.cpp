@@ -94,7 +94,7 @@ TEST_F(AlarmListTest, ReadsTheFieldsOfADataLine) {
     EXPECT_EQ(Record(1), Alarm(1, 7, 2000, 2030, 0, "알림", "가//나"));
   }
   // Bytes no encoding holds load as U+FFFD, and the player is told.
-  const AlarmLoadResult broken = Load("header\r\n1|7|20:00|20:30|0|\xBE\xCB\x80|m\r\n");
+  const AlarmLoadResult broken = Load("header\r\n1|7|20:00|20:30|0|\xBE\xCB\xFF|m\r\n");
   EXPECT_EQ(Record(1).Subject, "알\xEF\xBF\xBD");
   EXPECT_EQ(broken.notice,
             "알림 목록 \"C:\\게임\\tavlin\\tavlin.gogo\"에 ANSI(949), UTF-8, 유니코드(UTF-16) 어느 "

@@ -52,7 +52,7 @@ TEST(TextDecodeTest, EncodingsAndBytesNoneOfThemHold) {
        TextEncoding::kCp949, false,
        "a\xEF\xBF\xBD"
        "b"},
-      {"\xB0\xA1\x80", TextEncoding::kCp949, false, "가\xEF\xBF\xBD"},
+      {"\xB0\xA1\xFF", TextEncoding::kCp949, false, "가\xEF\xBF\xBD"},
       // UTF-16 without its byte-order mark is not told from code page 949 text that stops at NUL.
       {Bytes({'a', 0, 'b', 0}), TextEncoding::kUtf8, true, "a"},
   };
