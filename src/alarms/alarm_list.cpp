@@ -89,6 +89,12 @@ std::string IgnoredLinesNotice(const std::string& path) {
          "개까지 쓸 수 있습니다.";
 }
 
+std::string UnknownEncodingNotice(const std::string& path) {
+  return "알림 목록 \"" + path +
+         "\"에 ANSI(949), UTF-8, 유니코드(UTF-16) 어느 것으로도 읽을 수 없는 바이트가 있어 그 "
+         "글자는 \"\xEF\xBF\xBD\"로 읽었습니다. 한 가지 인코딩으로 다시 저장하세요.";
+}
+
 std::string FolderNotice(const std::string& path) {
   return "알림 목록 \"" + path +
          "\"이(가) 파일이 아니라 폴더라서 알림이 꺼졌습니다. 그 폴더의 이름을 바꾸고 알림 목록 "
@@ -104,16 +110,23 @@ void ArmList(AlarmTable& table) {
 
 }  // namespace
 
+std::optional<std::string> ReadAlarmLine(const std::string& line, int data_line,
+                                         TtavlinAlarm& record) {
+  return ReadDataLine(line, data_line, record);
+}
+
 AlarmLoadResult ReadAlarmFile(const std::string& path, const FileSystem& files, AlarmTable& table) {
   std::string bytes;
   std::string reason;
   if (!files.ReadAll(path, &bytes, &reason)) {
     throw AlarmListError("Cannot open file \"" + path + "\". " + reason, path, 0);
   }
-  const std::vector<std::string> lines = SplitLines(DecodeUserText(bytes));
+  const DecodedText decoded = DecodePlayerText(bytes);
+  const std::vector<std::string> lines = SplitLines(decoded.text);
 
   AlarmLoadResult result;
   result.file_found = true;
+  if (!decoded.clean) AddNotice(result.notice, UnknownEncodingNotice(path));
   // Line 0 is the header, written for the player and never read.
   for (size_t k = 1; k < lines.size(); ++k) {
     if (k > static_cast<size_t>(kAlarmCapacity)) {

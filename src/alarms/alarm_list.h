@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -81,6 +82,14 @@ bool SameAlarmLine(const TtavlinAlarm& a, const TtavlinAlarm& b);
 /// `keep_fired` its State too, so that a saved edit does not make unchanged alarms fire again.
 /// Lines without a pair keep what the load gave them (armed, no warning shown).
 void KeepAlarmStates(const AlarmTable& before, AlarmTable& after, bool keep_fired);
+
+/// Reads one data line (`data_line`, 1 for the line after the header) into `record` as the load
+/// does: an empty line gives the empty record; otherwise each field is stored as soon as it is
+/// read, and a faulty one throws TavlinError with the load's message ("List index out of bounds
+/// (<field>)" or "'<text>' is not a valid integer value"). Returns the text of an eighth field
+/// that could not be a warning.
+std::optional<std::string> ReadAlarmLine(const std::string& line, int data_line,
+                                         TtavlinAlarm& record);
 
 /// Reads the file at `path` into records 1..n of `table` (n data lines, at most 100) and empties
 /// records n+1..100, so that a shorter file ends the list after its last line. An eighth field

@@ -18,7 +18,7 @@ size_t CharacterLength(unsigned char lead) {
 
 }  // namespace
 
-std::string Cp949ToUtf8(std::string_view bytes) {
+std::string Cp949ToUtf8(std::string_view bytes, bool* clean) {
   iconv_t converter = iconv_open("UTF-8", "CP949");
   if (converter == reinterpret_cast<iconv_t>(-1)) return std::string(bytes);
   std::string out;
@@ -43,10 +43,29 @@ std::string Cp949ToUtf8(std::string_view bytes) {
       // A byte code page 949 does not map: show the replacement character and go on with the
       // next byte, which may be a line end after a stray lead byte.
       out.append(kReplacement);
+      if (clean) *clean = false;
       ++at;
     }
   }
   iconv_close(converter);
+  return out;
+}
+
+std::optional<std::string> Utf8ToCp949(std::string_view text) {
+  iconv_t converter = iconv_open("CP949", "UTF-8");
+  if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+  // No character takes more bytes in code page 949 than in UTF-8.
+  std::string out(text.size() + 8, '\0');
+  std::string in(text);
+  char* in_at = in.data();
+  size_t in_left = in.size();
+  char* out_at = out.data();
+  size_t out_left = out.size();
+  // A count of characters converted "irreversibly" is a look-alike put in a character's place.
+  const size_t done = iconv(converter, &in_at, &in_left, &out_at, &out_left);
+  iconv_close(converter);
+  if (done != 0 || in_left != 0) return std::nullopt;
+  out.resize(out.size() - out_left);
   return out;
 }
 

@@ -1,13 +1,15 @@
 // Feeds arbitrary bytes, as a player's file might hold them, to the decoder and the line
 // splitter, and checks what every reader of players' files relies on: the text is well-formed
 // UTF-8, text that already was UTF-8 comes through untouched, the characters the files are cut
-// at survive decoding, and lines hold no line ends and lose nothing between them.
+// at survive decoding, lines hold no line ends and lose nothing between them, and lines cut
+// before decoding are the same.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/text_decode.h"
 #include "base/wide_text.h"
@@ -59,10 +61,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   // The alarm list is cut at "|", ":" and "//", and every file at its line ends. No trail byte of
   // code page 949 is one of these, so neither encoding may gain or lose one.
+  const tavlin::TextLayout layout = tavlin::LayOutPlayerText(bytes);
+  const bool utf16 = layout.encoding == tavlin::TextEncoding::kUtf16Le ||
+                     layout.encoding == tavlin::TextEncoding::kUtf16Be;
   for (const char cut : {'|', ':', '/', '\r', '\n'}) {
-    Require(std::count(text.begin(), text.end(), cut) ==
-            std::count(before_nul.begin(), before_nul.end(), cut));
+    Require(utf16 || std::count(text.begin(), text.end(), cut) ==
+                         std::count(before_nul.begin(), before_nul.end(), cut));
   }
+
+  // Lines cut in the file's own bytes and decoded one by one, as the alarm editor reads them,
+  // are the lines of the decoded text.
+  const std::string_view part = bytes.substr(layout.start, layout.end - layout.start);
+  std::vector<std::string> byte_lines;
+  for (const tavlin::ByteLine& line : tavlin::ByteLines(part, layout.encoding))
+    byte_lines.push_back(tavlin::DecodeAs(part.substr(line.start, line.length), layout.encoding));
+  Require(byte_lines == tavlin::SplitLines(text));
 
   // Lines hold no line ends, and put back together with LF they are the whole text.
   const auto lines = tavlin::SplitLines(text);

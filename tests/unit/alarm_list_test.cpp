@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "alarms/alarm_load_reporter.h"
+#include "base/text_decode.h"
 #include "test_support.h"
 
 namespace tavlin {
@@ -83,6 +84,22 @@ TEST_F(AlarmListTest, ReadsTheFieldsOfADataLine) {
   Load("header\r\n1|7|20:00|20:30|0|\xBE\xCB\xB8\xB2|\xB0\xA1//\xB3\xAA\r\n");
   EXPECT_EQ(Record(1).Subject, "알림");
   EXPECT_EQ(Record(1).Body, "가//나");
+  // So is UTF-16 with its byte-order mark, LE ("유니코드" in Notepad) and BE.
+  for (const auto& [bom, encoding] : {std::pair{"\xFF\xFE", TextEncoding::kUtf16Le},
+                                      std::pair{"\xFE\xFF", TextEncoding::kUtf16Be}}) {
+    const AlarmLoadResult result =
+        Load(bom + *EncodeAs("header\r\n1|7|20:00|20:30|0|알림|가//나\r\n", encoding));
+    EXPECT_EQ(result.data_lines, 1);
+    EXPECT_EQ(result.notice, "");
+    EXPECT_EQ(Record(1), Alarm(1, 7, 2000, 2030, 0, "알림", "가//나"));
+  }
+  // Bytes no encoding holds load as U+FFFD, and the player is told.
+  const AlarmLoadResult broken = Load("header\r\n1|7|20:00|20:30|0|\xBE\xCB\xFF|m\r\n");
+  EXPECT_EQ(Record(1).Subject, "알\xEF\xBF\xBD");
+  EXPECT_EQ(broken.notice,
+            "알림 목록 \"C:\\게임\\tavlin\\tavlin.gogo\"에 ANSI(949), UTF-8, 유니코드(UTF-16) 어느 "
+            "것으로도 읽을 수 없는 바이트가 있어 그 글자는 \"\xEF\xBF\xBD\"로 읽었습니다. 한 가지 "
+            "인코딩으로 다시 저장하세요.");
 }
 
 TEST_F(AlarmListTest, MalformedLinesFailWithTheirMessage) {

@@ -53,12 +53,15 @@ TEST(QuizLineTest, FitWidthIsLabelPlusFortyAndAtLeast325) {
 }
 
 TEST(QuizLineTest, LineEndsAndEncodingsGiveTheSameLines) {
-  // "가나 // 다" in code page 949 and in UTF-8, with and without a BOM.
+  // "가나 // 다" in code page 949, in UTF-8 with and without a BOM, and in UTF-16 LE and BE.
   const std::string cp949 = "\xB0\xA1\xB3\xAA // \xB4\xD9";
   const std::string utf8 = "\xEA\xB0\x80\xEB\x82\x98 // \xEB\x8B\xA4";
   const std::string expected = "\xEA\xB0\x80\xEB\x82\x98  \xEB\x8B\xA4";
-  const std::string files[] = {cp949, cp949 + "\r\n", cp949 + "\n", cp949 + "\r",
-                               utf8,  utf8 + "\r\n",  utf8 + "\n",  "\xEF\xBB\xBF" + utf8};
+  const std::string utf16le("\xFF\xFE\x00\xAC\x98\xB0 \0/\0/\0 \0\xE4\xB2\r\0\n\0", 20);
+  const std::string utf16be("\xFE\xFF\xAC\x00\xB0\x98\0 \0/\0/\0 \xB2\xE4", 16);
+  const std::string files[] = {cp949,   cp949 + "\r\n", cp949 + "\n", cp949 + "\r",
+                               utf8,    utf8 + "\r\n",  utf8 + "\n",  "\xEF\xBB\xBF" + utf8,
+                               utf16le, utf16be};
   for (const std::string& bytes : files) {
     SCOPED_TRACE(testing::PrintToString(bytes));
     const QuizPick pick = PickQuizLine(QuizFile(bytes), 42);

@@ -21,6 +21,61 @@ TEST(TextDecodeTest, Cp949AndUtf8GiveTheSameText) {
   EXPECT_EQ(DecodeUserText("\xC5\x41"), "휕");
 }
 
+std::string Bytes(std::initializer_list<unsigned char> bytes) {
+  return std::string(bytes.begin(), bytes.end());
+}
+
+TEST(TextDecodeTest, EncodingsAndBytesNoneOfThemHold) {
+  const struct {
+    std::string bytes;
+    TextEncoding encoding;
+    bool clean;
+    const char* text;
+  } cases[] = {
+      {"\xB0\xA1|a\r\n", TextEncoding::kCp949, true, "가|a\r\n"},
+      {"\xEF\xBB\xBF가|a", TextEncoding::kUtf8, true, "가|a"},
+      {"가|a", TextEncoding::kUtf8, true, "가|a"},
+      {Bytes({0xFF, 0xFE, 0x00, 0xAC, '|', 0, '\r', 0, '\n', 0}), TextEncoding::kUtf16Le, true,
+       "가|\r\n"},
+      {Bytes({0xFE, 0xFF, 0xAC, 0x00, 0, '|', 0xD8, 0x3D, 0xDE, 0x00}), TextEncoding::kUtf16Be,
+       true, "가|\xF0\x9F\x98\x80"},
+      // A NUL character ends UTF-16 text as a NUL byte ends the others.
+      {Bytes({0xFF, 0xFE, 'a', 0, 0, 0, 'b', 0}), TextEncoding::kUtf16Le, true, "a"},
+      {Bytes({0xFF, 0xFE}), TextEncoding::kUtf16Le, true, ""},
+      // Half a character at the end, an unpaired surrogate, bytes code page 949 cannot map.
+      {Bytes({0xFF, 0xFE, 'a', 0, 'b'}), TextEncoding::kUtf16Le, false, "a"},
+      {Bytes({0xFF, 0xFE, 0x00, 0xD8, 'a', 0}), TextEncoding::kUtf16Le, false,
+       "\xEF\xBF\xBD"
+       "a"},
+      {"a\xFF"
+       "b",
+       TextEncoding::kCp949, false,
+       "a\xEF\xBF\xBD"
+       "b"},
+      {"\xB0\xA1\xFF", TextEncoding::kCp949, false, "가\xEF\xBF\xBD"},
+      // UTF-16 without its byte-order mark is not told from code page 949 text that stops at NUL.
+      {Bytes({'a', 0, 'b', 0}), TextEncoding::kUtf8, true, "a"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.bytes));
+    const DecodedText decoded = DecodePlayerText(c.bytes);
+    EXPECT_EQ(decoded.encoding, c.encoding);
+    EXPECT_EQ(decoded.clean, c.clean);
+    EXPECT_EQ(decoded.text, c.text);
+  }
+}
+
+TEST(TextDecodeTest, EncodingBack) {
+  EXPECT_EQ(Utf8ToCp949("가나|a\r\n"), "\xB0\xA1\xB3\xAA|a\r\n");
+  EXPECT_EQ(Utf8ToCp949(""), "");
+  // No look-alike takes the place of a character code page 949 does not have.
+  EXPECT_EQ(Utf8ToCp949("caf\xC3\xA9"), std::nullopt);
+  EXPECT_EQ(Utf8ToCp949("\xF0\x9F\x98\x80"), std::nullopt);
+  EXPECT_EQ(EncodeAs("가a", TextEncoding::kUtf16Le), Bytes({0x00, 0xAC, 'a', 0}));
+  EXPECT_EQ(EncodeAs("가a", TextEncoding::kUtf16Be), Bytes({0xAC, 0x00, 0, 'a'}));
+  EXPECT_EQ(EncodeAs("가a", TextEncoding::kUtf8), "가a");
+}
+
 TEST(TextDecodeTest, NulEndsTheText) {
   EXPECT_EQ(DecodeUserText(std::string("ab\0cd", 5)), "ab");
   EXPECT_EQ(DecodeUserText(std::string("\xB0\xA1\0\xFF", 4)), "가");
@@ -72,7 +127,9 @@ TEST(TextDecodeTest, TextLinesAreTheDecodedLines) {
        {std::string(""), std::string("\xEF\xBB\xBF"), std::string("\xEF\xBB\xBF가\r\n나"),
         std::string("\xB0\xA1 // \xB3\xAA\r\n\r\n\xB4\xD9\r"), std::string("a\n\rb\r\r\nc\n"),
         std::string("\xB0\r\n\xB0\xA1\xFF\n"), std::string("x\ny\0z\nw", 7),
-        std::string("\xC7\xCF\xC7\xCF // \xC8\xA3\r\n가")}) {
+        std::string("\xC7\xCF\xC7\xCF // \xC8\xA3\r\n가"),
+        Bytes({0xFF, 0xFE, 0x00, 0xAC, '\r', 0, '\n', 0, '\r', 0, 'b', 0}),
+        Bytes({0xFE, 0xFF, 0, 'a', 0, '\n', 0xD8, 0x00, 0, 0, 0, 'z'})}) {
     SCOPED_TRACE(::testing::PrintToString(bytes));
     const TextLines lines(bytes);
     const Lines expected = SplitLines(DecodeUserText(bytes));

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A one-line quiz file in UTF-8 (no BOM) shows the same Korean text as a code page 949 file;
-# every "//" goes, the spaces around them stay; an edit shows at the next pick.
+# every "//" goes, the spaces around them stay; an edit shows at the next pick, and so does the
+# same line saved as UTF-16.
 source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/strip_lib.bash"
 
@@ -21,3 +22,10 @@ read -r l t r b <<<"$(rect_of "$button")"
 click_at $(((l + r) / 2)) $(((t + b) / 2))
 sleep 0.5
 expect_eq "quiz line after the edit" "$(text_of "$(quiz_label)")" "훈민정음 반포 연도는?  1443년  세종"
+
+# Saved as UTF-16 (Notepad's "유니코드", with its byte-order mark): the same line again.
+{ printf '\xFF\xFE'; printf '%s\r\n' "훈민정음 반포 연도는? // 1446년 //// 세종" | iconv -f UTF-8 -t UTF-16LE; } \
+  >"$E2E_WORK/tavlin.quiz"
+click_at $(((l + r) / 2)) $(((t + b) / 2))
+sleep 0.5
+expect_eq "quiz line in UTF-16" "$(text_of "$(quiz_label)")" "훈민정음 반포 연도는?  1446년  세종"
