@@ -58,6 +58,27 @@ e2e_file() {
   printf '%b' "$2" >"$E2E_WORK/$1"
 }
 
+# Copies the program $1 of the build into the case's folder and starts it there under Wine, on
+# the case's display, its output in $E2E_ARTIFACTS/$2; with a moment $3 ("YYYY-MM-DD HH:MM:SS")
+# its clock starts there and runs on. The rest goes to the program. Sets E2E_PID.
+e2e_launch() {
+  local program="$1" output="$2" at="$3"
+  shift 3
+  [ -n "${DISPLAY:-}" ] || e2e_display
+  cp "$E2E_BUILD/$program" "$E2E_WORK/"
+  # The server starts unfaked (a faked one sees absurd tick counts), warmed by one program.
+  wineserver -p30 </dev/null >/dev/null 2>&1 || true
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+  (
+    cd "$E2E_WORK"
+    if [ -n "$at" ]; then
+      export LD_PRELOAD="$FAKETIME_LIB" FAKETIME="@$at" NO_FAKE_STAT=1 FAKETIME_DONT_FAKE_MONOTONIC=1
+    fi
+    exec wine "$program" "$@" </dev/null >"$E2E_ARTIFACTS/$output" 2>&1
+  ) &
+  E2E_PID=$!
+}
+
 # Starts tavlin.exe from the case's folder. Options: --at "YYYY-MM-DD HH:MM:SS" starts the clock
 # there (it runs on from that moment); --compositor runs xcompmgr so window alpha shows.
 # Without --at the clock starts at 00:50:05, twelve quiet minutes inside one game hour and ahead
@@ -74,20 +95,7 @@ e2e_start() {
   done
   [ -n "${DISPLAY:-}" ] || e2e_display
   [ "$compositor" -eq 1 ] && { xcompmgr >/dev/null 2>&1 & }
-  cp "$E2E_BUILD/tavlin.exe" "$E2E_WORK/"
-  # The server starts unfaked (a faked one sees absurd tick counts), warmed by one program.
-  wineserver -p30 </dev/null >/dev/null 2>&1 || true
-  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
-  (
-    cd "$E2E_WORK"
-    if [ -n "$at" ]; then
-      LD_PRELOAD="$FAKETIME_LIB" FAKETIME="@$at" NO_FAKE_STAT=1 FAKETIME_DONT_FAKE_MONOTONIC=1 \
-        exec wine tavlin.exe </dev/null >"$E2E_ARTIFACTS/tavlin-stdout.txt" 2>&1
-    else
-      exec wine tavlin.exe </dev/null >"$E2E_ARTIFACTS/tavlin-stdout.txt" 2>&1
-    fi
-  ) &
-  E2E_PID=$!
+  e2e_launch tavlin.exe tavlin-stdout.txt "$at"
   e2e_wait_for TForm_study
 }
 
@@ -173,20 +181,7 @@ e2e_start_program() {
       *) fail "e2e_start_program: unknown option $1" ;;
     esac
   done
-  [ -n "${DISPLAY:-}" ] || e2e_display
-  cp "$E2E_BUILD/$program" "$E2E_WORK/"
-  wineserver -p30 </dev/null >/dev/null 2>&1 || true
-  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
-  (
-    cd "$E2E_WORK"
-    if [ -n "$at" ]; then
-      LD_PRELOAD="$FAKETIME_LIB" FAKETIME="@$at" NO_FAKE_STAT=1 FAKETIME_DONT_FAKE_MONOTONIC=1 \
-        exec wine "$program" "$@" </dev/null >"$E2E_ARTIFACTS/program-stdout.txt" 2>&1
-    else
-      exec wine "$program" "$@" </dev/null >"$E2E_ARTIFACTS/program-stdout.txt" 2>&1
-    fi
-  ) &
-  E2E_PID=$!
+  e2e_launch "$program" program-stdout.txt "$at" "$@"
   local _
   for _ in $(seq 100); do
     e2e_probe | grep -q "^window $class " && return 0
