@@ -13,6 +13,11 @@ FAKETIME_LIB=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
 E2E_WORK="$(mktemp -d)"
 E2E_XVFB=""
 E2E_PID=""
+# The probe that stays running and answers e2e_probe (see e2e_probe_serve): its process and the
+# shell's ends of its request and answer pipes.
+E2E_PROBE_PID=""
+E2E_PROBE_IN=""
+E2E_PROBE_OUT=""
 # Commands that put back the Wine settings a case changed, run when the case ends.
 E2E_UNDO=()
 
@@ -24,6 +29,7 @@ fail() {
 e2e_cleanup() {
   local undo
   for undo in "${E2E_UNDO[@]}"; do eval "$undo" </dev/null >/dev/null 2>&1 || true; done
+  e2e_probe_stop
   wineserver -k >/dev/null 2>&1 || true
   [ -n "$E2E_XVFB" ] && kill "$E2E_XVFB" >/dev/null 2>&1 || true
   rm -rf "$E2E_WORK"
@@ -71,12 +77,15 @@ e2e_launch() {
   wine cmd /c exit </dev/null >/dev/null 2>&1 || true
   (
     cd "$E2E_WORK"
+    e2e_probe_close_pipes
     if [ -n "$at" ]; then
       export LD_PRELOAD="$FAKETIME_LIB" FAKETIME="@$at" NO_FAKE_STAT=1 FAKETIME_DONT_FAKE_MONOTONIC=1
     fi
     exec wine "$program" "$@" </dev/null >"$E2E_ARTIFACTS/$output" 2>&1
   ) &
   E2E_PID=$!
+  # Started after the program, so that it runs with the same Wine settings (DPI, say).
+  e2e_probe_serve
 }
 
 # Starts tavlin.exe from the case's folder. Options: --at "YYYY-MM-DD HH:MM:SS" starts the clock
@@ -115,9 +124,65 @@ e2e_expect_exit() {
   fail "still running after $1"
 }
 
-# Prints tavlin's windows as the probe sees them (see probe_win32.cpp for the format).
+# Prints tavlin's windows as the probe sees them (see probe_win32.cpp for the format); with the
+# probe's options (--resources, --drop-topmost CLASS, --hold FILE SECONDS), what that call prints.
+# The probe started with the program answers, when it runs; otherwise a new probe does.
 e2e_probe() {
+  if [ "${1:-}" != --hold ] && e2e_probe_ask "$@"; then return 0; fi
   wine "$E2E_BUILD/tavlin_probe.exe" "$@" </dev/null 2>/dev/null | tr -d '\r'
+}
+
+# Starts the probe that stays running and answers e2e_probe (tavlin_probe --serve), in place of
+# one started before. Its pipes live in the case's folder; the shell holds both ends open for
+# reading and writing, so that neither side waits for the other to open them.
+e2e_probe_serve() {
+  e2e_probe_stop
+  local pipe="$E2E_WORK/probe-$RANDOM"
+  mkfifo "$pipe.in" "$pipe.out"
+  rm -f "$E2E_WORK/probe.gone"
+  wine "$E2E_BUILD/tavlin_probe.exe" --serve <"$pipe.in" >"$pipe.out" 2>/dev/null &
+  E2E_PROBE_PID=$!
+  exec {E2E_PROBE_IN}<>"$pipe.in" {E2E_PROBE_OUT}<>"$pipe.out"
+}
+
+# Closes the shell's ends of the serving probe's pipes (the probe then ends at the end of its
+# input); programs started from the shell take them with them otherwise.
+e2e_probe_close_pipes() {
+  [ -n "$E2E_PROBE_IN" ] && exec {E2E_PROBE_IN}>&-
+  [ -n "$E2E_PROBE_OUT" ] && exec {E2E_PROBE_OUT}<&-
+  E2E_PROBE_IN=""
+  E2E_PROBE_OUT=""
+}
+
+e2e_probe_stop() {
+  e2e_probe_close_pipes
+  [ -z "$E2E_PROBE_PID" ] || kill "$E2E_PROBE_PID" >/dev/null 2>&1 || true
+  E2E_PROBE_PID=""
+  return 0
+}
+
+# Asks the serving probe for the call with the arguments "$@" and prints its answer; fails when
+# no probe serves or it did not answer within 10 s (it is then not asked again). The whole
+# answer is read before any of it is printed, so that a reader that leaves early (grep -q) leaves
+# nothing behind in the pipe for the next question.
+e2e_probe_ask() {
+  [ -n "$E2E_PROBE_PID" ] && [ ! -e "$E2E_WORK/probe.gone" ] || return 1
+  kill -0 "$E2E_PROBE_PID" 2>/dev/null || return 1
+  local lock answer request
+  # Questions from shells running side by side take turns.
+  exec {lock}>>"$E2E_WORK/probe.lock"
+  flock "$lock"
+  request="$(IFS=$'\t'; printf '%s' "$*")"
+  printf '%s\n' "$request" >&"$E2E_PROBE_IN"
+  # The shell holds the pipe open for writing too, so the end of the answer is its last line,
+  # never the end of the pipe; sed -u takes no more from the pipe than the lines it reads.
+  answer="$(timeout 10 sed -u -n -e 's/\r$//' -e '/^end-of-answer$/q' -e p <&"$E2E_PROBE_OUT")" || {
+    : >"$E2E_WORK/probe.gone"
+    exec {lock}>&-
+    return 1
+  }
+  exec {lock}>&-
+  [ -z "$answer" ] || printf '%s\n' "$answer"
 }
 
 # Waits up to 20 s until a visible top-level window of the class $1 exists.
