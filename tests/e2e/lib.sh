@@ -11,8 +11,11 @@ export WINEPREFIX="${E2E_PREFIX:?}" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,msh
 export TZ="${TZ:-UTC}"
 FAKETIME_LIB=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
 E2E_WORK="$(mktemp -d)"
+# The helpers' own files (the probe's pipes, a movable clock), kept out of tavlin's folder.
+E2E_HELPER_FILES="$(mktemp -d)"
 E2E_XVFB=""
 E2E_PID=""
+E2E_MOVABLE_CLOCK=0
 # The probe that stays running and answers e2e_probe (see e2e_probe_serve): its process and the
 # shell's ends of its request and answer pipes.
 E2E_PROBE_PID=""
@@ -32,14 +35,14 @@ e2e_cleanup() {
   e2e_probe_stop
   wineserver -k >/dev/null 2>&1 || true
   [ -n "$E2E_XVFB" ] && kill "$E2E_XVFB" >/dev/null 2>&1 || true
-  rm -rf "$E2E_WORK"
+  rm -rf "$E2E_WORK" "$E2E_HELPER_FILES"
 }
 trap e2e_cleanup EXIT
 
-# Starts a virtual 1280 x 800 screen on a free display.
+# Starts a virtual 1280 x 800 screen on a free display (from E2E_DISPLAY_FIRST on, 40 unless set).
 e2e_display() {
   local n
-  for n in $(seq 40 99); do
+  for n in $(seq "${E2E_DISPLAY_FIRST:-40}" 99); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
     # -noreset: without it the server resets (and forgets the desktop colour) when xsetroot,
     # its only client, disconnects.
@@ -50,8 +53,13 @@ e2e_display() {
       xdpyinfo >/dev/null 2>&1 && break
       sleep 0.1
     done
-    # Another run may have taken the same display a moment earlier: then try the next one.
+    # Another run may have taken the same display a moment earlier: then try the next one. The
+    # display answering is not enough, it may be the other run's: the lock names the server.
     kill -0 "$E2E_XVFB" 2>/dev/null || continue
+    [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock")" = "$E2E_XVFB" ] || {
+      kill "$E2E_XVFB" 2>/dev/null || true
+      continue
+    }
     # A plain grey desktop, so that transparent pixels show something known.
     xsetroot -solid '#336699' 2>/dev/null || true
     return 0
@@ -79,7 +87,15 @@ e2e_launch() {
     cd "$E2E_WORK"
     e2e_probe_close_pipes
     if [ -n "$at" ]; then
-      export LD_PRELOAD="$FAKETIME_LIB" FAKETIME="@$at" NO_FAKE_STAT=1 FAKETIME_DONT_FAKE_MONOTONIC=1
+      export LD_PRELOAD="$FAKETIME_LIB" NO_FAKE_STAT=1 FAKETIME_DONT_FAKE_MONOTONIC=1
+      if [ "${E2E_MOVABLE_CLOCK:-0}" -eq 1 ]; then
+        # The clock's distance from the real one comes from a file that e2e_move_clock rewrites;
+        # the program reads it again at most a second after.
+        e2e_move_clock "$at"
+        export FAKETIME_TIMESTAMP_FILE="$E2E_HELPER_FILES/clock" FAKETIME_CACHE_DURATION=1
+      else
+        export FAKETIME="@$at"
+      fi
     fi
     exec wine "$program" "$@" </dev/null >"$E2E_ARTIFACTS/$output" 2>&1
   ) &
@@ -89,16 +105,19 @@ e2e_launch() {
 }
 
 # Starts tavlin.exe from the case's folder. Options: --at "YYYY-MM-DD HH:MM:SS" starts the clock
-# there (it runs on from that moment); --compositor runs xcompmgr so window alpha shows.
+# there (it runs on from that moment); --movable-clock lets e2e_move_clock move that clock later;
+# --compositor runs xcompmgr so window alpha shows.
 # Without --at the clock starts at 00:50:05, twelve quiet minutes inside one game hour and ahead
 # of the next whole minute, so no hour-change blink or minute's quiz pick falls into a case by
 # chance.
 e2e_start() {
   local at="2026-12-07 00:50:05" compositor=0
+  E2E_MOVABLE_CLOCK=0
   while [ $# -gt 0 ]; do
     case "$1" in
       --at) at="$2"; shift 2 ;;
       --compositor) compositor=1; shift ;;
+      --movable-clock) E2E_MOVABLE_CLOCK=1; shift ;;
       *) fail "e2e_start: unknown option $1" ;;
     esac
   done
@@ -106,6 +125,16 @@ e2e_start() {
   [ "$compositor" -eq 1 ] && { xcompmgr >/dev/null 2>&1 & }
   e2e_launch tavlin.exe tavlin-stdout.txt "$at"
   e2e_wait_for TForm_study
+}
+
+# Moves the clock of tavlin started with --movable-clock to "YYYY-MM-DD HH:MM:SS" (whole seconds
+# from the real clock, so the tick keeps its place within the second); tavlin reads it within a
+# second. The clock runs on from there.
+e2e_move_clock() {
+  local offset=$(($(date -d "$1" +%s) - $(date +%s)))
+  [ "$offset" -lt 0 ] || offset="+$offset"
+  echo "$offset" >"$E2E_HELPER_FILES/clock.new"
+  mv "$E2E_HELPER_FILES/clock.new" "$E2E_HELPER_FILES/clock"
 }
 
 # True while the wine process of tavlin.exe runs.
@@ -137,9 +166,9 @@ e2e_probe() {
 # reading and writing, so that neither side waits for the other to open them.
 e2e_probe_serve() {
   e2e_probe_stop
-  local pipe="$E2E_WORK/probe-$RANDOM"
+  local pipe="$E2E_HELPER_FILES/probe-$RANDOM"
   mkfifo "$pipe.in" "$pipe.out"
-  rm -f "$E2E_WORK/probe.gone"
+  rm -f "$E2E_HELPER_FILES/probe.gone"
   wine "$E2E_BUILD/tavlin_probe.exe" --serve <"$pipe.in" >"$pipe.out" 2>/dev/null &
   E2E_PROBE_PID=$!
   exec {E2E_PROBE_IN}<>"$pipe.in" {E2E_PROBE_OUT}<>"$pipe.out"
@@ -166,18 +195,18 @@ e2e_probe_stop() {
 # answer is read before any of it is printed, so that a reader that leaves early (grep -q) leaves
 # nothing behind in the pipe for the next question.
 e2e_probe_ask() {
-  [ -n "$E2E_PROBE_PID" ] && [ ! -e "$E2E_WORK/probe.gone" ] || return 1
+  [ -n "$E2E_PROBE_PID" ] && [ ! -e "$E2E_HELPER_FILES/probe.gone" ] || return 1
   kill -0 "$E2E_PROBE_PID" 2>/dev/null || return 1
   local lock answer request
   # Questions from shells running side by side take turns.
-  exec {lock}>>"$E2E_WORK/probe.lock"
+  exec {lock}>>"$E2E_HELPER_FILES/probe.lock"
   flock "$lock"
   request="$(IFS=$'\t'; printf '%s' "$*")"
   printf '%s\n' "$request" >&"$E2E_PROBE_IN"
   # The shell holds the pipe open for writing too, so the end of the answer is its last line,
   # never the end of the pipe; sed -u takes no more from the pipe than the lines it reads.
   answer="$(timeout 10 sed -u -n -e 's/\r$//' -e '/^end-of-answer$/q' -e p <&"$E2E_PROBE_OUT")" || {
-    : >"$E2E_WORK/probe.gone"
+    : >"$E2E_HELPER_FILES/probe.gone"
     exec {lock}>&-
     return 1
   }
