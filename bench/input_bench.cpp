@@ -13,7 +13,7 @@
 
 #include "alarms/alarm_list.h"
 #include "base/file_system.h"
-#include "ui/quiz_line.h"
+#include "quiz/quiz_line.h"
 
 namespace {
 

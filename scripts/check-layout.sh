@@ -2,7 +2,8 @@
 # Keeps the source tree's layering honest:
 #  - portable sources (every file under src/ and tests/unit/ whose name has no _win32) include
 #    neither <windows.h> nor any *_win32 header;
-#  - no two top folders of src/ include each other.
+#  - a top folder of src/ includes only folders below it in `layers`, so includes go one way;
+#  - no top folder holds more than 30 % of src/ (non-blank lines): a larger one is two rooms.
 # Prints each fault and exits 1 when there is one.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -37,14 +38,36 @@ edges="$(
       done
   done | sort -u
 )"
+# The rooms from the bottom up: each may include the ones before it, never one after it.
+layers=(base win32 clock popup alarms quiz timetable editor strip app)
+rank() {
+  local i
+  for i in "${!layers[@]}"; do
+    [ "${layers[$i]}" = "$1" ] && { echo "$i"; return; }
+  done
+  echo -1
+}
+for dir in src/*/; do
+  dir="$(basename "$dir")"
+  [ "$(rank "$dir")" -ge 0 ] || fault "src/$dir is not in the layers of check-layout.sh"
+done
 while read -r from to; do
   [ -n "$from" ] || continue
-  if grep -qx "$to $from" <<<"$edges" && [[ "$from" < "$to" ]]; then
-    fault "src/$from and src/$to include each other"
+  if [ "$(rank "$to")" -ge "$(rank "$from")" ]; then
+    fault "src/$from includes src/$to, which comes after it in the layers (${layers[*]})"
   fi
 done <<<"$edges"
+
+non_blank() { cat "$@" | grep -cv '^[[:space:]]*$'; }
+total="$(non_blank $(sources 'src/*.h' 'src/*.cpp'))"
+for dir in src/*/; do
+  lines="$(non_blank $(sources "${dir}*.h" "${dir}*.cpp") /dev/null)"
+  [ $((lines * 100)) -le $((total * 30)) ] ||
+    fault "$dir holds $lines of the $total lines of src/, more than 30 %"
+done
 
 if [ "$faults" -gt 0 ]; then
   exit 1
 fi
-echo "layout: $(wc -l <<<"$edges") folder dependencies, all one-way; portable sources free of window code"
+echo "layout: $(wc -l <<<"$edges") folder dependencies, all down the layers; no folder over 30 %;" \
+  "portable sources free of window code"

@@ -11,8 +11,8 @@
 #include "app/single_instance_win32.h"
 #include "base/file_system.h"
 #include "clock/clock_tick.h"
-#include "ui/main_window_win32.h"
-#include "ui/viewtable_simple_win32.h"
+#include "strip/strip_window_win32.h"
+#include "timetable/timetable_window_win32.h"
 #include "win32/fault_sink_win32.h"
 
 namespace {
@@ -27,12 +27,12 @@ int RunStrip() {
 
   tavlin::RealFileSystem files;
   // The window's text is the program's title: the task bar and screen readers show it.
-  tavlin::MainWindow strip(files);
+  tavlin::StripWindow strip(files);
   // Its creation failed and has been reported: there is nothing to run.
   if (strip.hwnd() == nullptr) return 1;
   // Not owned by the strip: an owned window always stays above its owner, and the strip's
   // ten-second top-most placement must be able to come back over the timetable.
-  tavlin::TForm_TimeTable timetable(nullptr);
+  tavlin::TimetableWindow timetable(nullptr);
   strip.set_timetable_link(&timetable);
 
   tavlin::NotifierAnnouncer announcer(strip.notifier1());

@@ -7,7 +7,7 @@
 #include <cwchar>
 
 #include "clock/schedule.h"
-#include "ui/viewtable_simple_win32.h"
+#include "timetable/timetable_window_win32.h"
 
 namespace {
 
@@ -55,7 +55,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR command_line, int) {
 
   // No owner: an owned window stays above its owner, and the strip must be able to come back on
   // top of the timetable.
-  tavlin::TForm_TimeTable timetable(nullptr);
+  tavlin::TimetableWindow timetable(nullptr);
   g_timetable = &timetable;
   ShowWindow(main, SW_SHOWNORMAL);
   if (command_line && std::wcsstr(command_line, L"--show")) timetable.ShowFromMenu();

@@ -1,4 +1,4 @@
-#include "ui/quiz_line.h"
+#include "quiz/quiz_line.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "ui/strip_menu_items.h"
+#include "strip/strip_menu_items.h"
 
 #include <gtest/gtest.h>
 
+#include "strip/colour_mark.h"
 #include "test_support.h"
-#include "ui/colour_mark.h"
 
 namespace tavlin {
 namespace {

@@ -1,9 +1,9 @@
-#include "ui/strip_settings.h"
+#include "strip/strip_settings.h"
 
 #include <gtest/gtest.h>
 
-#include "ui/strip_menu_items.h"
-#include "ui/strip_restore.h"
+#include "strip/strip_menu_items.h"
+#include "strip/strip_restore.h"
 
 namespace tavlin {
 namespace {

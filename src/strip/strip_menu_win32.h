@@ -6,7 +6,7 @@
 
 #include <commctrl.h>
 
-#include "ui/strip_menu_items.h"
+#include "strip/strip_menu_items.h"
 
 namespace tavlin {
 

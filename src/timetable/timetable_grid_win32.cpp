@@ -1,4 +1,4 @@
-#include "ui/viewtable_simple_grid_win32.h"
+#include "timetable/timetable_grid_win32.h"
 
 #include <windowsx.h>
 
@@ -27,14 +27,14 @@ std::string JoinedRow(const std::array<std::string, kTimeGridColumns>& cells) {
 
 }  // namespace
 
-void TimeGridView::MakeFont() {
+void TimetableGrid::MakeFont() {
   // "굴림체", character height 12, Korean character set.
   font_.Reset(CreateFontW(-Scaled(12), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, HANGUL_CHARSET,
                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                           FIXED_PITCH | FF_MODERN, L"굴림체"));
 }
 
-void TimeGridView::Create(HWND parent, int id, const RECT& bounds, int dpi) {
+void TimetableGrid::Create(HWND parent, int id, const RECT& bounds, int dpi) {
   RegisterClassOnce(kClassName, CS_DBLCLKS, nullptr);
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   dpi_ = dpi;
@@ -50,14 +50,14 @@ void TimeGridView::Create(HWND parent, int id, const RECT& bounds, int dpi) {
   UpdateRowTexts();
 }
 
-Size TimeGridView::SizeAt(int dpi) {
+Size TimetableGrid::SizeAt(int dpi) {
   const Size cells = TimeGridCellsSize(dpi);
   RECT window{0, 0, cells.width, cells.height};
   AdjustWindowRectForDpi(window, kStyle, 0, dpi);
   return Size{window.right - window.left, window.bottom - window.top};
 }
 
-void TimeGridView::Place(const RECT& bounds, int dpi) {
+void TimetableGrid::Place(const RECT& bounds, int dpi) {
   dpi_ = dpi;
   MakeFont();
   SetWindowPos(hwnd(), nullptr, bounds.left, bounds.top, bounds.right - bounds.left,
@@ -65,13 +65,13 @@ void TimeGridView::Place(const RECT& bounds, int dpi) {
   InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
-void TimeGridView::SetTexts(const TimeGridTexts& texts) {
+void TimetableGrid::SetTexts(const TimeGridTexts& texts) {
   texts_ = texts;
   UpdateRowTexts();
   if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
-void TimeGridView::SelectRow(int row) {
+void TimetableGrid::SelectRow(int row) {
   row = row < 1 ? 1 : (row > kTimeGridRows - 1 ? kTimeGridRows - 1 : row);
   if (row == selected_row_) return;
   selected_row_ = row;
@@ -81,7 +81,7 @@ void TimeGridView::SelectRow(int row) {
   }
 }
 
-void TimeGridView::UpdateRowTexts() {
+void TimetableGrid::UpdateRowTexts() {
   if (!hwnd()) return;
   for (int r = 0; r < kTimeGridRows; ++r) {
     SetWindowTextW(row_texts_[r], Utf8ToWide(JoinedRow(texts_[r])).c_str());
@@ -89,7 +89,7 @@ void TimeGridView::UpdateRowTexts() {
   SetWindowTextW(hwnd(), Utf8ToWide(JoinedRow(texts_[selected_row_])).c_str());
 }
 
-LRESULT TimeGridView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT TimetableGrid::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_ERASEBKGND:
       return 1;  // OnPaint covers every pixel
@@ -116,7 +116,7 @@ LRESULT TimeGridView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) 
   return DefWindowProcW(hwnd(), message, wparam, lparam);
 }
 
-RECT TimeGridView::CellRect(int col, int row) const {
+RECT TimetableGrid::CellRect(int col, int row) const {
   int left = 0;
   for (int c = 0; c < col; ++c) {
     left += Scaled(kTimeGridColumnWidths[c]) + Scaled(kTimeGridLineWidth);
@@ -126,12 +126,12 @@ RECT TimeGridView::CellRect(int col, int row) const {
               top + Scaled(kTimeGridRowHeight)};
 }
 
-int TimeGridView::RowAt(int y) const {
+int TimetableGrid::RowAt(int y) const {
   const int row = y / (Scaled(kTimeGridRowHeight) + Scaled(kTimeGridLineWidth));
   return y >= 0 && row < kTimeGridRows ? row : -1;
 }
 
-void TimeGridView::SG1DrawCell(HDC dc, int col, int row, const RECT& cell) const {
+void TimetableGrid::PaintCell(HDC dc, int col, int row, const RECT& cell) const {
   int background = COLOR_WINDOW;
   int text_color = COLOR_WINDOWTEXT;
   if (row == 0) {
@@ -150,7 +150,7 @@ void TimeGridView::SG1DrawCell(HDC dc, int col, int row, const RECT& cell) const
               static_cast<UINT>(text.size()), nullptr);
 }
 
-void TimeGridView::OnPaint() {
+void TimetableGrid::OnPaint() {
   const PaintScope paint(hwnd());
   RECT client;
   GetClientRect(hwnd(), &client);
@@ -167,7 +167,7 @@ void TimeGridView::OnPaint() {
       kLineColor);
   SetBkMode(dc, TRANSPARENT);
   for (int row = 0; row < kTimeGridRows; ++row) {
-    for (int col = 0; col < kTimeGridColumns; ++col) SG1DrawCell(dc, col, row, CellRect(col, row));
+    for (int col = 0; col < kTimeGridColumns; ++col) PaintCell(dc, col, row, CellRect(col, row));
   }
   if (GetFocus() == hwnd()) {
     RECT focus = CellRect(0, selected_row_);
@@ -176,13 +176,13 @@ void TimeGridView::OnPaint() {
   }
 }
 
-void TimeGridView::OnLeftButtonDown(int /*x*/, int y) {
+void TimetableGrid::OnLeftButtonDown(int /*x*/, int y) {
   SetFocus(hwnd());
   const int row = RowAt(y);
   if (row >= 1) SelectRow(row);
 }
 
-bool TimeGridView::OnKeyDown(WPARAM key) {
+bool TimetableGrid::OnKeyDown(WPARAM key) {
   switch (key) {
     case VK_UP:
       SelectRow(selected_row_ - 1);

@@ -1,9 +1,9 @@
-#include "ui/strip_menu_win32.h"
+#include "strip/strip_menu_win32.h"
 
 #include <initializer_list>
 
 #include "base/scaling.h"
-#include "ui/colour_mark.h"
+#include "strip/colour_mark.h"
 #include "win32/gdi_win32.h"
 
 namespace tavlin {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/strip_restore.h"
-#include "ui/strip_settings.h"
+#include "strip/strip_restore.h"
+#include "strip/strip_settings.h"
 
 namespace tavlin {
 

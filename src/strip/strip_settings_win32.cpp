@@ -1,4 +1,4 @@
-#include "ui/strip_settings_win32.h"
+#include "strip/strip_settings_win32.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "ui/game_time_pane_win32.h"
+#include "strip/game_time_pane_win32.h"
 
 #include <algorithm>
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "base/geometry.h"
-#include "ui/strip_settings.h"
+#include "strip/strip_settings.h"
 
 namespace tavlin {
 

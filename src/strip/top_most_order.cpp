@@ -1,4 +1,4 @@
-#include "ui/top_most_order.h"
+#include "strip/top_most_order.h"
 
 namespace tavlin {
 

@@ -1,4 +1,4 @@
-#include "ui/colour_mark.h"
+#include "strip/colour_mark.h"
 
 namespace tavlin {
 

@@ -1,4 +1,4 @@
-#include "ui/strip_hints_win32.h"
+#include "strip/strip_hints_win32.h"
 
 #include <commctrl.h>
 

@@ -1,4 +1,4 @@
-#include "ui/main_window_win32.h"
+#include "strip/strip_window_win32.h"
 
 #include <commctrl.h>
 
@@ -6,8 +6,8 @@
 #include "base/text.h"
 #include "base/wide_text.h"
 #include "clock/schedule.h"
-#include "ui/strip_reach.h"
-#include "ui/top_most_order.h"
+#include "strip/strip_reach.h"
+#include "strip/top_most_order.h"
 #include "win32/colours_win32.h"
 #include "win32/dpi_win32.h"
 #include "win32/monitors_win32.h"
@@ -67,7 +67,7 @@ uint64_t QuizSeed() {
 
 }  // namespace
 
-MainWindow::MainWindow(const FileSystem& files) : files_(files), quiz_(files), tick_(*this) {
+StripWindow::StripWindow(const FileSystem& files) : files_(files), quiz_(files), tick_(*this) {
   RegisterClassOnce(kClassName, CS_DBLCLKS, nullptr, true);
   // No frame and no caption; top-most only through the explicit placements. The primary
   // monitor, where the strip is created and centred, gives the first DPI.
@@ -76,7 +76,7 @@ MainWindow::MainWindow(const FileSystem& files) : files_(files), quiz_(files), t
                ScaleToDpi(kDesignWidth, dpi), ScaleToDpi(kDesignHeight, dpi), nullptr);
 }
 
-LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT StripWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE:
       FormCreate();
@@ -154,7 +154,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   }
 }
 
-void MainWindow::FormCreate() {
+void StripWindow::FormCreate() {
   SetLayeredWindowAttributes(hwnd(), kStripKeyColour, 255, LWA_COLORKEY | LWA_ALPHA);
   dpi_ = DpiOfWindow(hwnd());
   RECT client;
@@ -180,13 +180,13 @@ void MainWindow::FormCreate() {
   timer1_.Start(hwnd(), kTimer1, static_cast<UINT>(tick_timing_.Start(now.wMilliseconds)));
 }
 
-void MainWindow::CreateFonts() {
+void StripWindow::CreateFonts() {
   font_.Reset(CreateGulimFont(layout_.font_height));
   small_font_.Reset(CreateGulimFont(layout_.button2_font_height));
   SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 }
 
-void MainWindow::CreateWidgets() {
+void StripWindow::CreateWidgets() {
   const auto drag = [this] { StartDrag(); };
   const auto next = [this] { Button2Click(); };
   // Every widget is made without a place; LayOutWidgets places them all, here and at a new DPI.
@@ -218,7 +218,7 @@ void MainWindow::CreateWidgets() {
   LayOutWidgets();
 }
 
-void MainWindow::LayOutWidgets() {
+void StripWindow::LayOutWidgets() {
   const StripLayout& l = layout_;
   panel1_->Place(l.panel1, dpi_, font_.get());
   PlaceButton(button1_, l.button1, font_.get());
@@ -231,7 +231,7 @@ void MainWindow::LayOutWidgets() {
   hints_.SetFont(font_.get());
 }
 
-void MainWindow::WakeHints() {
+void StripWindow::WakeHints() {
   const HWND made = hints_.Wake(hwnd());
   if (made == nullptr) return;
   panel1_->set_hints(made);
@@ -239,7 +239,7 @@ void MainWindow::WakeHints() {
   panel3_->set_hints(made);
 }
 
-void MainWindow::Show() {
+void StripWindow::Show() {
   RECT window;
   GetWindowRect(hwnd(), &window);
   const int width = window.right - window.left, height = window.bottom - window.top;
@@ -252,13 +252,13 @@ void MainWindow::Show() {
   FormShow();
 }
 
-void MainWindow::FormShow() {
+void StripWindow::FormShow() {
   KeepOnTop();
   ModeChange();
   if (quiz_.quiz_mode()) SetFocus(button2_);
 }
 
-void MainWindow::Timer1Timer() {
+void StripWindow::Timer1Timer() {
   SYSTEMTIME now;
   GetLocalTime(&now);
   const ClockReading reading{now.wHour, now.wMinute, now.wSecond,
@@ -270,11 +270,11 @@ void MainWindow::Timer1Timer() {
   for (const std::string& report : tick_failures_.Run(tick_, reading)) ShowReport(report);
 }
 
-void MainWindow::ShowReport(const std::string& text) {
+void StripWindow::ShowReport(const std::string& text) {
   if (reports_.Add(text)) PostMessageW(hwnd(), kShowReportMessage, 0, 0);
 }
 
-void MainWindow::OnShowReport() {
+void StripWindow::OnShowReport() {
   // The box's own message loop dispatches this message too: while a box is open there is no next
   // report, and the one that waits is asked for again when the box has closed.
   const std::optional<std::string> text = reports_.Next();
@@ -290,14 +290,14 @@ void MainWindow::OnShowReport() {
   if (reports_.Ready()) PostMessageW(hwnd(), kShowReportMessage, 0, 0);
 }
 
-void MainWindow::OnShowStripRequest() {
+void StripWindow::OnShowStripRequest() {
   if (IsIconic(hwnd())) ShowWindow(hwnd(), SW_RESTORE);
   KeepOnTop();
   // Allowed by the second start, which the player has just made: in front of every window.
   SetForegroundWindow(hwnd());
 }
 
-void MainWindow::OnCommand(UINT id) {
+void StripWindow::OnCommand(UINT id) {
   if (AlphaOfCommand(id)) {
     TransparencyItemClick(id);
     settings_.alpha_item = id;
@@ -335,67 +335,67 @@ void MainWindow::OnCommand(UINT id) {
   }
 }
 
-void MainWindow::Button1Click() {
+void StripWindow::Button1Click() {
   // Closing the strip ends the message loop and the program; the settings file, when there is
   // one, is written as the window goes.
   PostMessageW(hwnd(), WM_CLOSE, 0, 0);
 }
 
 // PickQuizLine into an empty text, the result into Label1, then FitWidth.
-void MainWindow::Button2Click() {
+void StripWindow::Button2Click() {
   label1_->SetText(quiz_.Pick(QuizSeed()));
   FitWidth();
   ShowQuizPanelAsModelSays();  // a pick without a file has hidden the panel
 }
 
-void MainWindow::Button3Click() {
+void StripWindow::Button3Click() {
   POINT at{};
   GetCursorPos(&at);
   menu_.OpenAt(hwnd(), at);
 }
 
-void MainWindow::TransparencyItemClick(UINT item) {
+void StripWindow::TransparencyItemClick(UINT item) {
   // The colour key stays in force at every alpha.
   SetLayeredWindowAttributes(hwnd(), kStripKeyColour, *AlphaOfCommand(item),
                              LWA_COLORKEY | LWA_ALPHA);
   menu_.CheckRadio(item);
 }
 
-void MainWindow::ColourItemClick(UINT item) {
+void StripWindow::ColourItemClick(UINT item) {
   const PaneColour colour = *ColourOfCommand(item);
   status_pane1_->SetTextColour(RGB(colour.r, colour.g, colour.b));
   menu_.CheckRadio(item);
 }
 
-void MainWindow::SoundItemClick(UINT item) {
+void StripWindow::SoundItemClick(UINT item) {
   menu_.CheckRadio(item);
 }
 
-void MainWindow::N15Click() {
+void StripWindow::N15Click() {
   tick_.RequestAlarmReload();
 }
 
-void MainWindow::N6Click() {
+void StripWindow::N6Click() {
   if (timetable_ != nullptr) timetable_->ShowFromMenu();
 }
 
-void MainWindow::N3Click() {
+void StripWindow::N3Click() {
   quiz_.SwitchMode();
   ShowQuizPanelAsModelSays();
 }
 
-void MainWindow::AppDeactivate() {
+void StripWindow::AppDeactivate() {
   // A visible timetable is placed top-most too, above the strip.
   KeepOnTop();
 }
 
-void MainWindow::OnContextMenu(LPARAM screen_point) {
+void StripWindow::OnContextMenu(LPARAM screen_point) {
   POINT at{static_cast<short>(LOWORD(screen_point)), static_cast<short>(HIWORD(screen_point))};
   if (at.x == -1 && at.y == -1) GetCursorPos(&at);  // from the keyboard
   menu_.OpenAt(hwnd(), at);
 }
 
-void MainWindow::OnSize(int width, int) {
+void StripWindow::OnSize(int width, int) {
   if (panel2_ == nullptr) return;
   // Panel2 is anchored to the right edge: it follows the strip's width.
   layout_ = LayOutStrip(dpi_, width);
@@ -404,7 +404,7 @@ void MainWindow::OnSize(int width, int) {
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void MainWindow::OnDpiChanged(int dpi, const RECT* suggested) {
+void StripWindow::OnDpiChanged(int dpi, const RECT* suggested) {
   if (dpi <= 0) return;
   dpi_ = dpi;
   RECT client;
@@ -426,24 +426,24 @@ void MainWindow::OnDpiChanged(int dpi, const RECT* suggested) {
   KeepStripWithinReach();
 }
 
-void MainWindow::OnDisplayChange() {
+void StripWindow::OnDisplayChange() {
   KeepStripWithinReach();
 }
 
-void MainWindow::OnSettingChange(UINT setting) {
+void StripWindow::OnSettingChange(UINT setting) {
   if (setting == SPI_SETWORKAREA) KeepStripWithinReach();
 }
 
-void MainWindow::OnDragEnded() {
+void StripWindow::OnDragEnded() {
   KeepStripWithinReach();
   RememberPlace();
 }
 
-void MainWindow::OnMenuLoop(bool open) {
+void StripWindow::OnMenuLoop(bool open) {
   menu_open_ = open;
 }
 
-void MainWindow::KeepStripWithinReach() {
+void StripWindow::KeepStripWithinReach() {
   RECT window;
   GetWindowRect(hwnd(), &window);
   const Rect strip{window.left, window.top, window.right, window.bottom};
@@ -453,25 +453,25 @@ void MainWindow::KeepStripWithinReach() {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void MainWindow::StartDrag() {
+void StripWindow::StartDrag() {
   StartWindowDrag(hwnd());
 }
 
-void MainWindow::ModeChange() {
+void StripWindow::ModeChange() {
   quiz_.ModeChange();
   ShowQuizPanelAsModelSays();
 }
 
-void MainWindow::FitWidth() {
+void StripWindow::FitWidth() {
   SetWindowPos(hwnd(), nullptr, 0, 0, ::tavlin::FitWidth(label1_->width(), dpi_),
                layout_.client_height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void MainWindow::ShowQuizPanelAsModelSays() {
+void StripWindow::ShowQuizPanelAsModelSays() {
   ShowWindow(panel2_->hwnd(), quiz_.panel_visible() ? SW_SHOWNA : SW_HIDE);
 }
 
-void MainWindow::RestoreChoices() {
+void StripWindow::RestoreChoices() {
   settings_ = settings_file_.Load();
   if (settings_.alpha_item) TransparencyItemClick(*settings_.alpha_item);
   if (settings_.colour_item) ColourItemClick(*settings_.colour_item);
@@ -482,14 +482,14 @@ void MainWindow::RestoreChoices() {
   if (settings_.quiz_panel == false && quiz_.quiz_mode()) quiz_.SwitchMode();
 }
 
-std::optional<Rect> MainWindow::RestoredPlace() const {
+std::optional<Rect> StripWindow::RestoredPlace() const {
   RECT window;
   GetWindowRect(hwnd(), &window);
   return RestoredStripRect(settings_, Size{window.right - window.left, window.bottom - window.top},
                            GripRowAt(dpi_), GrabbableAt(dpi_), Monitors());
 }
 
-void MainWindow::RememberPlace() {
+void StripWindow::RememberPlace() {
   RECT window;
   GetWindowRect(hwnd(), &window);
   const MonitorPlace monitor = MonitorOf(hwnd());
@@ -500,33 +500,33 @@ void MainWindow::RememberPlace() {
   SaveSettings();
 }
 
-void MainWindow::SaveSettings() {
+void StripWindow::SaveSettings() {
   if (auto report = settings_file_.Save(settings_)) ShowReport(*report);
 }
 
 // The texts are set only when they change, so a second that changes one of them costs no more.
-void MainWindow::ShowRealTime(const std::string& text) {
+void StripWindow::ShowRealTime(const std::string& text) {
   real_time_shown_.Set(panel3_->hwnd(), text);
 }
 
-void MainWindow::ShowGameTexts(const std::string& pane, const std::string& summary) {
+void StripWindow::ShowGameTexts(const std::string& pane, const std::string& summary) {
   pane_shown_.Set(status_pane1_->hwnd(), pane);
   summary_shown_.Set(panel1_->hwnd(), summary);
 }
 
-void MainWindow::SetBlinking(bool on) {
+void StripWindow::SetBlinking(bool on) {
   status_pane1_->SetBlinking(on);
 }
 
-void MainWindow::LoadAlarmList() {
+void StripWindow::LoadAlarmList() {
   if (alarms_ != nullptr) alarms_->LoadAlarmList();
 }
 
-void MainWindow::CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, int weekday) {
+void StripWindow::CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, int weekday) {
   if (alarms_ != nullptr) alarms_->CheckAlarms(real_hhmm, game_hhmm, weekday, menu_.SoundOn());
 }
 
-void MainWindow::KeepOnTop() {
+void StripWindow::KeepOnTop() {
   const bool timetable_visible = timetable_ != nullptr && timetable_->Visible();
   const bool menu_open = menu_open_ || (timetable_ != nullptr && timetable_->MenuOpen());
   const TopMostSteps steps = KeepOnTopSteps(menu_open, timetable_visible, IsOnTop(hwnd()));

@@ -1,3 +1,4 @@
+// quiz/ holds the quiz line: picking a line of the player's quiz file, and the label showing it.
 // The quiz line: one random line of the player's question-and-answer file, the quiz mode it
 // decides, and the strip width that fits it.
 #pragma once

@@ -1,11 +1,11 @@
-#include "ui/viewtable_simple_win32.h"
+#include "timetable/timetable_window_win32.h"
 
 #include <algorithm>
 
 #include "base/scaling.h"
 #include "base/wide_text.h"
 #include "clock/schedule.h"
-#include "ui/viewtable_simple.h"
+#include "timetable/timetable_texts.h"
 #include "win32/dpi_win32.h"
 
 namespace tavlin {
@@ -23,7 +23,7 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME
 // the grid's lines are 2 pixels), so that the grid's last row is never cut. At 96 DPI the grid
 // fits inside 494 x 262 with the system's usual frame.
 Size OuterSize(int dpi) {
-  const Size grid = TimeGridView::SizeAt(dpi);
+  const Size grid = TimetableGrid::SizeAt(dpi);
   RECT window{0, 0, grid.width, grid.height};
   AdjustWindowRectForDpi(window, kStyle, 0, dpi);
   return Size{std::max(ScaleToDpi(kOuterWidth, dpi), int{window.right - window.left}),
@@ -38,7 +38,7 @@ int32_t PresentHhmmss() {
 
 }  // namespace
 
-TForm_TimeTable::TForm_TimeTable(HWND owner) {
+TimetableWindow::TimetableWindow(HWND owner) {
   RegisterClassOnce(kClassName, 0,
                     reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1)), true);
   // Centred on the primary monitor, at its DPI.
@@ -50,16 +50,16 @@ TForm_TimeTable::TForm_TimeTable(HWND owner) {
                size.height, owner);
 }
 
-LRESULT TForm_TimeTable::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT TimetableWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE:
-      FormCreate();
+      OnCreate();
       return 0;
     case WM_GETMINMAXINFO:
       OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lparam));
       return 0;
     case WM_CLOSE:
-      FormClose();
+      OnClose();
       return 0;
     case WM_DPICHANGED:
       OnDpiChanged(DpiOfDpiChanged(wparam), *reinterpret_cast<const RECT*>(lparam));
@@ -69,56 +69,56 @@ LRESULT TForm_TimeTable::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
       menu_open_ = message == WM_ENTERMENULOOP;
       return 0;
     case WM_SETFOCUS:
-      if (sg1_.hwnd()) SetFocus(sg1_.hwnd());
+      if (grid_.hwnd()) SetFocus(grid_.hwnd());
       return 0;
   }
   return DefWindowProcW(hwnd(), message, wparam, lparam);
 }
 
-void TForm_TimeTable::FormCreate() {
+void TimetableWindow::OnCreate() {
   // The same build as at the main window's creation; it writes the same values.
   BuildSchedule();
   dpi_ = DpiOfWindow(hwnd());
   RECT client;
   GetClientRect(hwnd(), &client);
-  sg1_.Create(hwnd(), kGridId, client, dpi_);
-  ShowTimeGrid();
+  grid_.Create(hwnd(), kGridId, client, dpi_);
+  FillGrid();
 }
 
-void TForm_TimeTable::FormShow() {
+void TimetableWindow::ShowFilled() {
   SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-  ShowTimeGrid();
+  FillGrid();
 }
 
-void TForm_TimeTable::FormClose() {
+void TimetableWindow::OnClose() {
   ShowWindow(hwnd(), SW_HIDE);
 }
 
-void TForm_TimeTable::ShowTimeGrid() {
-  sg1_.SetTexts(::tavlin::ShowTimeGrid(PresentHhmmss()));
-  sg1_.SelectRow(1);
+void TimetableWindow::FillGrid() {
+  grid_.SetTexts(ShowTimeGrid(PresentHhmmss()));
+  grid_.SelectRow(1);
 }
 
-void TForm_TimeTable::ShowFromMenu() {
+void TimetableWindow::ShowFromMenu() {
   if (!hwnd()) return;
   if (!Visible()) {
-    FormShow();
+    ShowFilled();
   } else {
     SetWindowPos(hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   }
   SetForegroundWindow(hwnd());
 }
 
-bool TForm_TimeTable::Visible() const {
+bool TimetableWindow::Visible() const {
   return hwnd() && IsWindowVisible(hwnd());
 }
 
-void TForm_TimeTable::KeepOnTop() {
+void TimetableWindow::KeepOnTop() {
   if (!hwnd()) return;
   SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void TForm_TimeTable::OnDpiChanged(int dpi, const RECT& suggested) {
+void TimetableWindow::OnDpiChanged(int dpi, const RECT& suggested) {
   if (dpi <= 0) return;
   // The new DPI first: the size limits follow it. The system's rectangle gives the place; the
   // size is the window's own for that DPI, the one the limits hold it at.
@@ -128,10 +128,10 @@ void TForm_TimeTable::OnDpiChanged(int dpi, const RECT& suggested) {
                SWP_NOZORDER | SWP_NOACTIVATE);
   RECT client;
   GetClientRect(hwnd(), &client);
-  sg1_.Place(client, dpi_);
+  grid_.Place(client, dpi_);
 }
 
-void TForm_TimeTable::OnGetMinMaxInfo(MINMAXINFO& info) const {
+void TimetableWindow::OnGetMinMaxInfo(MINMAXINFO& info) const {
   const Size outer = OuterSize(dpi_);
   const POINT size = {outer.width, outer.height};
   info.ptMinTrackSize = size;

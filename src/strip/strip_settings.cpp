@@ -1,10 +1,10 @@
-#include "ui/strip_settings.h"
+#include "strip/strip_settings.h"
 
 #include <array>
 #include <vector>
 
 #include "base/text.h"
-#include "ui/strip_menu_items.h"
+#include "strip/strip_menu_items.h"
 
 namespace tavlin {
 

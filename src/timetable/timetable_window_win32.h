@@ -5,20 +5,20 @@
 
 #include <windows.h>
 
-#include "ui/timetable_link.h"
-#include "ui/viewtable_simple_grid_win32.h"
+#include "timetable/timetable_grid_win32.h"
+#include "timetable/timetable_link.h"
 #include "win32/window_base_win32.h"
 
 namespace tavlin {
 
-class TForm_TimeTable final : public WindowBase, public TimetableLink {
+class TimetableWindow final : public WindowBase, public TimetableLink {
  public:
   static constexpr wchar_t kClassName[] = L"TForm_TimeTable";
 
   /// Creates the window hidden and centred on the screen, builds the game-hour schedule again and
   /// fills the table for the present time. `owner` is the window it belongs to (the main clock
   /// window, or nullptr). Create it after the main window.
-  explicit TForm_TimeTable(HWND owner);
+  explicit TimetableWindow(HWND owner);
 
   /// A hidden window is refilled for the present time, shown, made top-most and activated; a
   /// visible one is only brought to the front, its table unchanged.
@@ -33,20 +33,20 @@ class TForm_TimeTable final : public WindowBase, public TimetableLink {
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
-  void FormCreate();
+  void OnCreate();
   /// Shows the window top-most (activation allowed) and refills the table.
-  void FormShow();
+  void ShowFilled();
   /// Closing only hides the window.
-  void FormClose();
+  void OnClose();
   /// Fills the grid for the present time of the local clock and selects row 1.
-  void ShowTimeGrid();
+  void FillGrid();
   void OnGetMinMaxInfo(MINMAXINFO& info) const;
   /// WM_DPICHANGED: the window takes the system's rectangle, the grid its cells and font.
   void OnDpiChanged(int dpi, const RECT& suggested);
 
   int dpi_ = 96;
   bool menu_open_ = false;
-  TimeGridView sg1_;
+  TimetableGrid grid_;
 };
 
 }  // namespace tavlin

@@ -1,4 +1,4 @@
-#include "ui/quiz_label_win32.h"
+#include "quiz/quiz_label_win32.h"
 
 #include "base/wide_text.h"
 #include "win32/gdi_win32.h"

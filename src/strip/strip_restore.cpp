@@ -1,8 +1,8 @@
-#include "ui/strip_restore.h"
+#include "strip/strip_restore.h"
 
 #include <algorithm>
 
-#include "ui/strip_reach.h"
+#include "strip/strip_reach.h"
 
 namespace tavlin {
 

@@ -1,4 +1,5 @@
-// ui/ holds the windows players see: the strip, its menu and quiz line, and the timetable.
+// strip/ holds the strip: its window and widgets, its menu, hints, layout, reach and top-most
+// rules, the settings file and the report queue.
 // The main clock window: the borderless, always-on-top strip with the game-time panel, the
 // real-time panel and the quiz panel, its popup menu, and the one-second clock tick.
 #pragma once
@@ -14,16 +15,16 @@
 #include "clock/clock_tick.h"
 #include "clock/tick_timing.h"
 #include "popup/popup_window_win32.h"
-#include "ui/game_time_pane_win32.h"
-#include "ui/quiz_label_win32.h"
-#include "ui/quiz_line.h"
-#include "ui/report_queue.h"
-#include "ui/rounded_panel_win32.h"
-#include "ui/strip_hints_win32.h"
-#include "ui/strip_layout.h"
-#include "ui/strip_menu_win32.h"
-#include "ui/strip_settings_win32.h"
-#include "ui/timetable_link.h"
+#include "quiz/quiz_label_win32.h"
+#include "quiz/quiz_line.h"
+#include "strip/game_time_pane_win32.h"
+#include "strip/report_queue.h"
+#include "strip/rounded_panel_win32.h"
+#include "strip/strip_hints_win32.h"
+#include "strip/strip_layout.h"
+#include "strip/strip_menu_win32.h"
+#include "strip/strip_settings_win32.h"
+#include "timetable/timetable_link.h"
 #include "win32/gdi_win32.h"
 #include "win32/shown_text_win32.h"
 #include "win32/window_base_win32.h"
@@ -35,11 +36,11 @@ inline constexpr wchar_t kStripWindowClass[] = L"TForm_study";
 /// Posted to the strip by a second start of the program: the strip comes to the front, top-most.
 inline constexpr UINT kShowStripRequest = WM_APP + 20;
 
-class MainWindow : public WindowBase, private StripDuties {
+class StripWindow : public WindowBase, private StripDuties {
  public:
   /// Creates the strip hidden and runs its creation steps: schedule, first quiz line and width,
   /// clock tick reset, sound menu. `files` is the disk the quiz and sound checks look at.
-  explicit MainWindow(const FileSystem& files);
+  explicit StripWindow(const FileSystem& files);
 
   /// Shows the strip top-most, with the quiz panel as quiz mode says: where the settings file
   /// remembers it, or else centred on the screen.

@@ -1,4 +1,4 @@
-#include "ui/report_queue.h"
+#include "strip/report_queue.h"
 
 #include <algorithm>
 

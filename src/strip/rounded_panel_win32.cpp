@@ -1,4 +1,4 @@
-#include "ui/rounded_panel_win32.h"
+#include "strip/rounded_panel_win32.h"
 
 #include <string>
 

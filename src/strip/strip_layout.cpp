@@ -1,4 +1,4 @@
-#include "ui/strip_layout.h"
+#include "strip/strip_layout.h"
 
 #include "base/scaling.h"
 

@@ -1,4 +1,4 @@
-#include "ui/strip_menu_items.h"
+#include "strip/strip_menu_items.h"
 
 #include "base/player_files.h"
 

@@ -1,4 +1,4 @@
-#include "ui/strip_reach.h"
+#include "strip/strip_reach.h"
 
 #include <algorithm>
 #include <cstdint>

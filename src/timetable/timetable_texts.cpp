@@ -1,4 +1,4 @@
-#include "ui/viewtable_simple.h"
+#include "timetable/timetable_texts.h"
 
 #include "base/scaling.h"
 #include "base/text.h"

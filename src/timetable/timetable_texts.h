@@ -1,3 +1,4 @@
+// timetable/ holds the game-hour timetable: its texts and its window.
 // What the game-hour timetable window shows: the current double-hour and the eleven after it, each
 // with its real start, its real length and its next three real starts, as 13 rows of 5 texts.
 #pragma once

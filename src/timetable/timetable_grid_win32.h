@@ -1,4 +1,4 @@
-// The timetable's grid SG1: 5 columns x 13 rows of texts, a fixed header row, whole-row selection,
+// The timetable's grid: 5 columns x 13 rows of texts, a fixed header row, whole-row selection,
 // no editing, flat, painted double-buffered.
 //
 // Screen readers and the test probe read the cells through the grid's children: one hidden static
@@ -9,13 +9,13 @@
 #include <windows.h>
 
 #include "base/scaling.h"
-#include "ui/viewtable_simple.h"
+#include "timetable/timetable_texts.h"
 #include "win32/gdi_win32.h"
 #include "win32/window_base_win32.h"
 
 namespace tavlin {
 
-class TimeGridView : public WindowBase {
+class TimetableGrid : public WindowBase {
  public:
   static constexpr int kRowTextIdBase = 100;
   static constexpr wchar_t kClassName[] = L"TavlinTimeGrid";
@@ -43,7 +43,7 @@ class TimeGridView : public WindowBase {
 
   /// Paints cell (col, row) into `dc`: fills `cell` with the state's background and centres
   /// the text 2 pixels below the cell's top edge.
-  void SG1DrawCell(HDC dc, int col, int row, const RECT& cell) const;
+  void PaintCell(HDC dc, int col, int row, const RECT& cell) const;
   RECT CellRect(int col, int row) const;
   int RowAt(int y) const;
   int Scaled(int pixels) const { return ScaleToDpi(pixels, dpi_); }
