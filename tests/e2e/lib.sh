@@ -83,6 +83,9 @@ e2e_launch() {
   # The server starts unfaked (a faked one sees absurd tick counts), warmed by one program.
   wineserver -p30 </dev/null >/dev/null 2>&1 || true
   wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+  # The probe starts before the program, not beside it, so that the program's start-up has the
+  # machine to itself; it runs with the same Wine settings (DPI, say), set before this.
+  e2e_probe_serve
   (
     cd "$E2E_WORK"
     e2e_probe_close_pipes
@@ -100,8 +103,6 @@ e2e_launch() {
     exec wine "$program" "$@" </dev/null >"$E2E_ARTIFACTS/$output" 2>&1
   ) &
   E2E_PID=$!
-  # Started after the program, so that it runs with the same Wine settings (DPI, say).
-  e2e_probe_serve
 }
 
 # Starts tavlin.exe from the case's folder. Options: --at "YYYY-MM-DD HH:MM:SS" starts the clock
@@ -172,6 +173,8 @@ e2e_probe_serve() {
   wine "$E2E_BUILD/tavlin_probe.exe" --serve <"$pipe.in" >"$pipe.out" 2>/dev/null &
   E2E_PROBE_PID=$!
   exec {E2E_PROBE_IN}<>"$pipe.in" {E2E_PROBE_OUT}<>"$pipe.out"
+  # Its first answer says it has started (Wine may start a program slowly on a busy machine).
+  E2E_PROBE_WAIT=60 e2e_probe_ask >/dev/null || true
 }
 
 # Closes the shell's ends of the serving probe's pipes (the probe then ends at the end of its
@@ -191,9 +194,9 @@ e2e_probe_stop() {
 }
 
 # Asks the serving probe for the call with the arguments "$@" and prints its answer; fails when
-# no probe serves or it did not answer within 10 s (it is then not asked again). The whole
-# answer is read before any of it is printed, so that a reader that leaves early (grep -q) leaves
-# nothing behind in the pipe for the next question.
+# no probe serves or it did not answer within E2E_PROBE_WAIT seconds (10 unless set; it is then
+# not asked again). The whole answer is read before any of it is printed, so that a reader that
+# leaves early (grep -q) leaves nothing behind in the pipe for the next question.
 e2e_probe_ask() {
   [ -n "$E2E_PROBE_PID" ] && [ ! -e "$E2E_HELPER_FILES/probe.gone" ] || return 1
   kill -0 "$E2E_PROBE_PID" 2>/dev/null || return 1
@@ -205,7 +208,8 @@ e2e_probe_ask() {
   printf '%s\n' "$request" >&"$E2E_PROBE_IN"
   # The shell holds the pipe open for writing too, so the end of the answer is its last line,
   # never the end of the pipe; sed -u takes no more from the pipe than the lines it reads.
-  answer="$(timeout 10 sed -u -n -e 's/\r$//' -e '/^end-of-answer$/q' -e p <&"$E2E_PROBE_OUT")" || {
+  answer="$(timeout "${E2E_PROBE_WAIT:-10}" sed -u -n -e 's/\r$//' -e '/^end-of-answer$/q' -e p \
+    <&"$E2E_PROBE_OUT")" || {
     : >"$E2E_HELPER_FILES/probe.gone"
     exec {lock}>&-
     return 1
