@@ -2,46 +2,73 @@
 # Builds tavlin and runs every test: native unit tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer, the fuzzers for a bounded time, the Windows build, its release zip,
 # its unit tests under Wine, and the end-to-end tests of the real tavlin.exe under Wine and Xvfb.
+# Work that needs no other's result overlaps where it would leave a core idle: the four build
+# folders are configured at once, the Wine prefix is made meanwhile, and the fuzzers run side by
+# side, one a core, each for its whole time. Each step says when it started.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root="$PWD"
+started=$SECONDS
 scripts/install-packages.sh --test
 
-step() { printf '\n=== %s ===\n' "$*"; }
+step() { printf '\n=== %s (at %d s) ===\n' "$*" $((SECONDS - started)); }
 
 step "source layout"
 scripts/check-layout.sh
 
+step "configure the native, release, fuzz and Windows builds"
+# The Wine prefix of the Windows unit tests and of the first lane of end-to-end cases.
+prefix="$root/build/windows/e2e-prefix"
+mkdir -p build/windows
+scripts/wine-prefix.sh "$prefix" >build/wine-prefix.log 2>&1 &
+prefix_job=$!
+configure_jobs=()
+cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVLIN_SANITIZE=ON >/dev/null &
+configure_jobs+=($!)
+cmake -S . -B build/native-release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null &
+configure_jobs+=($!)
+CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DTAVLIN_FUZZ=ON -DTAVLIN_TESTS=OFF >/dev/null &
+configure_jobs+=($!)
+cmake -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null &
+configure_jobs+=($!)
+for job in "${configure_jobs[@]}"; do wait "$job"; done
+
 step "native unit tests (ASan + UBSan)"
-cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVLIN_SANITIZE=ON >/dev/null
 cmake --build build/native
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build/native --output-on-failure -j "$(nproc)"
 
 step "native release build"
 # Optimised builds warn differently; the program's own code must stay free of warnings there too.
-cmake -S . -B build/native-release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/native-release
 ctest --test-dir build/native-release --output-on-failure -j "$(nproc)" >/dev/null
 
 step "fuzzers"
-CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DTAVLIN_FUZZ=ON -DTAVLIN_TESTS=OFF >/dev/null
 cmake --build build/fuzz
-for fuzzer in build/fuzz/*_fuzz; do
-  [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue  # not the corpus folders beside them
+# Runs fuzzer $1 for its time; prints the end of its log when it found a fault.
+run_fuzzer() {
+  local fuzzer="$1" name corpus
   name="$(basename "$fuzzer")"
   corpus="build/fuzz/corpus-$name"
   mkdir -p "$corpus"
   echo "$name: ${FUZZ_SECONDS:-30} s"
   "$fuzzer" -max_total_time="${FUZZ_SECONDS:-30}" -timeout=5 -print_final_stats=0 \
     "$corpus" "tests/fuzz/corpus/$name" 2>"build/fuzz/$name.log" ||
-    { tail -n 40 "build/fuzz/$name.log"; exit 1; }
+    { tail -n 40 "build/fuzz/$name.log"; return 1; }
+}
+fuzz_jobs=()
+for fuzzer in build/fuzz/*_fuzz; do
+  [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue  # not the corpus folders beside them
+  # One fuzzer a core: wait for one to end before starting another.
+  while [ "$(jobs -pr | wc -l)" -ge "$(nproc)" ]; do sleep 1; done
+  run_fuzzer "$fuzzer" &
+  fuzz_jobs+=($!)
 done
+for job in "${fuzz_jobs[@]}"; do wait "$job"; done
 
 step "Windows build"
-cmake -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
 cmake --build build/windows
 scripts/check-imports.sh build/windows/tavlin.exe
 
@@ -50,8 +77,13 @@ cmake --build build/windows --target release_zip >/dev/null
 scripts/check-release-zip.sh build/windows
 
 step "Windows unit tests under Wine"
-source scripts/wine-prefix.sh build/wine-prefix
+wait "$prefix_job" || { cat build/wine-prefix.log; exit 1; }
+source scripts/wine-prefix.sh "$prefix"
 ctest --test-dir build/windows --output-on-failure
+# The end-to-end cases start their own Wine sessions, with a display.
+wineserver -k >/dev/null 2>&1 || true
+wineserver -w >/dev/null 2>&1 || true
 
 step "end-to-end tests under Wine + Xvfb"
 tests/e2e/run.sh "$root/build/windows"
+step "all passed"

@@ -11,8 +11,16 @@ export WINEPREFIX="${E2E_PREFIX:?}" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,msh
 export TZ="${TZ:-UTC}"
 FAKETIME_LIB=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
 E2E_WORK="$(mktemp -d)"
+# The helpers' own files (the probe's pipes, a movable clock), kept out of tavlin's folder.
+E2E_HELPER_FILES="$(mktemp -d)"
 E2E_XVFB=""
 E2E_PID=""
+E2E_MOVABLE_CLOCK=0
+# The probe that stays running and answers e2e_probe (see e2e_probe_serve): its process and the
+# shell's ends of its request and answer pipes.
+E2E_PROBE_PID=""
+E2E_PROBE_IN=""
+E2E_PROBE_OUT=""
 # Commands that put back the Wine settings a case changed, run when the case ends.
 E2E_UNDO=()
 
@@ -24,16 +32,17 @@ fail() {
 e2e_cleanup() {
   local undo
   for undo in "${E2E_UNDO[@]}"; do eval "$undo" </dev/null >/dev/null 2>&1 || true; done
+  e2e_probe_stop
   wineserver -k >/dev/null 2>&1 || true
   [ -n "$E2E_XVFB" ] && kill "$E2E_XVFB" >/dev/null 2>&1 || true
-  rm -rf "$E2E_WORK"
+  rm -rf "$E2E_WORK" "$E2E_HELPER_FILES"
 }
 trap e2e_cleanup EXIT
 
-# Starts a virtual 1280 x 800 screen on a free display.
+# Starts a virtual 1280 x 800 screen on a free display (from E2E_DISPLAY_FIRST on, 40 unless set).
 e2e_display() {
   local n
-  for n in $(seq 40 99); do
+  for n in $(seq "${E2E_DISPLAY_FIRST:-40}" 99); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
     # -noreset: without it the server resets (and forgets the desktop colour) when xsetroot,
     # its only client, disconnects.
@@ -44,8 +53,13 @@ e2e_display() {
       xdpyinfo >/dev/null 2>&1 && break
       sleep 0.1
     done
-    # Another run may have taken the same display a moment earlier: then try the next one.
+    # Another run may have taken the same display a moment earlier: then try the next one. The
+    # display answering is not enough, it may be the other run's: the lock names the server.
     kill -0 "$E2E_XVFB" 2>/dev/null || continue
+    [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock")" = "$E2E_XVFB" ] || {
+      kill "$E2E_XVFB" 2>/dev/null || true
+      continue
+    }
     # A plain grey desktop, so that transparent pixels show something known.
     xsetroot -solid '#336699' 2>/dev/null || true
     return 0
@@ -58,37 +72,70 @@ e2e_file() {
   printf '%b' "$2" >"$E2E_WORK/$1"
 }
 
+# Copies the program $1 of the build into the case's folder and starts it there under Wine, on
+# the case's display, its output in $E2E_ARTIFACTS/$2; with a moment $3 ("YYYY-MM-DD HH:MM:SS")
+# its clock starts there and runs on. The rest goes to the program. Sets E2E_PID.
+e2e_launch() {
+  local program="$1" output="$2" at="$3"
+  shift 3
+  [ -n "${DISPLAY:-}" ] || e2e_display
+  cp "$E2E_BUILD/$program" "$E2E_WORK/"
+  # The server starts unfaked (a faked one sees absurd tick counts), warmed by one program.
+  wineserver -p30 </dev/null >/dev/null 2>&1 || true
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+  # The probe starts before the program, not beside it, so that the program's start-up has the
+  # machine to itself; it runs with the same Wine settings (DPI, say), set before this.
+  e2e_probe_serve
+  (
+    cd "$E2E_WORK"
+    e2e_probe_close_pipes
+    if [ -n "$at" ]; then
+      export LD_PRELOAD="$FAKETIME_LIB" NO_FAKE_STAT=1 FAKETIME_DONT_FAKE_MONOTONIC=1
+      if [ "${E2E_MOVABLE_CLOCK:-0}" -eq 1 ]; then
+        # The clock's distance from the real one comes from a file that e2e_move_clock rewrites;
+        # the program reads it again at most a second after.
+        e2e_move_clock "$at"
+        export FAKETIME_TIMESTAMP_FILE="$E2E_HELPER_FILES/clock" FAKETIME_CACHE_DURATION=1
+      else
+        export FAKETIME="@$at"
+      fi
+    fi
+    exec wine "$program" "$@" </dev/null >"$E2E_ARTIFACTS/$output" 2>&1
+  ) &
+  E2E_PID=$!
+}
+
 # Starts tavlin.exe from the case's folder. Options: --at "YYYY-MM-DD HH:MM:SS" starts the clock
-# there (it runs on from that moment); --compositor runs xcompmgr so window alpha shows.
+# there (it runs on from that moment); --movable-clock lets e2e_move_clock move that clock later;
+# --compositor runs xcompmgr so window alpha shows.
 # Without --at the clock starts at 00:50:05, twelve quiet minutes inside one game hour and ahead
 # of the next whole minute, so no hour-change blink or minute's quiz pick falls into a case by
 # chance.
 e2e_start() {
   local at="2026-12-07 00:50:05" compositor=0
+  E2E_MOVABLE_CLOCK=0
   while [ $# -gt 0 ]; do
     case "$1" in
       --at) at="$2"; shift 2 ;;
       --compositor) compositor=1; shift ;;
+      --movable-clock) E2E_MOVABLE_CLOCK=1; shift ;;
       *) fail "e2e_start: unknown option $1" ;;
     esac
   done
   [ -n "${DISPLAY:-}" ] || e2e_display
   [ "$compositor" -eq 1 ] && { xcompmgr >/dev/null 2>&1 & }
-  cp "$E2E_BUILD/tavlin.exe" "$E2E_WORK/"
-  # The server starts unfaked (a faked one sees absurd tick counts), warmed by one program.
-  wineserver -p30 </dev/null >/dev/null 2>&1 || true
-  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
-  (
-    cd "$E2E_WORK"
-    if [ -n "$at" ]; then
-      LD_PRELOAD="$FAKETIME_LIB" FAKETIME="@$at" NO_FAKE_STAT=1 FAKETIME_DONT_FAKE_MONOTONIC=1 \
-        exec wine tavlin.exe </dev/null >"$E2E_ARTIFACTS/tavlin-stdout.txt" 2>&1
-    else
-      exec wine tavlin.exe </dev/null >"$E2E_ARTIFACTS/tavlin-stdout.txt" 2>&1
-    fi
-  ) &
-  E2E_PID=$!
+  e2e_launch tavlin.exe tavlin-stdout.txt "$at"
   e2e_wait_for TForm_study
+}
+
+# Moves the clock of tavlin started with --movable-clock to "YYYY-MM-DD HH:MM:SS" (whole seconds
+# from the real clock, so the tick keeps its place within the second); tavlin reads it within a
+# second. The clock runs on from there.
+e2e_move_clock() {
+  local offset=$(($(date -d "$1" +%s) - $(date +%s)))
+  [ "$offset" -lt 0 ] || offset="+$offset"
+  echo "$offset" >"$E2E_HELPER_FILES/clock.new"
+  mv "$E2E_HELPER_FILES/clock.new" "$E2E_HELPER_FILES/clock"
 }
 
 # True while the wine process of tavlin.exe runs.
@@ -107,9 +154,68 @@ e2e_expect_exit() {
   fail "still running after $1"
 }
 
-# Prints tavlin's windows as the probe sees them (see probe_win32.cpp for the format).
+# Prints tavlin's windows as the probe sees them (see probe_win32.cpp for the format); with the
+# probe's options (--resources, --drop-topmost CLASS, --hold FILE SECONDS), what that call prints.
+# The probe started with the program answers, when it runs; otherwise a new probe does.
 e2e_probe() {
+  if [ "${1:-}" != --hold ] && e2e_probe_ask "$@"; then return 0; fi
   wine "$E2E_BUILD/tavlin_probe.exe" "$@" </dev/null 2>/dev/null | tr -d '\r'
+}
+
+# Starts the probe that stays running and answers e2e_probe (tavlin_probe --serve), in place of
+# one started before. Its pipes live in the case's folder; the shell holds both ends open for
+# reading and writing, so that neither side waits for the other to open them.
+e2e_probe_serve() {
+  e2e_probe_stop
+  local pipe="$E2E_HELPER_FILES/probe-$RANDOM"
+  mkfifo "$pipe.in" "$pipe.out"
+  rm -f "$E2E_HELPER_FILES/probe.gone"
+  wine "$E2E_BUILD/tavlin_probe.exe" --serve <"$pipe.in" >"$pipe.out" 2>/dev/null &
+  E2E_PROBE_PID=$!
+  exec {E2E_PROBE_IN}<>"$pipe.in" {E2E_PROBE_OUT}<>"$pipe.out"
+  # Its first answer says it has started (Wine may start a program slowly on a busy machine).
+  E2E_PROBE_WAIT=60 e2e_probe_ask >/dev/null || true
+}
+
+# Closes the shell's ends of the serving probe's pipes (the probe then ends at the end of its
+# input); programs started from the shell take them with them otherwise.
+e2e_probe_close_pipes() {
+  [ -n "$E2E_PROBE_IN" ] && exec {E2E_PROBE_IN}>&-
+  [ -n "$E2E_PROBE_OUT" ] && exec {E2E_PROBE_OUT}<&-
+  E2E_PROBE_IN=""
+  E2E_PROBE_OUT=""
+}
+
+e2e_probe_stop() {
+  e2e_probe_close_pipes
+  [ -z "$E2E_PROBE_PID" ] || kill "$E2E_PROBE_PID" >/dev/null 2>&1 || true
+  E2E_PROBE_PID=""
+  return 0
+}
+
+# Asks the serving probe for the call with the arguments "$@" and prints its answer; fails when
+# no probe serves or it did not answer within E2E_PROBE_WAIT seconds (10 unless set; it is then
+# not asked again). The whole answer is read before any of it is printed, so that a reader that
+# leaves early (grep -q) leaves nothing behind in the pipe for the next question.
+e2e_probe_ask() {
+  [ -n "$E2E_PROBE_PID" ] && [ ! -e "$E2E_HELPER_FILES/probe.gone" ] || return 1
+  kill -0 "$E2E_PROBE_PID" 2>/dev/null || return 1
+  local lock answer request
+  # Questions from shells running side by side take turns.
+  exec {lock}>>"$E2E_HELPER_FILES/probe.lock"
+  flock "$lock"
+  request="$(IFS=$'\t'; printf '%s' "$*")"
+  printf '%s\n' "$request" >&"$E2E_PROBE_IN"
+  # The shell holds the pipe open for writing too, so the end of the answer is its last line,
+  # never the end of the pipe; sed -u takes no more from the pipe than the lines it reads.
+  answer="$(timeout "${E2E_PROBE_WAIT:-10}" sed -u -n -e 's/\r$//' -e '/^end-of-answer$/q' -e p \
+    <&"$E2E_PROBE_OUT")" || {
+    : >"$E2E_HELPER_FILES/probe.gone"
+    exec {lock}>&-
+    return 1
+  }
+  exec {lock}>&-
+  [ -z "$answer" ] || printf '%s\n' "$answer"
 }
 
 # Waits up to 20 s until a visible top-level window of the class $1 exists.
@@ -173,20 +279,7 @@ e2e_start_program() {
       *) fail "e2e_start_program: unknown option $1" ;;
     esac
   done
-  [ -n "${DISPLAY:-}" ] || e2e_display
-  cp "$E2E_BUILD/$program" "$E2E_WORK/"
-  wineserver -p30 </dev/null >/dev/null 2>&1 || true
-  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
-  (
-    cd "$E2E_WORK"
-    if [ -n "$at" ]; then
-      LD_PRELOAD="$FAKETIME_LIB" FAKETIME="@$at" NO_FAKE_STAT=1 FAKETIME_DONT_FAKE_MONOTONIC=1 \
-        exec wine "$program" "$@" </dev/null >"$E2E_ARTIFACTS/program-stdout.txt" 2>&1
-    else
-      exec wine "$program" "$@" </dev/null >"$E2E_ARTIFACTS/program-stdout.txt" 2>&1
-    fi
-  ) &
-  E2E_PID=$!
+  e2e_launch "$program" program-stdout.txt "$at" "$@"
   local _
   for _ in $(seq 100); do
     e2e_probe | grep -q "^window $class " && return 0

@@ -13,11 +13,16 @@
 // closes it.
 // tavlin_probe --drop-topmost CLASS takes the window of CLASS out of the top-most band and prints
 // "dropped".
+// tavlin_probe --serve stays running and answers requests, one a line on its input: the
+// arguments of one of the calls above separated by tabs (an empty line for the window list).
+// Each answer is what that call prints, then the line "end-of-answer". It ends at the end of its
+// input. A test that looks many times this way starts one Wine program instead of one a look.
 #include <windows.h>
 
 #include <cstdio>
 #include <cwchar>
 #include <string>
+#include <vector>
 
 #include "base/wide_text.h"
 #include "probe_resources_win32.h"
@@ -142,17 +147,56 @@ int DropTopMost(const wchar_t* class_name) {
   return 0;
 }
 
-}  // namespace
-
-int wmain(int argc, wchar_t** argv) {
-  if (argc == 2 && std::wcscmp(argv[1], L"--resources") == 0) return PrintResourcesOfTavlin();
-  if (argc == 4 && std::wcscmp(argv[1], L"--hold") == 0) return HoldFile(argv[2], _wtoi(argv[3]));
-  if (argc == 3 && std::wcscmp(argv[1], L"--drop-topmost") == 0) return DropTopMost(argv[2]);
+int PrintWindows() {
   EnumWindows(PrintTopLevel, 0);
   if (HWND foreground = GetForegroundWindow()) {
     std::printf("foreground %s hwnd=%p\n", tavlin::WideToUtf8(ClassOf(foreground)).c_str(),
                 static_cast<void*>(foreground));
   }
-  std::fflush(stdout);
   return 0;
+}
+
+// One call: the arguments after the program's name.
+int Answer(const std::vector<std::wstring>& args) {
+  const size_t count = args.size();
+  if (count == 1 && args[0] == L"--resources") return PrintResourcesOfTavlin();
+  if (count == 3 && args[0] == L"--hold") return HoldFile(args[1].c_str(), _wtoi(args[2].c_str()));
+  if (count == 2 && args[0] == L"--drop-topmost") return DropTopMost(args[1].c_str());
+  return PrintWindows();
+}
+
+std::vector<std::wstring> TabSeparated(const std::string& line) {
+  std::vector<std::wstring> args;
+  size_t begin = 0;
+  while (begin < line.size()) {
+    size_t end = line.find('\t', begin);
+    if (end == std::string::npos) end = line.size();
+    args.push_back(tavlin::Utf8ToWide(line.substr(begin, end - begin)));
+    begin = end + 1;
+  }
+  return args;
+}
+
+int Serve() {
+  std::string line;
+  char chunk[1024];
+  while (std::fgets(chunk, sizeof chunk, stdin) != nullptr) {
+    line += chunk;
+    if (line.empty() || line.back() != '\n') continue;  // the rest of a long line follows
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+    Answer(TabSeparated(line));
+    std::printf("end-of-answer\n");
+    std::fflush(stdout);
+    line.clear();
+  }
+  return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc == 2 && std::wcscmp(argv[1], L"--serve") == 0) return Serve();
+  const int result = Answer(std::vector<std::wstring>(argv + 1, argv + argc));
+  std::fflush(stdout);
+  return result;
 }

@@ -2,50 +2,125 @@
 # Runs every end-to-end case (tests/e2e/cases/*.sh) against the Windows build in $1, each on its
 # own virtual display, and keeps screenshots under $1/e2e-artifacts/<case>/.
 # Usage: tests/e2e/run.sh BUILD_DIR [CASE_NAME_PATTERN]
+# The cases run in E2E_LANES lanes side by side (2 unless set), each lane one case at a time in a
+# Wine prefix of its own, so that the Wine settings a case changes (DPI, frames) never reach a case
+# of the other lane. The cases that took longest on the last run start first.
 set -uo pipefail
 shopt -s nullglob
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 export E2E_BUILD="$(realpath "$1")"
 pattern="${2:-}"
-export E2E_PREFIX="$E2E_BUILD/e2e-prefix"
-"$here/../../scripts/wine-prefix.sh" "$E2E_PREFIX"
+lanes="${E2E_LANES:-2}"
+started=$SECONDS
+
+# The prefix of lane $1: the first keeps the name it always had.
+prefix_of() {
+  if [ "$1" -eq 1 ]; then echo "$E2E_BUILD/e2e-prefix"; else echo "$E2E_BUILD/e2e-prefix-$1"; fi
+}
+
 # Wine settings a case changes for itself; a run that was killed may have left them behind.
 reset_prefix() {
-  WINEPREFIX="$E2E_PREFIX" wineserver -k >/dev/null 2>&1 || true
-  WINEPREFIX="$E2E_PREFIX" wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f \
+  local prefix="$1"
+  WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 || true
+  WINEPREFIX="$prefix" wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f \
     </dev/null >/dev/null 2>&1 || true
-  WINEPREFIX="$E2E_PREFIX" wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f \
+  WINEPREFIX="$prefix" wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f \
     </dev/null >/dev/null 2>&1 || true
   # That Wine session started without a display: end it, or the next program would join it and
   # find no graphics driver.
-  WINEPREFIX="$E2E_PREFIX" wineserver -k >/dev/null 2>&1 || true
-  WINEPREFIX="$E2E_PREFIX" wineserver -w >/dev/null 2>&1 || true
+  WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 || true
+  WINEPREFIX="$prefix" wineserver -w >/dev/null 2>&1 || true
 }
-reset_prefix
 
-passed=0
-failed=0
-failures=()
+cases=()
 for case_file in "$here"/cases/*.sh; do
   name="$(basename "$case_file" .sh)"
-  [[ -z "$pattern" || "$name" == *$pattern* ]] || continue
-  export E2E_ARTIFACTS="$E2E_BUILD/e2e-artifacts/$name"
-  rm -rf "$E2E_ARTIFACTS"
-  mkdir -p "$E2E_ARTIFACTS"
-  start=$SECONDS
-  if timeout 300 bash "$case_file" >"$E2E_ARTIFACTS/log.txt" 2>&1; then
-    passed=$((passed + 1))
-    echo "PASS $name ($((SECONDS - start)) s)"
-  else
-    failed=$((failed + 1))
-    failures+=("$name")
-    echo "FAIL $name ($((SECONDS - start)) s); log:"
-    sed 's/^/    /' "$E2E_ARTIFACTS/log.txt" | tail -n 40
-    # A case killed by the time limit leaves its Wine settings and processes behind.
-    reset_prefix
-  fi
+  [[ -z "$pattern" || "$name" == *$pattern* ]] && cases+=("$name")
 done
+[ "${#cases[@]}" -gt 0 ] || { echo "e2e: 0 passed, 0 failed"; exit 1; }
+[ "$lanes" -le "${#cases[@]}" ] || lanes=${#cases[@]}
+
+"$here/../../scripts/wine-prefix.sh" "$(prefix_of 1)"
+reset_prefix "$(prefix_of 1)"
+for lane in $(seq 2 "$lanes"); do
+  prefix="$(prefix_of "$lane")"
+  if [ ! -f "$prefix/.tavlin-ready" ]; then
+    # A copy of the first lane's prefix takes seconds where a new one takes half a minute.
+    rm -rf "$prefix"
+    cp -a "$(prefix_of 1)" "$prefix"
+  fi
+  reset_prefix "$prefix"
+done
+
+# The queue of cases, longest first by the times of the last run (new cases first of all).
+times="$E2E_BUILD/e2e-times.txt"
+queue="$(mktemp)"
+results="$(mktemp)"
+trap 'rm -f "$queue" "$results" "$queue.lock"' EXIT
+for name in "${cases[@]}"; do
+  seconds="$(awk -v name="$name" '$1 == name {print $2}' "$times" 2>/dev/null | tail -n 1)"
+  echo "${seconds:-999999} $name"
+done | sort -k1,1nr -k2 | cut -d' ' -f2 >"$queue"
+
+# Takes the next case off the queue and prints its name; fails when none is left.
+next_case() {
+  local name
+  exec {lock}>>"$queue.lock"
+  flock "$lock"
+  name="$(head -n 1 "$queue")"
+  [ -z "$name" ] || sed -i 1d "$queue"
+  exec {lock}>&-
+  [ -n "$name" ] && echo "$name"
+}
+
+# Prints a case's outcome whole, and records it, without mixing with the other lanes' lines.
+report() {
+  exec {lock}>>"$queue.lock"
+  flock "$lock"
+  printf '%s' "$1"
+  echo "$2" >>"$results"
+  exec {lock}>&-
+}
+
+# Runs the cases of lane $1 one after another, until the queue is empty.
+run_lane() {
+  local lane="$1" name start seconds
+  export E2E_PREFIX="$(prefix_of "$lane")"
+  # Lanes look for free displays from different numbers, so that they seldom reach for the same.
+  export E2E_DISPLAY_FIRST=$((40 + (lane - 1) * 30))
+  while name="$(next_case)"; do
+    export E2E_ARTIFACTS="$E2E_BUILD/e2e-artifacts/$name"
+    rm -rf "$E2E_ARTIFACTS"
+    mkdir -p "$E2E_ARTIFACTS"
+    start=$SECONDS
+    if timeout 300 bash "$here/cases/$name.sh" >"$E2E_ARTIFACTS/log.txt" 2>&1; then
+      seconds=$((SECONDS - start))
+      report "PASS $name ($seconds s)"$'\n' "PASS $name $seconds"
+    else
+      seconds=$((SECONDS - start))
+      report "FAIL $name ($seconds s); log:"$'\n'"$(sed 's/^/    /' "$E2E_ARTIFACTS/log.txt" |
+        tail -n 40)"$'\n' "FAIL $name $seconds"
+      # A case killed by the time limit leaves its Wine settings and processes behind.
+      reset_prefix "$E2E_PREFIX"
+    fi
+  done
+}
+
+for lane in $(seq "$lanes"); do
+  run_lane "$lane" &
+done
+wait
+
+passed="$(grep -c '^PASS ' "$results")"
+failed="$(grep -c '^FAIL ' "$results")"
+# The times of this run order the next one; cases not run this time keep theirs.
+{
+  [ ! -f "$times" ] || awk 'NR == FNR {ran[$2] = 1; next} !($1 in ran)' "$results" "$times"
+  awk '{print $2, $3}' "$results"
+} >"$times.new"
+mv "$times.new" "$times"
 echo "screenshots: $E2E_BUILD/e2e-artifacts"
-[ ${#failures[@]} -eq 0 ] || echo "failed cases: ${failures[*]}"
+[ "$failed" -eq 0 ] || echo "failed cases: $(awk '$1 == "FAIL" {print $2}' "$results" | xargs)"
+echo "e2e: $lanes lanes, $((SECONDS - started)) s"
 echo "e2e: $passed passed, $failed failed"
 [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
