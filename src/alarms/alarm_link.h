@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "clock/clock_tick.h"
+
 namespace tavlin {
 
 class AlarmLink {
@@ -11,8 +13,10 @@ class AlarmLink {
   virtual ~AlarmLink() = default;
   /// Reads the alarm list; throws TavlinError with the player's message when the list is malformed.
   virtual void LoadAlarmList() = 0;
-  /// Fires the due alarms. `sound_on` is the check mark of "켜기".
-  virtual void CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, int weekday, bool sound_on) = 0;
+  /// Fires the due alarms at the tick's reading `now`. `sound_on` is the check mark of "켜기".
+  virtual void CheckAlarms(const ClockReading& now, bool sound_on) = 0;
+  /// The system said it woke from a sleep: the next check looks at the time it did not see.
+  virtual void NoteResume() = 0;
 };
 
 }  // namespace tavlin

@@ -17,10 +17,11 @@ class AlarmService : public AlarmLink {
  public:
   /// `directory` is where the alarm list lives (the program's folder, ending in its separator).
   /// `show_report` shows the player a text about a load; it must not block the clock.
-  /// `second_of_week` reads the clock for the early warnings (SecondOfWeek).
+  /// `monotonic_ms` reads a clock in milliseconds that no one sets and that stands still while
+  /// the system sleeps; against the wall clock of the checks it shows the time they did not see.
   AlarmService(const FileSystem& files, AlarmAnnouncer& announcer, std::string directory,
                std::function<void(const std::string&)> show_report,
-               std::function<int32_t()> second_of_week);
+               std::function<int64_t()> monotonic_ms);
 
   /// Loads the list and arms every alarm; early warnings already shown are not shown again for
   /// lines that did not change. A failure is handed to `show_report` (once while it repeats, and
@@ -31,8 +32,12 @@ class AlarmService : public AlarmLink {
   /// First loads the list again when its stamp changed since the last load (a saved edit): lines
   /// that did not change keep their state, new and changed lines are armed. A list that is gone
   /// for the moment, or that fails to load, leaves the alarms as they are until a later check.
-  /// Then fires the due alarms and the due early warnings.
-  void CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, int weekday, bool sound_on) override;
+  /// After a gap since the check before (FindClockGap: a sleep, a clock set forward) lists the
+  /// alarms missed in it in one popup (AnnounceMissedAlarms). Then fires the due alarms and the
+  /// due early warnings; a warning whose moment fell in the gap comes now, saying the time left.
+  /// One sound for all of it.
+  void CheckAlarms(const ClockReading& now, bool sound_on) override;
+  void NoteResume() override { resumed_ = true; }
 
   const AlarmTable& table() const { return table_; }
 
@@ -44,10 +49,16 @@ class AlarmService : public AlarmLink {
   AlarmAnnouncer& announcer_;
   std::string directory_;
   std::function<void(const std::string&)> show_report_;
-  std::function<int32_t()> second_of_week_;
+  std::function<int64_t()> monotonic_ms_;
   AlarmTable table_;
   AlarmLoadReporter reporter_;
   std::optional<FileStamp> loaded_stamp_;  // the list's stamp just before the last good load
+  struct CheckMoment {
+    int64_t wall;  // WallSecond of its reading
+    int64_t monotonic_ms;
+  };
+  std::optional<CheckMoment> last_check_;
+  bool resumed_ = false;
 };
 
 }  // namespace tavlin

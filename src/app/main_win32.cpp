@@ -6,7 +6,6 @@
 #include <commctrl.h>
 
 #include "alarms/alarm_service.h"
-#include "alarms/alarm_warning.h"
 #include "app/notifier_announcer_win32.h"
 #include "app/single_instance_win32.h"
 #include "base/file_system.h"
@@ -41,10 +40,11 @@ int RunStrip() {
       files, announcer, tavlin::ExecutableDirectory(),
       [&strip](const std::string& text) { strip.ShowReport(text); },
       [] {
-        SYSTEMTIME now;
-        GetLocalTime(&now);
-        return tavlin::SecondOfWeek(tavlin::WeekdayFromSundayZero(now.wDayOfWeek), now.wHour,
-                                    now.wMinute, now.wSecond);
+        // Stands still while the system sleeps (the tick count would not): a sleep shows as
+        // wall time that this clock did not see.
+        ULONGLONG awake = 0;
+        QueryUnbiasedInterruptTime(&awake);
+        return static_cast<int64_t>(awake / 10000);
       });
   strip.set_alarm_link(&alarms);
   // A fault in any window from here on reaches the player as the strip's reports do; it goes

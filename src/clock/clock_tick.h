@@ -21,8 +21,15 @@ struct ClockReading {
   int minute = 0;
   int second = 0;
   int weekday = 1;  ///< Monday = 1 .. Sunday = 7
+  int64_t day = 0;  ///< the local date as days since 1970-01-01
   friend bool operator==(const ClockReading&, const ClockReading&) = default;
 };
+
+/// Days since 1970-01-01 of the date `year`-`month`-`day` (proleptic Gregorian calendar).
+int64_t DaysSince1970(int year, int month, int day);
+
+/// The reading as one moment: seconds since 1970-01-01 00:00:00 on the local clock.
+int64_t WallSecond(const ClockReading& reading);
 
 /// The weekday of a clock reading from the platform's day of the week counted from Sunday = 0
 /// (Sunday becomes 7).
@@ -36,7 +43,8 @@ class StripDuties {
   virtual void ShowGameTexts(const std::string& pane, const std::string& summary) = 0;
   virtual void SetBlinking(bool on) = 0;  ///< the game-time pane's Blinking property
   virtual void LoadAlarmList() = 0;
-  virtual void CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, int weekday) = 0;
+  /// `game_hhmm` is the game time the tick worked out from the same reading.
+  virtual void CheckAlarms(const ClockReading& now, int32_t game_hhmm) = 0;
   virtual void KeepOnTop() = 0;  ///< SetWindowPos(HWND_TOPMOST, no move, no size, no activate)
   virtual bool QuizMode() const = 0;
   virtual void NextQuizLine() = 0;  ///< pick a quiz line, show it, fit the width

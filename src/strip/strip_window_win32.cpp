@@ -133,6 +133,9 @@ LRESULT StripWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_EXITSIZEMOVE:
       OnDragEnded();
       return 0;
+    case WM_POWERBROADCAST:
+      if (wparam == PBT_APMRESUMEAUTOMATIC || wparam == PBT_APMRESUMESUSPEND) OnResume();
+      return TRUE;
     case WM_ENTERMENULOOP:
     case WM_EXITMENULOOP:
       OnMenuLoop(message == WM_ENTERMENULOOP);
@@ -262,7 +265,8 @@ void StripWindow::Timer1Timer() {
   SYSTEMTIME now;
   GetLocalTime(&now);
   const ClockReading reading{now.wHour, now.wMinute, now.wSecond,
-                             WeekdayFromSundayZero(now.wDayOfWeek)};
+                             WeekdayFromSundayZero(now.wDayOfWeek),
+                             DaysSince1970(now.wYear, now.wMonth, now.wDay)};
   const TickTiming::Step step = tick_timing_.OnTimer(reading, now.wMilliseconds);
   if (step.set_ms != 0) timer1_.Start(hwnd(), static_cast<UINT>(step.set_ms));
   if (!step.tick) return;
@@ -522,8 +526,12 @@ void StripWindow::LoadAlarmList() {
   if (alarms_ != nullptr) alarms_->LoadAlarmList();
 }
 
-void StripWindow::CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, int weekday) {
-  if (alarms_ != nullptr) alarms_->CheckAlarms(real_hhmm, game_hhmm, weekday, menu_.SoundOn());
+void StripWindow::CheckAlarms(const ClockReading& now, int32_t) {
+  if (alarms_ != nullptr) alarms_->CheckAlarms(now, menu_.SoundOn());
+}
+
+void StripWindow::OnResume() {
+  if (alarms_ != nullptr) alarms_->NoteResume();
 }
 
 void StripWindow::KeepOnTop() {

@@ -70,7 +70,7 @@ class StripWindow : public WindowBase, private StripDuties {
   void ShowGameTexts(const std::string& pane, const std::string& summary) override;
   void SetBlinking(bool on) override;
   void LoadAlarmList() override;
-  void CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, int weekday) override;
+  void CheckAlarms(const ClockReading& now, int32_t game_hhmm) override;
   void KeepOnTop() override;
   bool QuizMode() const override { return quiz_.quiz_mode(); }
   void NextQuizLine() override { Button2Click(); }
@@ -95,6 +95,8 @@ class StripWindow : public WindowBase, private StripDuties {
   void OnDragEnded();
   /// WM_ENTERMENULOOP / WM_EXITMENULOOP: the strip's popup menu opened or closed.
   void OnMenuLoop(bool open);
+  /// WM_POWERBROADCAST, resumed: the alarms look at the time the sleep kept from them.
+  void OnResume();
   /// Moves the strip, keeping its size, into the nearest monitor's work area when too little of
   /// its top row of panels is left in any work area for the player to grab it.
   void KeepStripWithinReach();

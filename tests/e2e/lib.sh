@@ -59,15 +59,19 @@ e2e_file() {
 }
 
 # Starts tavlin.exe from the case's folder. Options: --at "YYYY-MM-DD HH:MM:SS" starts the clock
-# there (it runs on from that moment); --compositor runs xcompmgr so window alpha shows.
+# there (it runs on from that moment); --clock-file FILE makes the clock the real one plus the
+# offset in seconds that FILE holds ("+86400"), read again at every reading, so that a case moves
+# the running clock by rewriting FILE (e2e_set_clock); --compositor runs xcompmgr so window alpha
+# shows.
 # Without --at the clock starts at 00:50:05, twelve quiet minutes inside one game hour and ahead
 # of the next whole minute, so no hour-change blink or minute's quiz pick falls into a case by
 # chance.
 e2e_start() {
-  local at="2026-12-07 00:50:05" compositor=0
+  local at="2026-12-07 00:50:05" compositor=0 clock_file=""
   while [ $# -gt 0 ]; do
     case "$1" in
       --at) at="$2"; shift 2 ;;
+      --clock-file) clock_file="$2"; shift 2 ;;
       --compositor) compositor=1; shift ;;
       *) fail "e2e_start: unknown option $1" ;;
     esac
@@ -80,7 +84,11 @@ e2e_start() {
   wine cmd /c exit </dev/null >/dev/null 2>&1 || true
   (
     cd "$E2E_WORK"
-    if [ -n "$at" ]; then
+    if [ -n "$clock_file" ]; then
+      LD_PRELOAD="$FAKETIME_LIB" FAKETIME_TIMESTAMP_FILE="$clock_file" FAKETIME_NO_CACHE=1 \
+        NO_FAKE_STAT=1 FAKETIME_DONT_FAKE_MONOTONIC=1 \
+        exec wine tavlin.exe </dev/null >"$E2E_ARTIFACTS/tavlin-stdout.txt" 2>&1
+    elif [ -n "$at" ]; then
       LD_PRELOAD="$FAKETIME_LIB" FAKETIME="@$at" NO_FAKE_STAT=1 FAKETIME_DONT_FAKE_MONOTONIC=1 \
         exec wine tavlin.exe </dev/null >"$E2E_ARTIFACTS/tavlin-stdout.txt" 2>&1
     else
@@ -89,6 +97,13 @@ e2e_start() {
   ) &
   E2E_PID=$!
   e2e_wait_for TForm_study
+}
+
+# Writes the clock file of e2e_start --clock-file: $1 the file, $2 "YYYY-MM-DD HH:MM:SS", the
+# moment the clock shows now (it runs on from there).
+e2e_set_clock() {
+  printf '%+d\n' $(($(date -d "$2" +%s) - $(date +%s))) >"$1.new"
+  mv "$1.new" "$1"
 }
 
 # True while the wine process of tavlin.exe runs.
