@@ -14,7 +14,8 @@ class AlarmLink {
   /// Reads the alarm list; throws TavlinError with the player's message when the list is malformed.
   virtual void LoadAlarmList() = 0;
   /// Fires the due alarms at the tick's reading `now`. `sound_on` is the check mark of "켜기".
-  virtual void CheckAlarms(const ClockReading& now, bool sound_on) = 0;
+  virtual void CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, const ClockReading& now,
+                           bool sound_on) = 0;
   /// The system said it woke from a sleep: the next check looks at the time it did not see.
   virtual void NoteResume() = 0;
 };

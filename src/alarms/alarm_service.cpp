@@ -45,7 +45,7 @@ void AlarmService::LoadAlarmList() {
   if (!Load(/*rearm=*/true)) throw ReportedError("the alarm list did not load");
 }
 
-void AlarmService::CheckAlarms(const ClockReading& now, bool sound_on) {
+void AlarmService::CheckAlarms(int32_t, int32_t, const ClockReading& now, bool sound_on) {
   const CheckMoment moment{WallSecond(now), monotonic_ms_ ? monotonic_ms_() : 0};
   std::optional<ClockGap> gap;
   if (last_check_) {

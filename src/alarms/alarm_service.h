@@ -21,7 +21,7 @@ class AlarmService : public AlarmLink {
   /// the system sleeps; against the wall clock of the checks it shows the time they did not see.
   AlarmService(const FileSystem& files, AlarmAnnouncer& announcer, std::string directory,
                std::function<void(const std::string&)> show_report,
-               std::function<int64_t()> monotonic_ms);
+               std::function<int64_t()> monotonic_ms = {});
 
   /// Loads the list and arms every alarm; early warnings already shown are not shown again for
   /// lines that did not change. A failure is handed to `show_report` (once while it repeats, and
@@ -36,7 +36,9 @@ class AlarmService : public AlarmLink {
   /// alarms missed in it in one popup (AnnounceMissedAlarms). Then fires the due alarms and the
   /// due early warnings; a warning whose moment fell in the gap comes now, saying the time left.
   /// One sound for all of it.
-  void CheckAlarms(const ClockReading& now, bool sound_on) override;
+  /// `real_hhmm` and `game_hhmm` are the tick's, from the same reading.
+  void CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, const ClockReading& now,
+                   bool sound_on) override;
   void NoteResume() override { resumed_ = true; }
 
   const AlarmTable& table() const { return table_; }

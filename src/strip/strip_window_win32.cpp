@@ -526,8 +526,8 @@ void StripWindow::LoadAlarmList() {
   if (alarms_ != nullptr) alarms_->LoadAlarmList();
 }
 
-void StripWindow::CheckAlarms(const ClockReading& now, int32_t) {
-  if (alarms_ != nullptr) alarms_->CheckAlarms(now, menu_.SoundOn());
+void StripWindow::CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, const ClockReading& now) {
+  if (alarms_ != nullptr) alarms_->CheckAlarms(real_hhmm, game_hhmm, now, menu_.SoundOn());
 }
 
 void StripWindow::OnResume() {

@@ -70,7 +70,7 @@ class StripWindow : public WindowBase, private StripDuties {
   void ShowGameTexts(const std::string& pane, const std::string& summary) override;
   void SetBlinking(bool on) override;
   void LoadAlarmList() override;
-  void CheckAlarms(const ClockReading& now, int32_t game_hhmm) override;
+  void CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, const ClockReading& now) override;
   void KeepOnTop() override;
   bool QuizMode() const override { return quiz_.quiz_mode(); }
   void NextQuizLine() override { Button2Click(); }

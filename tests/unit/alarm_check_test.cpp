@@ -260,7 +260,8 @@ TEST_F(AlarmCheckTest, AGapListsWhatOpenedAndClosedInItAndFiresWhatIsStillOpen) 
     int64_t monotonic_ms = 0;
     AlarmService service(files, announcer, kDirectory, nullptr, [&] { return monotonic_ms; });
     const auto check = [&](int day, int32_t hhmmss) {
-      service.CheckAlarms({hhmmss / 10000, hhmmss / 100 % 100, hhmmss % 100, day, 3 + day}, true);
+      service.CheckAlarms(hhmmss / 100, 0,
+                          {hhmmss / 10000, hhmmss / 100 % 100, hhmmss % 100, day, 3 + day}, true);
     };
     service.LoadAlarmList();
     check(1, 190000);
@@ -387,7 +388,7 @@ TEST_F(AlarmCheckTest, ServiceReportsLoadFailuresOnceAndChecksTheTable) {
 
   const auto check = [&] {
     announcer.popups.clear();
-    service.CheckAlarms(ClockReading{19, 56, 0, 1, 4}, true);
+    service.CheckAlarms(1956, 1400, ClockReading{19, 56, 0, 1, 4}, true);
     return announcer.popups;
   };
   const auto save = [&](const Strings& lines) {

@@ -36,9 +36,9 @@ class RecordingStrip : public StripDuties {
   }
   void SetBlinking(bool on) override { Record(on ? "blink on" : "blink off"); }
   void LoadAlarmList() override { Record("load"); }
-  void CheckAlarms(const ClockReading& now, int32_t game) override {
-    Record("check " + std::to_string(now.hour * 100 + now.minute) + " " + std::to_string(game) +
-           " " + std::to_string(now.weekday));
+  void CheckAlarms(int32_t real, int32_t game, const ClockReading& now) override {
+    Record("check " + std::to_string(real) + " " + std::to_string(game) + " " +
+           std::to_string(now.weekday));
   }
   void KeepOnTop() override { Record("top"); }
   bool QuizMode() const override { return quiz_mode; }
