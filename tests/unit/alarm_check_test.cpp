@@ -240,20 +240,17 @@ TEST_F(AlarmCheckTest, AGapListsWhatOpenedAndClosedInItAndFiresWhatIsStillOpen) 
     bool resumed;
     Strings shown;
   } rows[] = {
+      // clang-format off
       {"none", 1, 190010, 10, false, {}},
       {"shorter than two minutes", 1, 190150, 0, false, {}},
       {"one closed inside", 1, 210000, 0, false, {"놓친 알림|20:00 A"}},
       {"one still open at wake", 1, 201000, 0, false, {"A "}},
       {"a warning whose moment fell in it", 1, 195700, 0, false, {"3분 전 · A"}},
-      {"longer than a day: its last day",
-       3,
-       190000,
-       0,
-       false,
-       {"놓친 알림|20:00 A\r08:00 B\r18:04 G"}},
+      {"longer than a day: its last day", 3, 190000, 0, false, {"놓친 알림|20:00 A\r08:00 B\r18:04 G"}},
       {"clock set back", 1, 180000, 0, false, {}},
       {"the program ran all along", 1, 210000, 7200, false, {}},
       {"a sleep the monotonic clock counted", 1, 210000, 7200, true, {"놓친 알림|20:00 A"}},
+      // clang-format on
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
