@@ -35,7 +35,7 @@ int64_t WallSecond(const ClockReading& reading);
 /// (Sunday becomes 7).
 int WeekdayFromSundayZero(int day_of_week);
 
-/// What the tick drives. The main window implements it; tests record the calls.
+/// What the tick drives. The strip host implements it; tests record the calls.
 class StripDuties {
  public:
   virtual ~StripDuties() = default;

@@ -373,10 +373,8 @@ TEST_F(AlarmCheckTest, AlarmsOffDoNothingUntilTheListIsFound) {
 
 TEST_F(AlarmCheckTest, ServiceReportsLoadFailuresOnceAndChecksTheTable) {
   Strings reports;
-  int64_t clock_ms = 0;
-  AlarmService service(
-      files, announcer, kDirectory, [&](const std::string& text) { reports.push_back(text); },
-      [&] { return clock_ms += 1000; });
+  AlarmService service(files, announcer, kDirectory,
+                       [&](const std::string& text) { reports.push_back(text); });
   WriteList({"1|7|00:00|23:59|0|A|a", "2|7|20:00|2O:30|0|B|b"});
   for (int tick = 0; tick < 3; ++tick) EXPECT_THROW(service.LoadAlarmList(), ReportedError);
   ASSERT_EQ(reports.size(), 1u);
