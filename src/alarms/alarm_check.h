@@ -38,13 +38,31 @@ uint32_t AlarmKindColour(int32_t kind);
 /// of its kind.
 Notice AlarmNotice(const TtavlinAlarm& alarm, std::string title);
 
-/// Fires every armed alarm of the list whose window is open at `real_hhmm` (kind 7) or
-/// `game_hhmm` (kinds 5 and 6) and whose repeat day holds on `weekday` (Monday = 1 .. Sunday = 7):
-/// one popup each, in record order, and with `sound_on` one sound per check when the sound file
-/// exists in `files`. A fired alarm keeps the hour of its clock in State and is armed again by
-/// the first check in another hour. Other positive kinds are passed over. Does nothing at all
-/// while the alarms are off. True when it showed a popup.
-bool CheckAlarms(AlarmTable& table, int32_t real_hhmm, int32_t game_hhmm, int weekday,
-                 bool sound_on, const FileSystem& files, AlarmAnnouncer& announcer);
+/// One check's moment on both clocks. Moments are seconds since 1970-01-01 00:00:00 on the
+/// local clock.
+struct AlarmTime {
+  int64_t moment = 0;
+  int32_t real_hhmm = 0;
+  int32_t game_hhmm = 0;
+  int weekday = 1;              ///< Monday = 1 .. Sunday = 7
+  int64_t real_hour_began = 0;  ///< the moment the real hour in progress began
+  int64_t game_hour_began = 0;  ///< the moment the game hour in progress began (the schedule's)
+};
+
+/// The weekday (Monday = 1 .. Sunday = 7) of day `day` since 1970-01-01, a Thursday.
+int WeekdayOfDay(int64_t day);
+
+/// Both clocks at `moment`, the game clock from the schedule.
+AlarmTime AlarmTimeAt(int64_t moment);
+
+/// Fires every armed alarm of the list whose window is open at the real (kind 7) or the game
+/// (kinds 5 and 6) HHMM value of `now` and whose repeat day holds on its weekday: one popup
+/// each, in record order, and with `sound_on` one sound per check when the sound file exists in
+/// `files`. A fired alarm keeps the hour of its clock in State and the moment that hour began in
+/// FiredHourBegan; the first check in another hour of its clock (another day's same hour too)
+/// arms it again. Other positive kinds are passed over. Does nothing at all while
+/// the alarms are off. True when it showed a popup.
+bool CheckAlarms(AlarmTable& table, const AlarmTime& now, bool sound_on, const FileSystem& files,
+                 AlarmAnnouncer& announcer);
 
 }  // namespace tavlin

@@ -15,9 +15,12 @@ class AlarmLink {
   /// (or to be told, once the file holds still) by the link itself.
   virtual void LoadAlarmList() = 0;
   /// Fires the due alarms and early warnings of the tick that read the clock as `now` (its
-  /// weekday and second of the week come from that one reading). `sound_on`: "켜기" is checked.
+  /// date, weekday and second of the week come from that one reading). `sound_on`: "켜기" is
+  /// checked.
   virtual void CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, const ClockReading& now,
                            bool sound_on) = 0;
+  /// The system said it woke from a sleep: the next check looks at the time it did not see.
+  virtual void NoteResume() {}
 };
 
 }  // namespace tavlin

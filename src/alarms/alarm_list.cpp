@@ -163,7 +163,10 @@ void KeepAlarmStates(const AlarmTable& before, AlarmTable& after, bool keep_fire
       if (paired[j] || !SameAlarmLine(before.records[j], alarm)) continue;
       paired[j] = true;
       alarm.WarnedFor = before.records[j].WarnedFor;
-      if (keep_fired) alarm.State = before.records[j].State;
+      if (keep_fired) {
+        alarm.State = before.records[j].State;
+        alarm.FiredHourBegan = before.records[j].FiredHourBegan;
+      }
       break;
     }
   }

@@ -21,7 +21,7 @@ constexpr int kAlarmCapacity = 100;
 /// The longest early warning a line may ask for, in real minutes (twelve hours).
 constexpr int32_t kMaxWarningMinutes = 720;
 /// `WarnedFor` of an alarm that has shown no early warning for a coming due time.
-constexpr int32_t kNotWarned = -1;
+constexpr int64_t kNotWarned = -1;
 
 enum AlarmKind : int32_t {
   kGameTimeAlarm = 5,        ///< compared with the game clock
@@ -40,7 +40,10 @@ struct TtavlinAlarm {
   std::string Body;       ///< popup message; "//" is a line break
   int32_t State = 0;      ///< kAlarmArmed, or the hour (0..23 on its own clock) it last fired
   int32_t WarningMinutes = 0;      ///< real minutes of early warning (1..720); 0: none
-  int32_t WarnedFor = kNotWarned;  ///< the due time (second of the week) last warned of
+  int64_t WarnedFor = kNotWarned;  ///< the due time last warned of (a moment, as AlarmTime)
+  /// While fired: the real moment (as AlarmTime) at which the hour of its clock it fired in began,
+  /// so that the same hour of another day is another hour.
+  int64_t FiredHourBegan = 0;
 
   bool operator==(const TtavlinAlarm&) const = default;
 };

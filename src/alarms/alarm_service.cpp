@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "alarms/alarm_gap.h"
 #include "alarms/alarm_warning.h"
 #include "base/player_files.h"
 
@@ -9,11 +10,13 @@ namespace tavlin {
 
 AlarmService::AlarmService(const FileSystem& files, AlarmAnnouncer& announcer,
                            std::string directory,
-                           std::function<void(const std::string&)> show_report)
+                           std::function<void(const std::string&)> show_report,
+                           std::function<int64_t()> monotonic_ms)
     : files_(files),
       announcer_(announcer),
       directory_(std::move(directory)),
-      show_report_(std::move(show_report)) {}
+      show_report_(std::move(show_report)),
+      monotonic_ms_(std::move(monotonic_ms)) {}
 
 bool AlarmService::Load(bool rearm) {
   const std::string path = AlarmFilePath(directory_);
@@ -42,16 +45,24 @@ void AlarmService::LoadAlarmList() {
   if (!Load(/*rearm=*/true)) throw ReportedError("the alarm list did not load");
 }
 
-void AlarmService::CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, const ClockReading& now,
-                               bool sound_on) {
+void AlarmService::CheckAlarms(int32_t, int32_t, const ClockReading& now, bool sound_on) {
+  const CheckMoment moment{WallSecond(now), monotonic_ms_ ? monotonic_ms_() : 0};
+  std::optional<ClockGap> gap;
+  if (last_check_) {
+    gap = FindClockGap(last_check_->wall, last_check_->monotonic_ms, moment.wall,
+                       moment.monotonic_ms, resumed_);
+  }
+  last_check_ = moment;
+  resumed_ = false;
+
   const std::optional<FileStamp> stamp = files_.Stamp(AlarmFilePath(directory_));
   // Editors that save by writing a new file and renaming it leave no list for a moment: that is
   // no reason to switch the alarms off or forget what they fired.
   if (stamp && stamp != loaded_stamp_) Load(/*rearm=*/false);
-  const bool fired =
-      tavlin::CheckAlarms(table_, real_hhmm, game_hhmm, now.weekday, sound_on, files_, announcer_);
-  CheckEarlyWarnings(table_, SecondOfWeek(now.weekday, now.hour, now.minute, now.second), sound_on,
-                     fired, files_, announcer_);
+  const bool missed = gap && AnnounceMissedAlarms(table_, *gap, sound_on, files_, announcer_);
+  const bool fired = tavlin::CheckAlarms(table_, AlarmTimeAt(moment.wall), sound_on && !missed,
+                                         files_, announcer_);
+  CheckEarlyWarnings(table_, moment.wall, sound_on, fired || missed, files_, announcer_);
 }
 
 }  // namespace tavlin

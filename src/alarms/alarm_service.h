@@ -1,4 +1,4 @@
-// The alarm table with its load and check, as the strip's clock tick reaches them.
+// The alarm table with its load and check, as the main window's clock tick reaches them.
 #pragma once
 
 #include <functional>
@@ -17,8 +17,11 @@ class AlarmService : public AlarmLink {
  public:
   /// `directory` is where the alarm list lives (the program's folder, ending in its separator).
   /// `show_report` shows the player a text about a load; it must not block the clock.
+  /// `monotonic_ms` reads a clock in milliseconds that no one sets and that stands still while
+  /// the system sleeps; against the wall clock of the checks it shows the time they did not see.
   AlarmService(const FileSystem& files, AlarmAnnouncer& announcer, std::string directory,
-               std::function<void(const std::string&)> show_report);
+               std::function<void(const std::string&)> show_report,
+               std::function<int64_t()> monotonic_ms = {});
 
   /// Loads the list and arms every alarm; early warnings already shown are not shown again for
   /// lines that did not change. A failure is handed to `show_report` (once while it repeats, and
@@ -29,9 +32,14 @@ class AlarmService : public AlarmLink {
   /// First loads the list again when its stamp changed since the last load (a saved edit): lines
   /// that did not change keep their state, new and changed lines are armed. A list that is gone
   /// for the moment, or that fails to load, leaves the alarms as they are until a later check.
-  /// Then fires the due alarms and the due early warnings, both at the tick's one reading `now`.
+  /// After a gap since the check before (FindClockGap: a sleep, a clock set forward) lists the
+  /// alarms missed in it in one popup (AnnounceMissedAlarms). Then fires the due alarms and the
+  /// due early warnings; a warning whose moment fell in the gap comes now, saying the time left.
+  /// One sound for all of it.
+  /// `real_hhmm` and `game_hhmm` are the tick's, from the same reading.
   void CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, const ClockReading& now,
                    bool sound_on) override;
+  void NoteResume() override { resumed_ = true; }
 
  private:
   // Loads into a table of its own and takes it on success; false after a failure.
@@ -41,9 +49,16 @@ class AlarmService : public AlarmLink {
   AlarmAnnouncer& announcer_;
   std::string directory_;
   std::function<void(const std::string&)> show_report_;
+  std::function<int64_t()> monotonic_ms_;
   AlarmTable table_;
   AlarmLoadReporter reporter_;
   std::optional<FileStamp> loaded_stamp_;  // the list's stamp just before the last good load
+  struct CheckMoment {
+    int64_t wall;  // WallSecond of its reading
+    int64_t monotonic_ms;
+  };
+  std::optional<CheckMoment> last_check_;
+  bool resumed_ = false;
 };
 
 }  // namespace tavlin

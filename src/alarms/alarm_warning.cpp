@@ -5,39 +5,14 @@
 #include <vector>
 
 #include "base/player_files.h"
-#include "clock/game_time.h"
+#include "clock/game_minutes.h"
 
 namespace tavlin {
 
 namespace {
 
-constexpr int32_t kSecondsPerDay = 86400;
 constexpr int32_t kMinutesPerDay = 1440;
 constexpr int32_t kMinutesPerWeek = 7 * kMinutesPerDay;
-
-// The game clock's minute from one real second of the day on, until the next entry.
-struct GameMinuteStart {
-  int32_t second;  // second of the real day
-  int32_t game_hhmm;
-};
-
-// Every real second of the day at which the game clock shows a new minute, the first second of
-// the day included. The same every day; worked out once, from the schedule the strip shows.
-const std::vector<GameMinuteStart>& GameMinuteStarts() {
-  static const std::vector<GameMinuteStart> starts = [] {
-    std::vector<GameMinuteStart> list;
-    GameTimeTexts game;
-    for (int32_t s = 0; s < kSecondsPerDay; ++s) {
-      const int32_t hhmmss = s / 3600 * 10000 + s / 60 % 60 * 100 + s % 60;
-      if (!ComputeGameTimeAt(hhmmss, game)) break;  // no schedule
-      if (list.empty() || list.back().game_hhmm != game.game_hhmm) {
-        list.push_back({s, game.game_hhmm});
-      }
-    }
-    return list;
-  }();
-  return starts;
-}
 
 bool RealClockDue(const TtavlinAlarm& alarm, int32_t minute_of_week) {
   const int32_t m = (minute_of_week % kMinutesPerWeek + kMinutesPerWeek) % kMinutesPerWeek;
@@ -57,9 +32,7 @@ std::optional<int32_t> GameClockUntilDue(const TtavlinAlarm& alarm, int32_t now,
   const std::vector<GameMinuteStart>& starts = GameMinuteStarts();
   if (starts.empty()) return std::nullopt;
   const int32_t today = now - now % kSecondsPerDay;
-  size_t i = std::upper_bound(starts.begin(), starts.end(), now % kSecondsPerDay,
-                              [](int32_t s, const GameMinuteStart& g) { return s < g.second; }) -
-             starts.begin();
+  size_t i = GameMinuteAt(now % kSecondsPerDay) + 1;
   for (int32_t day = today;; ++i) {
     if (i == starts.size()) {
       i = 0;
@@ -72,13 +45,6 @@ std::optional<int32_t> GameClockUntilDue(const TtavlinAlarm& alarm, int32_t now,
       return until;
     }
   }
-}
-
-// True unless `due` (a second of the week) lies ahead of `now` by at most the longest warning:
-// a due time that has come or gone is no longer one to be warned of.
-bool Passed(int32_t due, int32_t now) {
-  const int32_t ahead = ((due - now) % kSecondsPerWeek + kSecondsPerWeek) % kSecondsPerWeek;
-  return ahead == 0 || ahead > kMaxWarningMinutes * 60;
 }
 
 }  // namespace
@@ -101,20 +67,29 @@ std::optional<int32_t> SecondsUntilDue(const TtavlinAlarm& alarm, int32_t now, i
   }
 }
 
-bool CheckEarlyWarnings(AlarmTable& table, int32_t now, bool sound_on, bool alarms_fired,
+int32_t SecondOfWeekAt(int64_t moment) {
+  return (WeekdayOfDay(DayOf(moment)) - 1) * kSecondsPerDay + SecondOfDay(moment);
+}
+
+bool CheckEarlyWarnings(AlarmTable& table, int64_t now, bool sound_on, bool alarms_fired,
                         const FileSystem& files, AlarmAnnouncer& announcer) {
   if (table.alarms_off) return false;
   bool shown = false;
+  const int32_t second_of_week = SecondOfWeekAt(now);
   for (int k = 1; k <= kAlarmCapacity && table.records[k].Kind > 0; ++k) {
     TtavlinAlarm& alarm = table.records[k];
     if (alarm.WarningMinutes <= 0) continue;
-    if (alarm.WarnedFor != kNotWarned && Passed(alarm.WarnedFor, now)) alarm.WarnedFor = kNotWarned;
-    const std::optional<int32_t> until = SecondsUntilDue(alarm, now, alarm.WarningMinutes * 60);
+    // A due time that has come or gone is no longer one to be warned of.
+    if (alarm.WarnedFor != kNotWarned && alarm.WarnedFor <= now) alarm.WarnedFor = kNotWarned;
+    const std::optional<int32_t> until =
+        SecondsUntilDue(alarm, second_of_week, alarm.WarningMinutes * 60);
     if (!until) continue;
-    const int32_t due = (now + *until) % kSecondsPerWeek;
+    const int64_t due = now + *until;
     if (due == alarm.WarnedFor) continue;
+    // The time actually left, in whole minutes rounded up: a warning shown late (a start or a
+    // wake inside its lead) or one that only comes after the previous due time says so.
     announcer.Announce(
-        AlarmNotice(alarm, std::to_string(alarm.WarningMinutes) + "분 전 · " + alarm.Subject));
+        AlarmNotice(alarm, std::to_string((*until + 59) / 60) + "분 전 · " + alarm.Subject));
     alarm.WarnedFor = due;
     shown = true;
   }

@@ -26,13 +26,18 @@ int32_t SecondOfWeek(int weekday, int hour, int minute, int second);
 /// due: one due at every minute, one never due, a game-clock alarm with a repeat day, another kind.
 std::optional<int32_t> SecondsUntilDue(const TtavlinAlarm& alarm, int32_t now, int32_t within);
 
+/// The second of the week (SecondOfWeek) of a moment (as AlarmTime).
+int32_t SecondOfWeekAt(int64_t moment);
+
 /// Shows the early warning of every alarm of the list whose next due time is at most its
-/// WarningMinutes away from `now` (a second of the week) and has not been warned of (WarnedFor):
-/// a popup in the alarm's colour titled "<N>분 전 · <Subject>" with its message. A check that is
-/// already at or past the due time shows nothing for it. With `sound_on`, when the sound file
-/// exists and `alarms_fired` is false (the alarm check of the same moment plays the sound of the
-/// check then), plays the sound once. Nothing while the alarms are off. True when it showed one.
-bool CheckEarlyWarnings(AlarmTable& table, int32_t now, bool sound_on, bool alarms_fired,
+/// WarningMinutes away from the moment `now` (as AlarmTime) and has not been warned of
+/// (WarnedFor): a popup in the alarm's colour titled "<N>분 전 · <Subject>" with its message, N
+/// the whole minutes left until the due time, rounded up (WarningMinutes when it is on time). A
+/// check that is already at or past the due time shows nothing for it. With `sound_on`, when the
+/// sound file exists and `alarms_fired` is false (the alarm check of the same moment plays the
+/// sound of the check then), plays the sound once. Nothing while the alarms are off. True when it
+/// showed one.
+bool CheckEarlyWarnings(AlarmTable& table, int64_t now, bool sound_on, bool alarms_fired,
                         const FileSystem& files, AlarmAnnouncer& announcer);
 
 }  // namespace tavlin

@@ -31,7 +31,8 @@ constexpr DWORD kWaitForRunningStripMs = 500;
 tavlin::WallClockReading ReadLocalClock() {
   SYSTEMTIME now;
   GetLocalTime(&now);
-  return {{now.wHour, now.wMinute, now.wSecond, tavlin::WeekdayFromSundayZero(now.wDayOfWeek)},
+  return {{now.wHour, now.wMinute, now.wSecond, tavlin::WeekdayFromSundayZero(now.wDayOfWeek),
+           tavlin::DaysSince1970(now.wYear, now.wMonth, now.wDay)},
           now.wMilliseconds};
 }
 
@@ -81,8 +82,16 @@ int RunStrip() {
   tavlin::ConfigureSystemNotifier(notifier1.Notifier());
   tavlin::NotifierAnnouncer announcer(notifier1.Notifier());
   // The alarm list lives beside the program, whatever the working directory.
-  tavlin::AlarmService alarms(files, announcer, tavlin::ExecutableDirectory(),
-                              [&host](const std::string& text) { host.ShowReport(text); });
+  tavlin::AlarmService alarms(
+      files, announcer, tavlin::ExecutableDirectory(),
+      [&host](const std::string& text) { host.ShowReport(text); },
+      [] {
+        // Stands still while the system sleeps (the tick count would not): a sleep shows as
+        // wall time that this clock did not see.
+        ULONGLONG awake = 0;
+        QueryUnbiasedInterruptTime(&awake);
+        return static_cast<int64_t>(awake / 10000);
+      });
   // A fault in any window from here on reaches the player as the strip's reports do; it goes
   // before the windows do.
   tavlin::ScopedFaultSink faults([&host](const std::string& text) { host.ShowReport(text); });

@@ -41,6 +41,20 @@ int WeekdayFromSundayZero(int day_of_week) {
   return day_of_week == 0 ? 7 : day_of_week;
 }
 
+int64_t DaysSince1970(int year, int month, int day) {
+  // Counted in eras of 400 years from 0000-03-01, so that the leap day ends a year.
+  const int64_t y = static_cast<int64_t>(year) - (month <= 2 ? 1 : 0);
+  const int64_t era = (y >= 0 ? y : y - 399) / 400;
+  const int64_t year_of_era = y - era * 400;
+  const int64_t day_of_year = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+  const int64_t day_of_era = year_of_era * 365 + year_of_era / 4 - year_of_era / 100 + day_of_year;
+  return era * 146097 + day_of_era - 719468;
+}
+
+int64_t WallSecond(const ClockReading& reading) {
+  return reading.day * 86400 + reading.hour * 3600 + reading.minute * 60 + reading.second;
+}
+
 void ClockTick::Reset() {
   last_real_hour_ = 0;
   last_game_hour_ = 0;

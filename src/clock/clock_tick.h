@@ -21,8 +21,15 @@ struct ClockReading {
   int minute = 0;
   int second = 0;
   int weekday = 1;  ///< Monday = 1 .. Sunday = 7
+  int64_t day = 0;  ///< the local date as days since 1970-01-01
   friend bool operator==(const ClockReading&, const ClockReading&) = default;
 };
+
+/// Days since 1970-01-01 of the date `year`-`month`-`day` (proleptic Gregorian calendar).
+int64_t DaysSince1970(int year, int month, int day);
+
+/// The reading as one moment: seconds since 1970-01-01 00:00:00 on the local clock.
+int64_t WallSecond(const ClockReading& reading);
 
 /// The weekday of a clock reading from the platform's day of the week counted from Sunday = 0
 /// (Sunday becomes 7).

@@ -67,6 +67,10 @@ class StripHost : private StripDuties {
   void KeepOnTop() override;
   /// The strip's popup menu opened (true) or closed.
   void OnMenuLoop(bool open) { menu_open_ = open; }
+  /// The system woke from a sleep: the alarms look at the time the sleep kept from them.
+  void OnResume() {
+    if (alarms_ != nullptr) alarms_->NoteResume();
+  }
   /// The player has dragged the strip to `left`, `top` on `monitor`: the place is remembered.
   void OnDragEnded(int left, int top, const MonitorPlace& monitor);
   /// The strip is going: the settings file gets the choices of this run.

@@ -121,6 +121,9 @@ LRESULT StripWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_EXITSIZEMOVE:
       OnDragEnded();
       return 0;
+    case WM_POWERBROADCAST:
+      if (wparam == PBT_APMRESUMEAUTOMATIC || wparam == PBT_APMRESUMESUSPEND) host_.OnResume();
+      return TRUE;
     case WM_ENTERMENULOOP:
     case WM_EXITMENULOOP:
       host_.OnMenuLoop(message == WM_ENTERMENULOOP);

@@ -6,9 +6,11 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "../unit/test_support.h"
 #include "alarms/alarm_check.h"
+#include "alarms/alarm_gap.h"
 #include "alarms/alarm_list.h"
 #include "alarms/alarm_load_reporter.h"
 #include "alarms/alarm_warning.h"
@@ -93,10 +95,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   CheckEditorAgrees(edit, table, files);
   CountingAnnouncer announcer;
   for (int32_t real : {0, 959, 1200, 2359}) {
+    const int64_t moment = (20000 + real % 7) * 86400LL + real / 100 * 3600 + real % 100 * 60;
     const bool fired =
-        tavlin::CheckAlarms(table, real, (real + 700) % 2400, real % 7 + 1, true, files, announcer);
-    tavlin::CheckEarlyWarnings(table, real * 211 % tavlin::kSecondsPerWeek, true, fired, files,
-                               announcer);
+        tavlin::CheckAlarms(table, tavlin::AlarmTimeAt(moment), true, files, announcer);
+    tavlin::CheckEarlyWarnings(table, moment, true, fired, files, announcer);
+  }
+  // A sleep of five hours: what it lists lies inside it, each alarm once.
+  const tavlin::ClockGap gap{20000 * 86400LL + 3600, 20000 * 86400LL + 6 * 3600};
+  const std::vector<tavlin::MissedAlarm> missed = tavlin::MissedAlarms(table, gap);
+  if (missed.size() > static_cast<size_t>(tavlin::kAlarmCapacity)) std::abort();
+  for (const tavlin::MissedAlarm& alarm : missed) {
+    if (alarm.due <= gap.from || alarm.due >= gap.to) std::abort();
   }
   // One sound at most per check, and never without a popup.
   if (announcer.sounds() > 4 || announcer.sounds() > announcer.shown()) std::abort();

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "alarms/alarm_gap.h"
 #include "alarms/alarm_service.h"
 #include "alarms/alarm_warning.h"
 #include "clock/game_time.h"
@@ -20,6 +21,7 @@ using fakes::MemoryFileSystem;
 constexpr char kDirectory[] = "/opt/tavlin/";
 constexpr char kListPath[] = "/opt/tavlin/tavlin.gogo";
 constexpr int kSecondsPerDay = 86400;
+constexpr int64_t kMonday = 4 * kSecondsPerDay;  // 1970-01-05, a Monday, as a moment
 
 using Strings = std::vector<std::string>;
 
@@ -96,6 +98,12 @@ class AlarmCheckTest : public ::testing::Test {
     EXPECT_EQ(announcer.popups, run.popups);
   }
 
+  // The clock jumps `seconds` forward (a sleep, or a clock set forward) and is checked there.
+  void Jump(int seconds) {
+    now_ += seconds;
+    Check();
+  }
+
   void Check() {
     const int weekday = now_ / kSecondsPerDay % 7 + 1;
     const int second_of_day = now_ % kSecondsPerDay;
@@ -105,9 +113,10 @@ class AlarmCheckTest : public ::testing::Test {
     ASSERT_TRUE(game.has_value());
     announcer.now = std::to_string(weekday) + " " + TwoDigitText(h) + ":" + TwoDigitText(m) + ":" +
                     TwoDigitText(s);
-    const bool fired =
-        CheckAlarms(table, h * 100 + m, game->game_hhmm, weekday, sound_on, files, announcer);
-    CheckEarlyWarnings(table, now_ % (7 * kSecondsPerDay), sound_on, fired, files, announcer);
+    const AlarmTime time = AlarmTimeAt(kMonday + now_);
+    EXPECT_EQ(time.game_hhmm, game->game_hhmm);
+    const bool fired = CheckAlarms(table, time, sound_on, files, announcer);
+    CheckEarlyWarnings(table, kMonday + now_, sound_on, fired, files, announcer);
   }
 
   MemoryFileSystem files;
@@ -168,15 +177,98 @@ TEST_F(AlarmCheckTest, EarlyWarningsComeOnceAtTheFirstCheckAtOrAfterTheirMoment)
        "1 06:02:50 2분 전 · G", "1 06:04:50 G "}},
       {"1|5|23:00|23:30|0|G|g|2", 1, 20247, 1, 20300, {"1 02:02:47 2분 전 · G"}},
       {"1|6|13:00|13:59|0|M|m|60", 1, 23000, 1, 43000, {"1 03:02:30 60분 전 · M", "1 04:02:30 M "}},
-      {"1|5|13:00|13:59|0|P|p|300", 1, 10000, 1, 81000, {"1 01:00:00 300분 전 · P", "1 04:02:30 P ",
-       "1 04:02:30 300분 전 · P", "1 08:02:30 P ", "1 08:02:30 300분 전 · P"}},
+      // Longer than a game day: right after the due time before, with the minutes really left.
+      {"1|5|13:00|13:59|0|P|p|300", 1, 10000, 1, 81000, {"1 01:00:00 183분 전 · P", "1 04:02:30 P ",
+       "1 04:02:30 240분 전 · P", "1 08:02:30 P ", "1 08:02:30 240분 전 · P"}},
       {"1|5|23:00|23:30|1|D|d|2", 1, 20000, 1, 61000, {}},
       {"1|7|20:00|20:30|0|B|b|abc", 1, 195000, 1, 201000, {"1 20:00:00 B "}},
+      {"1|7|20:00|20:30|0|L|l|10", 1, 195700, 1, 200000, {"1 19:57:00 3분 전 · L", "1 20:00:00 L "}},
       // clang-format on
   };
   for (const Run& c : cases) {
     SCOPED_TRACE(c.line);
     ExpectRun(c);
+  }
+}
+
+TEST_F(AlarmCheckTest, AFiredAlarmIsArmedAgainInAnyOtherHourOfItsClockAfterAJump) {
+  // Fired at Monday 10:00:00, checked until 10:00:20; then the clock jumps and is checked every
+  // ten seconds: the first check in another hour arms, the next one fires. The same hour of
+  // another day, or of another game day (four real hours), is another hour.
+  const struct {
+    const char* line;
+    int jump;
+    Strings popups;
+  } cases[] = {
+      {"1|7|00:00|23:59|0|R|r", 0, {}},
+      {"1|7|00:00|23:59|0|R|r", 3600, {"1 11:00:40 R "}},
+      {"1|7|00:00|23:59|0|R|r", kSecondsPerDay, {"2 10:00:40 R "}},
+      {"1|7|00:00|23:59|0|R|r", 7 * kSecondsPerDay, {"1 10:00:40 R "}},
+      {"1|5|00:00|23:59|0|G|g", 0, {}},
+      {"1|5|00:00|23:59|0|G|g", 4 * 3600, {"1 14:00:40 G "}},
+      {"1|6|00:00|23:59|0|G|g", kSecondsPerDay, {"2 10:00:40 G "}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.line) + " +" + std::to_string(c.jump));
+    table = {};
+    Start({c.line}, 1, 100000);
+    RunUntil(1, 100020);
+    announcer.popups.clear();
+    for (int step : {c.jump + 10, 10, 10}) Jump(step);
+    EXPECT_EQ(announcer.popups, c.popups);
+  }
+}
+
+TEST_F(AlarmCheckTest, AGapListsWhatOpenedAndClosedInItAndFiresWhatIsStillOpen) {
+  // Checked at Monday 19:00:00, then at a moment after a sleep or a clock change, while the
+  // monotonic clock moved `awake` seconds; `resumed`: the system said it woke.
+  WriteList({"1|7|20:00|20:30|0|A|a|10", "2|7|08:00|08:30|0|B|b", "3|7|10:00|10:30|2|C|c",
+             "4|5|23:00|23:30|0|G|g"});
+  const struct {
+    const char* name;
+    int day;
+    int32_t hhmmss;
+    int awake;
+    bool resumed;
+    Strings shown;
+  } rows[] = {
+      // clang-format off
+      {"none", 1, 190010, 10, false, {}},
+      {"shorter than two minutes", 1, 190150, 0, false, {}},
+      {"one closed inside", 1, 210000, 0, false, {"놓친 알림|20:00 A"}},
+      {"one still open at wake", 1, 201000, 0, false, {"A "}},
+      {"a warning whose moment fell in it", 1, 195700, 0, false, {"3분 전 · A"}},
+      {"longer than a day: its last day", 3, 190000, 0, false, {"놓친 알림|20:00 A\r08:00 B\r18:04 G"}},
+      {"clock set back", 1, 180000, 0, false, {}},
+      {"the program ran all along", 1, 210000, 7200, false, {}},
+      {"a sleep the monotonic clock counted", 1, 210000, 7200, true, {"놓친 알림|20:00 A"}},
+      // clang-format on
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    int64_t monotonic_ms = 0;
+    AlarmService service(files, announcer, kDirectory, nullptr, [&] { return monotonic_ms; });
+    const auto check = [&](int day, int32_t hhmmss) {
+      service.CheckAlarms(hhmmss / 100, 0,
+                          {hhmmss / 10000, hhmmss / 100 % 100, hhmmss % 100, day, 3 + day}, true);
+    };
+    service.LoadAlarmList();
+    check(1, 190000);
+    announcer.calls.clear();
+    monotonic_ms += row.awake * 1000;
+    if (row.resumed) service.NoteResume();
+    check(row.day, row.hhmmss);
+    Strings shown;
+    for (const std::string& call : announcer.calls) {
+      if (!call.starts_with("notice ")) continue;
+      // "notice title|text|colour": the missed-alarm popup with its list, any other by its title.
+      const std::string notice = call.substr(7, call.rfind('|') - 7);
+      const std::string title = notice.substr(0, notice.find('|'));
+      shown.push_back(title == kMissedAlarmsTitle ? notice : title);
+    }
+    EXPECT_EQ(shown, row.shown);
+    EXPECT_EQ(std::count(announcer.calls.begin(), announcer.calls.end(), "sound"),
+              shown.empty() ? 0 : 1);
   }
 }
 
@@ -280,7 +372,7 @@ TEST_F(AlarmCheckTest, ServiceReportsLoadFailuresOnceAndChecksTheTable) {
 
   const auto check = [&] {
     announcer.popups.clear();
-    service.CheckAlarms(1956, 1400, ClockReading{19, 56, 0, 1}, true);
+    service.CheckAlarms(1956, 1400, ClockReading{19, 56, 0, 1, 4}, true);
     return announcer.popups;
   };
   const auto save = [&](const Strings& lines) {
@@ -290,7 +382,8 @@ TEST_F(AlarmCheckTest, ServiceReportsLoadFailuresOnceAndChecksTheTable) {
   const std::string a = "1|7|20:00|20:30|0|A|a|5", b = "2|7|19:00|20:30|0|B|b";
   save({a, b});
   service.LoadAlarmList();
-  EXPECT_EQ(check(), (Strings{" B ", " 5분 전 · A"}));
+  // Loaded at 19:56, past the warning's moment: it says the four minutes left.
+  EXPECT_EQ(check(), (Strings{" B ", " 4분 전 · A"}));
   EXPECT_EQ(std::count(announcer.calls.begin(), announcer.calls.end(), "sound"), 1);
   // "알림체크" arms every alarm again, but a warning shown is not shown again.
   service.LoadAlarmList();

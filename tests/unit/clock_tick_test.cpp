@@ -277,6 +277,13 @@ TEST(ClockReadingTest, WeekdayRunsFromMondayOneToSundaySeven) {
   const int sunday_zero[] = {0, 1, 2, 3, 4, 5, 6};
   const int weekday[] = {7, 1, 2, 3, 4, 5, 6};
   for (int i = 0; i < 7; ++i) EXPECT_EQ(WeekdayFromSundayZero(sunday_zero[i]), weekday[i]);
+  // The date of a reading as a day number: leap days, century years and the day before 1970.
+  const struct {
+    int y, m, d;
+    int64_t day;
+  } dates[] = {{1970, 1, 1, 0},     {1969, 12, 31, -1},   {2000, 2, 29, 11016},
+               {2000, 3, 1, 11017}, {2026, 12, 7, 20794}, {2100, 3, 1, 47541}};
+  for (const auto& date : dates) EXPECT_EQ(DaysSince1970(date.y, date.m, date.d), date.day);
 }
 
 // Timer1 aims just past each wall-clock second; an early reading waits for the next second, a
