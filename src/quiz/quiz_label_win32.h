@@ -22,6 +22,7 @@ class QuizLabel : public WindowBase {
   /// resized to its text in that font, as a new DPI asks.
   void Place(int x, int y, HFONT font);
   int width() const { return width_; }
+  const std::string& text() const { return text_; }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;

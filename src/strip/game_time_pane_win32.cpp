@@ -18,6 +18,10 @@ constexpr int kTextIndent = 3;
 
 }  // namespace
 
+HFONT CreateGameTimeFont(int dpi) {
+  return CreateGulimFont(ScaleToDpi(kFontHeight, dpi), FW_BOLD);
+}
+
 BlinkClock& BlinkClock::Instance() {
   static BlinkClock clock;
   return clock;
@@ -72,7 +76,7 @@ GameTimePane::GameTimePane(HWND parent, const Bounds& bounds, int dpi,
 void GameTimePane::MakeDrawingTools(int dpi) {
   dpi_ = dpi;
   buffer_.KeepFont(nullptr);
-  font_.Reset(CreateGulimFont(ScaleToDpi(kFontHeight, dpi), FW_BOLD));
+  font_.Reset(CreateGameTimeFont(dpi));
   MemoryDC measure;
   SelectionScope font(measure.dc(), font_.get());
   SIZE pp{};

@@ -14,6 +14,9 @@ namespace tavlin {
 
 class GameTimePane;
 
+/// The pane's font at `dpi`: bold "굴림" 19 scaled. The caller owns it.
+HFONT CreateGameTimeFont(int dpi);
+
 /// One process-wide clock of 300 ms phases. Every blinking pane shows the phase of this clock, so
 /// panes blink in step and a pane that starts blinking joins the phase in progress. The clock
 /// sleeps while no pane blinks, so an idle strip wakes only for its tick; the first pane to blink

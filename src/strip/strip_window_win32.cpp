@@ -6,11 +6,15 @@
 #include "base/text.h"
 #include "base/wide_text.h"
 #include "clock/schedule.h"
+#include "strip/strip_fit.h"
 #include "strip/strip_reach.h"
+#include "strip/strip_restore.h"
 #include "strip/top_most_order.h"
 #include "win32/colours_win32.h"
 #include "win32/dpi_win32.h"
 #include "win32/monitors_win32.h"
+#include "win32/system_library_win32.h"
+#include "win32/text_widths_win32.h"
 
 namespace tavlin {
 
@@ -124,6 +128,9 @@ LRESULT StripWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_DPICHANGED:
       OnDpiChanged(DpiOfDpiChanged(wparam), reinterpret_cast<const RECT*>(lparam));
       return 0;
+    case WM_GETDPISCALEDSIZE:
+      *reinterpret_cast<SIZE*>(lparam) = SizeAtDpi(static_cast<int>(wparam));
+      return TRUE;
     case WM_DISPLAYCHANGE:
       OnDisplayChange();
       return 0;
@@ -156,11 +163,13 @@ LRESULT StripWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 
 void StripWindow::FormCreate() {
   SetLayeredWindowAttributes(hwnd(), kStripKeyColour, 255, LWA_COLORKEY | LWA_ALPHA);
+  AllowShowStripRequest();
   dpi_ = DpiOfWindow(hwnd());
   RECT client;
   GetClientRect(hwnd(), &client);
-  layout_ = LayOutStrip(dpi_, client.right);
   CreateFonts();
+  boxes_ = FitTextBoxes(dpi_, font_.get());
+  layout_ = LayOutStrip(dpi_, client.right, boxes_);
   menu_.SetDpi(dpi_);
   CreateWidgets();
   notifier1_ = std::make_unique<Win32PopupNotifier>(hwnd());
@@ -181,9 +190,24 @@ void StripWindow::FormCreate() {
 }
 
 void StripWindow::CreateFonts() {
-  font_.Reset(CreateGulimFont(layout_.font_height));
-  small_font_.Reset(CreateGulimFont(layout_.button2_font_height));
+  const StripLayout designed = LayOutStrip(dpi_, 0);
+  font_.Reset(CreateGulimFont(designed.font_height));
+  small_font_.Reset(CreateGulimFont(designed.button2_font_height));
   SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+}
+
+void StripWindow::AllowShowStripRequest() {
+  // Windows Vista has no per-window filter; there an elevated strip stays out of reach.
+  using Filter = BOOL WINAPI(HWND, UINT, DWORD, void*);
+  static Filter* const allow =
+      LoadSystemFunction<Filter>(L"user32.dll", "ChangeWindowMessageFilterEx");
+  if (allow != nullptr) allow(hwnd(), kShowStripRequest, MSGFLT_ALLOW, nullptr);
+}
+
+StripBoxes StripWindow::FitTextBoxes(int dpi, HFONT strip_font) {
+  const Font pane_font(CreateGameTimeFont(dpi));
+  const FontTextWidths pane(pane_font.get()), strip(strip_font);
+  return FitStripBoxes(dpi, MeasureWidestStripTexts(pane, strip, TimeSeparator()));
 }
 
 void StripWindow::CreateWidgets() {
@@ -240,14 +264,21 @@ void StripWindow::WakeHints() {
 }
 
 void StripWindow::Show() {
+  // On the remembered monitor the strip is drawn for that monitor's DPI before it goes there, and
+  // the system's own idea of the rectangle (WM_DPICHANGED comes for this move too) is not taken.
+  if (const auto monitor = RememberedMonitor(settings_, Monitors()); monitor && settings_.left) {
+    if (monitor->dpi != dpi_) ApplyDpi(monitor->dpi);
+  }
   RECT window;
   GetWindowRect(hwnd(), &window);
   const int width = window.right - window.left, height = window.bottom - window.top;
   const std::optional<Rect> restored = RestoredPlace();
+  placing_ = true;
   SetWindowPos(hwnd(), nullptr,
                restored ? restored->left : (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                restored ? restored->top : (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  placing_ = false;
   ShowWindow(hwnd(), SW_SHOW);
   FormShow();
 }
@@ -398,7 +429,7 @@ void StripWindow::OnContextMenu(LPARAM screen_point) {
 void StripWindow::OnSize(int width, int) {
   if (panel2_ == nullptr) return;
   // Panel2 is anchored to the right edge: it follows the strip's width.
-  layout_ = LayOutStrip(dpi_, width);
+  layout_ = LayOutStrip(dpi_, width, boxes_);
   const Bounds& b = layout_.panel2;
   SetWindowPos(panel2_->hwnd(), nullptr, b.left, b.top, b.width, b.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
@@ -406,24 +437,41 @@ void StripWindow::OnSize(int width, int) {
 
 void StripWindow::OnDpiChanged(int dpi, const RECT* suggested) {
   if (dpi <= 0) return;
-  dpi_ = dpi;
-  RECT client;
-  GetClientRect(hwnd(), &client);
-  layout_ = LayOutStrip(dpi_, client.right);
-  // The fonts of the old DPI go when every widget has the new ones: a panel keeps its selected.
-  const Font old_font = std::move(font_), old_small_font = std::move(small_font_);
-  CreateFonts();
-  menu_.SetDpi(dpi_);
-  LayOutWidgets();
-  // The system's rectangle keeps the strip where the user dragged it; its size is the strip's
-  // own, fitted to the quiz line in the new font.
+  if (dpi != dpi_) ApplyDpi(dpi);
+  // While tavlin places the strip itself, its own rectangle stands. Otherwise the system's keeps
+  // the strip where the user dragged it; its size is the strip's own, fitted to the quiz line in
+  // the new font.
+  if (placing_) return;
   if (suggested != nullptr) {
     SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  KeepStripWithinReach();
+}
+
+void StripWindow::ApplyDpi(int dpi) {
+  dpi_ = dpi;
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  // The fonts of the old DPI go when every widget has the new ones: a panel keeps its selected.
+  const Font old_font = std::move(font_), old_small_font = std::move(small_font_);
+  CreateFonts();
+  boxes_ = FitTextBoxes(dpi_, font_.get());
+  layout_ = LayOutStrip(dpi_, client.right, boxes_);
+  menu_.SetDpi(dpi_);
+  LayOutWidgets();
   FitWidth();
   RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-  KeepStripWithinReach();
+}
+
+SIZE StripWindow::SizeAtDpi(int dpi) const {
+  const Font font(CreateGulimFont(LayOutStrip(dpi, 0).font_height));
+  const StripLayout layout = LayOutStrip(dpi, 0, FitTextBoxes(dpi, font.get()));
+  const int label = label1_ ? TextSize(font.get(), Utf8ToWide(label1_->text())).cx : 0;
+  RECT window{0, 0, std::max(::tavlin::FitWidth(label, dpi), layout.least_client_width),
+              layout.client_height};
+  AdjustWindowRectForDpi(window, WS_POPUP, WS_EX_LAYERED, dpi);
+  return SIZE{window.right - window.left, window.bottom - window.top};
 }
 
 void StripWindow::OnDisplayChange() {
@@ -463,8 +511,11 @@ void StripWindow::ModeChange() {
 }
 
 void StripWindow::FitWidth() {
-  SetWindowPos(hwnd(), nullptr, 0, 0, ::tavlin::FitWidth(label1_->width(), dpi_),
-               layout_.client_height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // A font wider than designed widens the top row of panels, and the strip keeps room for it.
+  const int width =
+      std::max(::tavlin::FitWidth(label1_->width(), dpi_), layout_.least_client_width);
+  SetWindowPos(hwnd(), nullptr, 0, 0, width, layout_.client_height,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void StripWindow::ShowQuizPanelAsModelSays() {

@@ -86,6 +86,12 @@ class StripWindow : public WindowBase, private StripDuties {
   /// WM_DPICHANGED: fonts, marks and widgets for `dpi`, the strip where `suggested` puts it
   /// (kept within reach).
   void OnDpiChanged(int dpi, const RECT* suggested);
+  /// Fonts, marks, text boxes and widgets for `dpi`, the width fitted in the new font.
+  void ApplyDpi(int dpi);
+  /// WM_GETDPISCALEDSIZE: the strip's window size at `dpi`.
+  SIZE SizeAtDpi(int dpi) const;
+  /// The text boxes at `dpi`, measured in `strip_font` (of that DPI) and the game time's font.
+  static StripBoxes FitTextBoxes(int dpi, HFONT strip_font);
   /// WM_DISPLAYCHANGE: a monitor came or went, or a resolution changed.
   void OnDisplayChange();
   /// WM_SETTINGCHANGE: of the settings, only a new work area (a moved or resized task bar)
@@ -99,6 +105,8 @@ class StripWindow : public WindowBase, private StripDuties {
   /// its top row of panels is left in any work area for the player to grab it.
   void KeepStripWithinReach();
   void CreateFonts();
+  /// Lets a second start reach the strip when it runs elevated and the second start does not.
+  void AllowShowStripRequest();
   /// FormMouseDown, Panel1MouseDown, Label1MouseDown and StatusPane1MouseDown: a window drag.
   void StartDrag();
 
@@ -148,8 +156,10 @@ class StripWindow : public WindowBase, private StripDuties {
   int dpi_ = 96;
   bool menu_open_ = false;
   StripLayout layout_;
-  Font font_;        // "굴림" 12: the window, its panels, the label, Button1 and Button3
-  Font small_font_;  // "굴림" 11: Button2
+  StripBoxes boxes_;      // the text boxes for the fonts of dpi_
+  bool placing_ = false;  // tavlin itself is moving the strip (a restore)
+  Font font_;             // "굴림" 12: the window, its panels, the label, Button1 and Button3
+  Font small_font_;       // "굴림" 11: Button2
   std::unique_ptr<RoundedPanel> panel1_;
   std::unique_ptr<RoundedPanel> panel3_;
   std::unique_ptr<RoundedPanel> panel2_;
