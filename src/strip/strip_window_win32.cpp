@@ -27,6 +27,8 @@ constexpr int kDesignWidth = 610;
 constexpr int kDesignHeight = 50;
 constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT kShowReportMessage = WM_APP + 10;
+// WM_GETDPISCALEDSIZE, sent from Windows 10 1703 on, before a move to a monitor of another DPI.
+constexpr UINT kGetDpiScaledSize = 0x02E4;
 constexpr int kButton1Id = 1;
 constexpr int kButton2Id = 2;
 constexpr int kButton3Id = 3;
@@ -128,7 +130,7 @@ LRESULT StripWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_DPICHANGED:
       OnDpiChanged(DpiOfDpiChanged(wparam), reinterpret_cast<const RECT*>(lparam));
       return 0;
-    case WM_GETDPISCALEDSIZE:
+    case kGetDpiScaledSize:
       *reinterpret_cast<SIZE*>(lparam) = SizeAtDpi(static_cast<int>(wparam));
       return TRUE;
     case WM_DISPLAYCHANGE:
