@@ -39,7 +39,7 @@ edges="$(
   done | sort -u
 )"
 # The rooms from the bottom up: each may include the ones before it, never one after it.
-layers=(base win32 clock popup alarms quiz timetable editor strip app)
+layers=(base win32 clock popup alarms quiz widgets timetable editor strip app)
 rank() {
   local i
   for i in "${!layers[@]}"; do

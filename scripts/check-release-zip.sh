@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks the release zip that `--target release_zip` made in the Windows build folder $1 the way a
-# player receives it: exactly tavlin.exe, the two samples and the Korean guide; the samples and
-# the guide byte for byte as in the repository; a guide Notepad shows right on any Windows; the
+# player receives it: exactly tavlin.exe, the two samples, the alarm chime and the Korean guide;
+# the samples, the chime and the guide byte for byte as in the repository; a chime short and small
+# enough to pass unnoticed as a sound (a wave file under 50 KB and 1.5 s); a guide Notepad shows right on any Windows; the
 # guide's Korean name stored as UTF-8 and flagged so; a stripped, self-contained tavlin.exe that
 # carries its icon and its Korean and English version resource.
 # Prints each fault and exits 1 when there is one.
@@ -24,7 +25,7 @@ zip="$build/tavlin-$version-win64.zip"
 [ -f "$zip" ] || { echo "release zip: $zip is missing" >&2; exit 1; }
 
 # The files, at the top of the zip, and nothing else.
-expected="$(printf '%s\n' tavlin.exe tavlin.gogo tavlin.quiz "$guide" | sort)"
+expected="$(printf '%s\n' tavlin.exe tavlin.gogo tavlin.quiz tavlin00.wav "$guide" | sort)"
 listed="$(unzip -Z1 "$zip" | sort)"
 [ "$listed" = "$expected" ] || fault "holds $(echo $listed), expected $(echo $expected)"
 
@@ -47,6 +48,19 @@ unzip -q "$zip" -d "$unpacked"
 for sample in tavlin.gogo tavlin.quiz; do
   cmp -s "$unpacked/$sample" "$here/examples/$sample" || fault "$sample differs from examples/"
 done
+
+chime="$unpacked/tavlin00.wav"
+if [ -f "$chime" ]; then
+  cmp -s "$chime" "$here/src/app/tavlin00.wav" || fault "tavlin00.wav differs from src/app/"
+  [ "$(head -c 4 "$chime")$(tail -c +9 "$chime" | head -c 8)" = "RIFFWAVEfmt " ] ||
+    fault "tavlin00.wav is not a wave file"
+  size="$(stat -c %s "$chime")"
+  [ "$size" -lt 50000 ] || fault "tavlin00.wav is $size bytes, not under 50 KB"
+  # The length from the header: the data chunk's size over the bytes per second.
+  rate="$(od -An -tu4 -j 28 -N4 "$chime" | tr -d ' ')"
+  data="$(od -An -tu4 -j 40 -N4 "$chime" | tr -d ' ')"
+  [ $((data * 1000 / rate)) -lt 1500 ] || fault "tavlin00.wav lasts $((data * 1000 / rate)) ms"
+fi
 
 # The guide: UTF-8 with a BOM (Notepad then reads it whatever the system's code page) and CR LF
 # line ends only.

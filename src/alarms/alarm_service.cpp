@@ -9,13 +9,11 @@ namespace tavlin {
 
 AlarmService::AlarmService(const FileSystem& files, AlarmAnnouncer& announcer,
                            std::string directory,
-                           std::function<void(const std::string&)> show_report,
-                           std::function<int32_t()> second_of_week)
+                           std::function<void(const std::string&)> show_report)
     : files_(files),
       announcer_(announcer),
       directory_(std::move(directory)),
-      show_report_(std::move(show_report)),
-      second_of_week_(std::move(second_of_week)) {}
+      show_report_(std::move(show_report)) {}
 
 bool AlarmService::Load(bool rearm) {
   const std::string path = AlarmFilePath(directory_);
@@ -44,16 +42,16 @@ void AlarmService::LoadAlarmList() {
   if (!Load(/*rearm=*/true)) throw ReportedError("the alarm list did not load");
 }
 
-void AlarmService::CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, int weekday, bool sound_on) {
+void AlarmService::CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, const ClockReading& now,
+                               bool sound_on) {
   const std::optional<FileStamp> stamp = files_.Stamp(AlarmFilePath(directory_));
   // Editors that save by writing a new file and renaming it leave no list for a moment: that is
   // no reason to switch the alarms off or forget what they fired.
   if (stamp && stamp != loaded_stamp_) Load(/*rearm=*/false);
   const bool fired =
-      tavlin::CheckAlarms(table_, real_hhmm, game_hhmm, weekday, sound_on, files_, announcer_);
-  if (second_of_week_) {
-    CheckEarlyWarnings(table_, second_of_week_(), sound_on, fired, files_, announcer_);
-  }
+      tavlin::CheckAlarms(table_, real_hhmm, game_hhmm, now.weekday, sound_on, files_, announcer_);
+  CheckEarlyWarnings(table_, SecondOfWeek(now.weekday, now.hour, now.minute, now.second), sound_on,
+                     fired, files_, announcer_);
 }
 
 }  // namespace tavlin

@@ -1,4 +1,4 @@
-// The alarm table with its load and check, as the main window's clock tick reaches them.
+// The alarm table with its load and check, as the strip's clock tick reaches them.
 #pragma once
 
 #include <functional>
@@ -17,10 +17,8 @@ class AlarmService : public AlarmLink {
  public:
   /// `directory` is where the alarm list lives (the program's folder, ending in its separator).
   /// `show_report` shows the player a text about a load; it must not block the clock.
-  /// `second_of_week` reads the clock for the early warnings (SecondOfWeek).
   AlarmService(const FileSystem& files, AlarmAnnouncer& announcer, std::string directory,
-               std::function<void(const std::string&)> show_report,
-               std::function<int32_t()> second_of_week);
+               std::function<void(const std::string&)> show_report);
 
   /// Loads the list and arms every alarm; early warnings already shown are not shown again for
   /// lines that did not change. A failure is handed to `show_report` (once while it repeats, and
@@ -31,8 +29,9 @@ class AlarmService : public AlarmLink {
   /// First loads the list again when its stamp changed since the last load (a saved edit): lines
   /// that did not change keep their state, new and changed lines are armed. A list that is gone
   /// for the moment, or that fails to load, leaves the alarms as they are until a later check.
-  /// Then fires the due alarms and the due early warnings.
-  void CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, int weekday, bool sound_on) override;
+  /// Then fires the due alarms and the due early warnings, both at the tick's one reading `now`.
+  void CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, const ClockReading& now,
+                   bool sound_on) override;
 
   const AlarmTable& table() const { return table_; }
 
@@ -44,7 +43,6 @@ class AlarmService : public AlarmLink {
   AlarmAnnouncer& announcer_;
   std::string directory_;
   std::function<void(const std::string&)> show_report_;
-  std::function<int32_t()> second_of_week_;
   AlarmTable table_;
   AlarmLoadReporter reporter_;
   std::optional<FileStamp> loaded_stamp_;  // the list's stamp just before the last good load

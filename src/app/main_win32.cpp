@@ -5,12 +5,17 @@
 
 #include <commctrl.h>
 
+#include <string>
+
 #include "alarms/alarm_service.h"
-#include "alarms/alarm_warning.h"
 #include "app/notifier_announcer_win32.h"
 #include "app/single_instance_win32.h"
 #include "base/file_system.h"
+#include "base/wide_text.h"
 #include "clock/clock_tick.h"
+#include "popup/popup_window_win32.h"
+#include "strip/strip_host.h"
+#include "strip/strip_settings_win32.h"
 #include "strip/strip_window_win32.h"
 #include "timetable/timetable_window_win32.h"
 #include "win32/fault_sink_win32.h"
@@ -21,36 +26,68 @@ namespace {
 // second start ends then, found or not.
 constexpr DWORD kWaitForRunningStripMs = 500;
 
+// The one place the program reads the wall clock: once per timer message, and that reading serves
+// the whole tick, the alarms and their early warnings included.
+tavlin::WallClockReading ReadLocalClock() {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  return {{now.wHour, now.wMinute, now.wSecond, tavlin::WeekdayFromSundayZero(now.wDayOfWeek)},
+          now.wMilliseconds};
+}
+
+uint64_t QuizSeed() {
+  LARGE_INTEGER counter{};
+  if (QueryPerformanceCounter(&counter)) return static_cast<uint64_t>(counter.QuadPart);
+  return GetTickCount64();
+}
+
+// The user's time separator, as the real time is shown everywhere else on the desktop.
+std::string TimeSeparator() {
+  wchar_t separator[8] = {};
+  if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIME, separator, 8) <= 1) return ":";
+  return tavlin::WideToUtf8(separator);
+}
+
+// The settings file beside tavlin.exe, as the strip host reads and writes it.
+class SettingsFileStore : public tavlin::StripSettingsStore {
+ public:
+  tavlin::StripSettings Load() const override { return file_.Load(); }
+  std::optional<std::string> Save(const tavlin::StripSettings& settings) override {
+    return file_.Save(settings);
+  }
+
+ private:
+  tavlin::StripSettingsFile file_;
+};
+
 int RunStrip() {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
 
   tavlin::RealFileSystem files;
+  SettingsFileStore settings;
+  // The strip's logic; it outlives the strip's window, which hands it every command.
+  tavlin::StripHost host({files, settings, ReadLocalClock, QuizSeed, TimeSeparator()});
   // The window's text is the program's title: the task bar and screen readers show it.
-  tavlin::StripWindow strip(files);
+  tavlin::StripWindow strip(host);
   // Its creation failed and has been reported: there is nothing to run.
   if (strip.hwnd() == nullptr) return 1;
   // Not owned by the strip: an owned window always stays above its owner, and the strip's
   // ten-second top-most placement must be able to come back over the timetable.
   tavlin::TimetableWindow timetable(nullptr);
-  strip.set_timetable_link(&timetable);
 
-  tavlin::NotifierAnnouncer announcer(strip.notifier1());
+  // `Notifier1`, whose popups belong to the strip.
+  tavlin::Win32PopupNotifier notifier1(strip.hwnd());
+  tavlin::ConfigureSystemNotifier(notifier1.Notifier());
+  tavlin::NotifierAnnouncer announcer(notifier1.Notifier());
   // The alarm list lives beside the program, whatever the working directory.
-  tavlin::AlarmService alarms(
-      files, announcer, tavlin::ExecutableDirectory(),
-      [&strip](const std::string& text) { strip.ShowReport(text); },
-      [] {
-        SYSTEMTIME now;
-        GetLocalTime(&now);
-        return tavlin::SecondOfWeek(tavlin::WeekdayFromSundayZero(now.wDayOfWeek), now.wHour,
-                                    now.wMinute, now.wSecond);
-      });
-  strip.set_alarm_link(&alarms);
+  tavlin::AlarmService alarms(files, announcer, tavlin::ExecutableDirectory(),
+                              [&host](const std::string& text) { host.ShowReport(text); });
   // A fault in any window from here on reaches the player as the strip's reports do; it goes
   // before the windows do.
-  tavlin::ScopedFaultSink faults([&strip](const std::string& text) { strip.ShowReport(text); });
+  tavlin::ScopedFaultSink faults([&host](const std::string& text) { host.ShowReport(text); });
 
+  host.Start(strip, &alarms, &timetable);
   strip.Show();
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {

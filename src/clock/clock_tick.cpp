@@ -94,13 +94,12 @@ TickOutcome ClockTick::Tick(const ClockReading& now) {
   if (!first_tick_done_) {
     Attempt(outcome, TickDuty::kAlarms, [&] {
       strip_.LoadAlarmList();
-      strip_.CheckAlarms(real_hhmm_, game_hhmm_, now.weekday);
+      strip_.CheckAlarms(real_hhmm_, game_hhmm_, now);
       first_tick_done_ = true;
       loaded = true;
     });
   } else if (t % 10 == 0) {
-    Attempt(outcome, TickDuty::kAlarms,
-            [&] { strip_.CheckAlarms(real_hhmm_, game_hhmm_, now.weekday); });
+    Attempt(outcome, TickDuty::kAlarms, [&] { strip_.CheckAlarms(real_hhmm_, game_hhmm_, now); });
   }
   if (t % 10 == 0 && !loaded) Attempt(outcome, TickDuty::kKeepOnTop, [&] { strip_.KeepOnTop(); });
 

@@ -28,7 +28,7 @@ struct ClockReading {
 /// (Sunday becomes 7).
 int WeekdayFromSundayZero(int day_of_week);
 
-/// What the tick drives. The main window implements it; tests record the calls.
+/// What the tick drives. The strip host implements it; tests record the calls.
 class StripDuties {
  public:
   virtual ~StripDuties() = default;
@@ -36,7 +36,8 @@ class StripDuties {
   virtual void ShowGameTexts(const std::string& pane, const std::string& summary) = 0;
   virtual void SetBlinking(bool on) = 0;  ///< the game-time pane's Blinking property
   virtual void LoadAlarmList() = 0;
-  virtual void CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, int weekday) = 0;
+  /// `now` is the tick's one reading of the clock.
+  virtual void CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, const ClockReading& now) = 0;
   virtual void KeepOnTop() = 0;  ///< SetWindowPos(HWND_TOPMOST, no move, no size, no activate)
   virtual bool QuizMode() const = 0;
   virtual void NextQuizLine() = 0;  ///< pick a quiz line, show it, fit the width

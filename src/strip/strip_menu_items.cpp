@@ -28,18 +28,18 @@ std::optional<uint8_t> AlphaOfCommand(uint32_t command) {
   }
 }
 
-std::optional<PaneColour> ColourOfCommand(uint32_t command) {
+std::optional<Rgb> ColourOfCommand(uint32_t command) {
   switch (command) {
     case kWhite1:
-      return PaneColour{255, 255, 255};
+      return Rgb{255, 255, 255};
     case kLime1:
-      return PaneColour{0, 255, 0};
+      return Rgb{0, 255, 0};
     case kBlue1:
-      return PaneColour{0, 255, 255};
+      return Rgb{0, 255, 255};
     case kYellow1:
-      return PaneColour{255, 255, 0};
+      return Rgb{255, 255, 0};
     case kFuchsia1:
-      return PaneColour{255, 0, 255};
+      return Rgb{255, 0, 255};
     default:
       return std::nullopt;
   }

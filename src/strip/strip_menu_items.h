@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "base/file_system.h"
+#include "base/pixels.h"
 
 namespace tavlin {
 
@@ -44,14 +45,8 @@ std::optional<RadioGroup> RadioGroupOf(uint32_t command);
 /// Window alpha of a transparency item ("불투명" 255, "20%" 200, "40%" 160, "60%" 120).
 std::optional<uint8_t> AlphaOfCommand(uint32_t command);
 
-/// A game-time text colour as R, G, B.
-struct PaneColour {
-  uint8_t r, g, b;
-  friend bool operator==(const PaneColour&, const PaneColour&) = default;
-};
-
 /// Game-time text colour of a colour item ("Blue" is 0,255,255, not 0,0,255).
-std::optional<PaneColour> ColourOfCommand(uint32_t command);
+std::optional<Rgb> ColourOfCommand(uint32_t command);
 
 /// Start-up: the sound submenu is enabled, with "켜기" checked, only when both the sound file and
 /// the alarm list are in the working directory.

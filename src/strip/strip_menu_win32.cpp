@@ -13,42 +13,41 @@ namespace {
 constexpr int kMarkSize = 16;
 constexpr int kNoMark = -1;
 
-// Captions carry no "&": the menu shows them as written and assigns no access keys.
-void AddItem(HMENU menu, UINT id, const wchar_t* caption, UINT state = 0) {
+// One item of the menu. Captions carry no "&": the menu shows them as written and assigns no
+// access keys.
+struct ItemSpec {
+  const wchar_t* caption;
+  UINT id = 0;              // the command; an item that opens a submenu has none
+  HMENU submenu = nullptr;  // the submenu the item opens
+  bool radio = false;       // shows its check as a bullet
+  UINT state = 0;           // MFS_CHECKED, MFS_DISABLED
+  int mark = kNoMark;       // an image of ImageList1, drawn by the owner
+};
+
+void AddItem(HMENU menu, const ItemSpec& spec) {
   MENUITEMINFOW item{};
   item.cbSize = sizeof item;
-  item.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | MIIM_FTYPE;
-  item.fType = MFT_STRING;
-  item.fState = state;
-  item.wID = id;
-  item.dwTypeData = const_cast<wchar_t*>(caption);
+  item.fMask = MIIM_STRING | MIIM_STATE | MIIM_FTYPE | (spec.submenu ? MIIM_SUBMENU : MIIM_ID);
+  item.fType = MFT_STRING | (spec.radio ? MFT_RADIOCHECK : 0);
+  item.fState = spec.state;
+  item.wID = spec.id;
+  item.hSubMenu = spec.submenu;
+  item.dwTypeData = const_cast<wchar_t*>(spec.caption);
+  if (spec.mark != kNoMark) {
+    item.fMask |= MIIM_BITMAP | MIIM_DATA;
+    item.hbmpItem = HBMMENU_CALLBACK;
+    item.dwItemData = static_cast<ULONG_PTR>(spec.mark + 1);
+  }
   InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &item);
 }
 
-// A radio item shows its check as a bullet; `mark` is an image of ImageList1, drawn by the owner.
-void AddRadioItem(HMENU menu, UINT id, const wchar_t* caption, bool checked, int mark = kNoMark) {
-  MENUITEMINFOW item{};
-  item.cbSize = sizeof item;
-  item.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | MIIM_FTYPE;
-  if (mark != kNoMark) item.fMask |= MIIM_BITMAP | MIIM_DATA;
-  item.fType = MFT_STRING | MFT_RADIOCHECK;
-  item.fState = checked ? MFS_CHECKED : MFS_UNCHECKED;
-  item.wID = id;
-  item.dwTypeData = const_cast<wchar_t*>(caption);
-  item.hbmpItem = mark != kNoMark ? HBMMENU_CALLBACK : nullptr;
-  item.dwItemData = static_cast<ULONG_PTR>(mark + 1);
-  InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &item);
-}
-
-void AddSubmenu(HMENU menu, HMENU submenu, const wchar_t* caption, UINT state = 0) {
-  MENUITEMINFOW item{};
-  item.cbSize = sizeof item;
-  item.fMask = MIIM_SUBMENU | MIIM_STRING | MIIM_STATE | MIIM_FTYPE;
-  item.fType = MFT_STRING;
-  item.fState = state;
-  item.hSubMenu = submenu;
-  item.dwTypeData = const_cast<wchar_t*>(caption);
-  InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &item);
+// The position in `menu` of the item that opens `submenu`.
+UINT PositionOfSubmenu(HMENU menu, HMENU submenu) {
+  const int count = GetMenuItemCount(menu);
+  for (int i = 0; i < count; ++i) {
+    if (GetSubMenu(menu, i) == submenu) return static_cast<UINT>(i);
+  }
+  return static_cast<UINT>(-1);
 }
 
 void AddSeparator(HMENU menu) {
@@ -64,33 +63,34 @@ StripMenu::StripMenu()
       colour_(CreatePopupMenu()) {
   SetDpi(kDesignDpi);
 
-  AddRadioItem(sound_, kN9SoundOn, L"켜기", false);
-  AddRadioItem(sound_, kN10SoundOff, L"끄기", true);
+  AddItem(sound_, {.caption = L"켜기", .id = kN9SoundOn, .radio = true});
+  AddItem(sound_, {.caption = L"끄기", .id = kN10SoundOff, .radio = true, .state = MFS_CHECKED});
   AddSeparator(sound_);
-  AddItem(sound_, kN15AlarmCheck, L"알림체크");
+  AddItem(sound_, {.caption = L"알림체크", .id = kN15AlarmCheck});
 
-  AddRadioItem(alpha_, kN2Opaque, L"불투명", true);
-  AddRadioItem(alpha_, kN101Alpha20, L"20%", false);
-  AddRadioItem(alpha_, kN201Alpha40, L"40%", false);
-  AddRadioItem(alpha_, kN601Alpha60, L"60%", false);
+  AddItem(alpha_, {.caption = L"불투명", .id = kN2Opaque, .radio = true, .state = MFS_CHECKED});
+  AddItem(alpha_, {.caption = L"20%", .id = kN101Alpha20, .radio = true});
+  AddItem(alpha_, {.caption = L"40%", .id = kN201Alpha40, .radio = true});
+  AddItem(alpha_, {.caption = L"60%", .id = kN601Alpha60, .radio = true});
 
-  AddRadioItem(colour_, kWhite1, L"White", false, 0);
-  AddRadioItem(colour_, kLime1, L"Lime", true, 1);
-  AddRadioItem(colour_, kBlue1, L"Blue", false, 2);
-  AddRadioItem(colour_, kYellow1, L"Yellow", false, 3);
-  AddRadioItem(colour_, kFuchsia1, L"Fuchsia", false, 4);
+  AddItem(colour_, {.caption = L"White", .id = kWhite1, .radio = true, .mark = 0});
+  AddItem(colour_,
+          {.caption = L"Lime", .id = kLime1, .radio = true, .state = MFS_CHECKED, .mark = 1});
+  AddItem(colour_, {.caption = L"Blue", .id = kBlue1, .radio = true, .mark = 2});
+  AddItem(colour_, {.caption = L"Yellow", .id = kYellow1, .radio = true, .mark = 3});
+  AddItem(colour_, {.caption = L"Fuchsia", .id = kFuchsia1, .radio = true, .mark = 4});
 
-  AddItem(menu_, kN12Title, L"[문답 기출문제 공부]", MFS_DISABLED);
+  AddItem(menu_, {.caption = L"[문답 기출문제 공부]", .id = kN12Title, .state = MFS_DISABLED});
   AddSeparator(menu_);
-  AddSubmenu(menu_, sound_, L"알림팝업 소리", MFS_DISABLED);
-  AddSubmenu(menu_, alpha_, L"시계창 투명하게");
-  AddSubmenu(menu_, colour_, L"게임시간 색상 변경");
+  AddItem(menu_, {.caption = L"알림팝업 소리", .submenu = sound_, .state = MFS_DISABLED});
+  AddItem(menu_, {.caption = L"시계창 투명하게", .submenu = alpha_});
+  AddItem(menu_, {.caption = L"게임시간 색상 변경", .submenu = colour_});
   AddSeparator(menu_);
-  AddItem(menu_, kN6Timetable, L"게임시진->현실시간표");
-  AddItem(menu_, kN3QuizMode, L"시계모드/문답+");
-  AddItem(menu_, kN7NextQuiz, L"다른문제보기");
+  AddItem(menu_, {.caption = L"게임시진->현실시간표", .id = kN6Timetable});
+  AddItem(menu_, {.caption = L"시계모드/문답+", .id = kN3QuizMode});
+  AddItem(menu_, {.caption = L"다른문제보기", .id = kN7NextQuiz});
   AddSeparator(menu_);
-  AddItem(menu_, kN5Exit, L"문답공부시계 종료");
+  AddItem(menu_, {.caption = L"문답공부시계 종료", .id = kN5Exit});
 }
 
 StripMenu::~StripMenu() {
@@ -134,12 +134,7 @@ bool StripMenu::DrawMark(const DRAWITEMSTRUCT* item) const {
 }
 
 void StripMenu::EnableSound() {
-  EnableMenuItem(menu_, 2, MF_BYPOSITION | MF_ENABLED);
-  CheckRadio(kN9SoundOn);
-}
-
-bool StripMenu::SoundOn() const {
-  return IsChecked(kN9SoundOn);
+  EnableMenuItem(menu_, PositionOfSubmenu(menu_, sound_), MF_BYPOSITION | MF_ENABLED);
 }
 
 void StripMenu::CheckRadio(UINT command) {
@@ -149,10 +144,6 @@ void StripMenu::CheckRadio(UINT command) {
                         : group->first == kN2Opaque ? alpha_
                                                     : colour_;
   CheckMenuRadioItem(submenu, group->first, group->last, command, MF_BYCOMMAND);
-}
-
-bool StripMenu::IsChecked(UINT command) const {
-  return (GetMenuState(menu_, command, MF_BYCOMMAND) & MF_CHECKED) != 0;
 }
 
 void StripMenu::OpenAt(HWND owner, POINT screen_point) const {

@@ -1,5 +1,5 @@
-// The strip's popup menu: its items, their check marks (the only record of the transparency,
-// colour and sound choices) and opening it at a point of the screen.
+// The strip's popup menu: its items, their check marks (which show the choices the strip host
+// keeps) and opening it at a point of the screen.
 #pragma once
 
 #include <windows.h>
@@ -17,13 +17,10 @@ class StripMenu {
   StripMenu& operator=(const StripMenu&) = delete;
   ~StripMenu();
 
-  /// "알림팝업 소리" with "켜기" checked: both the sound file and the alarm list are there.
+  /// "알림팝업 소리" becomes choosable (it is disabled as made).
   void EnableSound();
-  /// The check mark of "켜기": the alarm sound switch.
-  bool SoundOn() const;
   /// Checks `command` and clears the other items of its radio group.
   void CheckRadio(UINT command);
-  bool IsChecked(UINT command) const;
 
   /// Opens the menu with its top-left corner at `screen_point`; commands go to `owner`.
   void OpenAt(HWND owner, POINT screen_point) const;

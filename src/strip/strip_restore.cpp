@@ -21,6 +21,14 @@ std::optional<MonitorPlace> RememberedMonitor(const StripSettings& settings,
   return *found;
 }
 
+std::optional<int> RestoredStripDpi(const StripSettings& settings,
+                                    const std::vector<MonitorPlace>& monitors) {
+  if (!settings.left || !settings.top) return std::nullopt;
+  const std::optional<MonitorPlace> monitor = RememberedMonitor(settings, monitors);
+  if (!monitor) return std::nullopt;
+  return monitor->dpi;
+}
+
 std::optional<Rect> RestoredStripRect(const StripSettings& settings, Size size, int grip_row,
                                       Size grabbable, const std::vector<MonitorPlace>& monitors) {
   if (!settings.left || !settings.top) return std::nullopt;

@@ -18,6 +18,11 @@ namespace tavlin {
 std::optional<MonitorPlace> RememberedMonitor(const StripSettings& settings,
                                               const std::vector<MonitorPlace>& monitors);
 
+/// The DPI the strip is drawn for before it goes to its remembered place: the RememberedMonitor's,
+/// or nothing when no place is remembered or its monitor is gone.
+std::optional<int> RestoredStripDpi(const StripSettings& settings,
+                                    const std::vector<MonitorPlace>& monitors);
+
 /// The strip's window rectangle, of `size`, at the place `settings` remember, or nothing when it
 /// opens centred. The place counts only on the RememberedMonitor, and `size`, `grip_row` and
 /// `grabbable` are the strip's at that monitor's DPI; when the monitor was found by its name and

@@ -3,13 +3,10 @@
 #include <commctrl.h>
 
 #include "base/scaling.h"
-#include "base/text.h"
 #include "base/wide_text.h"
-#include "clock/schedule.h"
 #include "strip/strip_fit.h"
 #include "strip/strip_reach.h"
 #include "strip/strip_restore.h"
-#include "strip/top_most_order.h"
 #include "win32/colours_win32.h"
 #include "win32/dpi_win32.h"
 #include "win32/monitors_win32.h"
@@ -26,6 +23,7 @@ constexpr wchar_t kTitle[] = L"Velmar+문답족보-Ondrela";
 constexpr int kDesignWidth = 610;
 constexpr int kDesignHeight = 50;
 constexpr UINT_PTR kTimer1 = 1;
+// Messages of the strip's own.
 constexpr UINT kShowReportMessage = WM_APP + 10;
 // WM_GETDPISCALEDSIZE, sent from Windows 10 1703 on, before a move to a monitor of another DPI.
 constexpr UINT kGetDpiScaledSize = 0x02E4;
@@ -47,16 +45,9 @@ void PlaceButton(HWND button, const Bounds& at, HFONT font) {
   InvalidateRect(button, nullptr, TRUE);
 }
 
-// The user's time separator, as the real time is shown everywhere else on the desktop.
-std::string TimeSeparator() {
-  wchar_t separator[8] = {};
-  if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIME, separator, 8) <= 1) return ":";
-  return WideToUtf8(separator);
-}
-
 // True when `window` is top-most and no shown window lies above it. Hidden windows above it (a
 // tooltip, a closed timetable) cover nothing.
-bool IsOnTop(HWND window) {
+bool TopMostWithNothingAbove(HWND window) {
   if (!(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST)) return false;
   for (HWND above = GetWindow(window, GW_HWNDPREV); above != nullptr;
        above = GetWindow(above, GW_HWNDPREV)) {
@@ -65,15 +56,9 @@ bool IsOnTop(HWND window) {
   return true;
 }
 
-uint64_t QuizSeed() {
-  LARGE_INTEGER counter{};
-  if (QueryPerformanceCounter(&counter)) return static_cast<uint64_t>(counter.QuadPart);
-  return GetTickCount64();
-}
-
 }  // namespace
 
-StripWindow::StripWindow(const FileSystem& files) : files_(files), quiz_(files), tick_(*this) {
+StripWindow::StripWindow(StripHost& host) : host_(host), timer1_(kTimer1) {
   RegisterClassOnce(kClassName, CS_DBLCLKS, nullptr, true);
   // No frame and no caption; top-most only through the explicit placements. The primary
   // monitor, where the strip is created and centred, gives the first DPI.
@@ -85,7 +70,7 @@ StripWindow::StripWindow(const FileSystem& files) : files_(files), quiz_(files),
 LRESULT StripWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE:
-      FormCreate();
+      OnCreate();
       return 0;
     case WM_ERASEBKGND: {
       RECT client;
@@ -98,10 +83,10 @@ LRESULT StripWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       WakeHints();
       return WindowBase::HandleMessage(message, wparam, lparam);
     case WM_TIMER:
-      if (wparam == kTimer1) Timer1Timer();
+      if (wparam == kTimer1) host_.OnTimer();
       return 0;
     case kShowReportMessage:
-      OnShowReport();
+      host_.OnShowReport();
       return 0;
     case kShowStripRequest:
       OnShowStripRequest();
@@ -119,13 +104,14 @@ LRESULT StripWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       OnContextMenu(lparam);
       return 0;
     case WM_ACTIVATEAPP:
-      if (!wparam) AppDeactivate();
+      // The program lost activation: the strip (and a visible timetable above it) on top again.
+      if (!wparam) host_.KeepOnTop();
       return 0;
     case WM_LBUTTONDOWN:
       StartDrag();
       return 0;
     case WM_SIZE:
-      OnSize(LOWORD(lparam), HIWORD(lparam));
+      OnSize();
       return 0;
     case WM_DPICHANGED:
       OnDpiChanged(DpiOfDpiChanged(wparam), reinterpret_cast<const RECT*>(lparam));
@@ -134,17 +120,18 @@ LRESULT StripWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       *reinterpret_cast<SIZE*>(lparam) = SizeAtDpi(static_cast<int>(wparam));
       return TRUE;
     case WM_DISPLAYCHANGE:
-      OnDisplayChange();
+      OnScreenChanged();
       return 0;
     case WM_SETTINGCHANGE:
-      OnSettingChange(static_cast<UINT>(wparam));
+      // Of the settings, only a new work area matters here.
+      if (wparam == SPI_SETWORKAREA) OnScreenChanged();
       return 0;
     case WM_EXITSIZEMOVE:
       OnDragEnded();
       return 0;
     case WM_ENTERMENULOOP:
     case WM_EXITMENULOOP:
-      OnMenuLoop(message == WM_ENTERMENULOOP);
+      host_.OnMenuLoop(message == WM_ENTERMENULOOP);
       return 0;
     case WM_GETMINMAXINFO: {
       // A long quiz line may make the strip wider than the screen.
@@ -154,7 +141,7 @@ LRESULT StripWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     }
     case WM_DESTROY:
-      SaveSettings();
+      host_.OnClosing();
       timer1_.Stop();
       PostQuitMessage(0);
       return 0;
@@ -163,38 +150,21 @@ LRESULT StripWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   }
 }
 
-void StripWindow::FormCreate() {
+void StripWindow::OnCreate() {
   SetLayeredWindowAttributes(hwnd(), kStripKeyColour, 255, LWA_COLORKEY | LWA_ALPHA);
   AllowShowStripRequest();
   dpi_ = DpiOfWindow(hwnd());
-  RECT client;
-  GetClientRect(hwnd(), &client);
   CreateFonts();
   boxes_ = FitTextBoxes(dpi_, font_.get());
-  layout_ = LayOutStrip(dpi_, client.right, boxes_);
   menu_.SetDpi(dpi_);
   CreateWidgets();
-  notifier1_ = std::make_unique<Win32PopupNotifier>(hwnd());
-  ConfigureSystemNotifier(notifier1_->Notifier());
-
-  BuildSchedule();
-  // Deactivation arrives as WM_ACTIVATEAPP (AppDeactivate).
-  Button2Click();
-  tick_.Reset();
-  tick_.set_time_separator(TimeSeparator());
-  sound_menu_enabled_ = SoundMenuEnabledAtStart(files_);
-  if (sound_menu_enabled_) menu_.EnableSound();
-  RestoreChoices();
-  // Timer1 fires once a second, each time just after the wall clock's second has begun.
-  SYSTEMTIME now;
-  GetLocalTime(&now);
-  timer1_.Start(hwnd(), kTimer1, static_cast<UINT>(tick_timing_.Start(now.wMilliseconds)));
 }
 
 void StripWindow::CreateFonts() {
-  const StripLayout designed = LayOutStrip(dpi_, 0);
-  font_.Reset(CreateGulimFont(designed.font_height));
-  small_font_.Reset(CreateGulimFont(designed.button2_font_height));
+  // The font sizes follow the DPI alone, whatever the strip's width.
+  const StripLayout at_dpi = LayOutStrip(dpi_, 0);
+  font_.Reset(CreateGulimFont(at_dpi.font_height));
+  small_font_.Reset(CreateGulimFont(at_dpi.button2_font_height));
   SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 }
 
@@ -206,15 +176,15 @@ void StripWindow::AllowShowStripRequest() {
   if (allow != nullptr) allow(hwnd(), kShowStripRequest, MSGFLT_ALLOW, nullptr);
 }
 
-StripBoxes StripWindow::FitTextBoxes(int dpi, HFONT strip_font) {
+StripBoxes StripWindow::FitTextBoxes(int dpi, HFONT strip_font) const {
   const Font pane_font(CreateGameTimeFont(dpi));
   const FontTextWidths pane(pane_font.get()), strip(strip_font);
-  return FitStripBoxes(dpi, MeasureWidestStripTexts(pane, strip, TimeSeparator()));
+  return FitStripBoxes(dpi, MeasureWidestStripTexts(pane, strip, host_.time_separator()));
 }
 
 void StripWindow::CreateWidgets() {
   const auto drag = [this] { StartDrag(); };
-  const auto next = [this] { Button2Click(); };
+  const auto next = [this] { host_.OnNextQuizLine(); };
   // Every widget is made without a place; LayOutWidgets places them all, here and at a new DPI.
   panel1_ = std::make_unique<RoundedPanel>(
       hwnd(), RoundedPanel::Settings{Bounds{}, dpi_, RoundedPanel::Align::kRight, font_.get(),
@@ -245,6 +215,9 @@ void StripWindow::CreateWidgets() {
 }
 
 void StripWindow::LayOutWidgets() {
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  layout_ = LayOutStrip(dpi_, client.right, boxes_);
   const StripLayout& l = layout_;
   panel1_->Place(l.panel1, dpi_, font_.get());
   PlaceButton(button1_, l.button1, font_.get());
@@ -268,9 +241,8 @@ void StripWindow::WakeHints() {
 void StripWindow::Show() {
   // On the remembered monitor the strip is drawn for that monitor's DPI before it goes there, and
   // the system's own idea of the rectangle (WM_DPICHANGED comes for this move too) is not taken.
-  if (const auto monitor = RememberedMonitor(settings_, Monitors()); monitor && settings_.left) {
-    if (monitor->dpi != dpi_) ApplyDpi(monitor->dpi);
-  }
+  const std::optional<int> dpi = RestoredStripDpi(host_.settings(), Monitors());
+  if (dpi && *dpi != dpi_) ApplyDpi(*dpi);
   RECT window;
   GetWindowRect(hwnd(), &window);
   const int width = window.right - window.left, height = window.bottom - window.top;
@@ -282,144 +254,33 @@ void StripWindow::Show() {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   placing_ = false;
   ShowWindow(hwnd(), SW_SHOW);
-  FormShow();
-}
-
-void StripWindow::FormShow() {
-  KeepOnTop();
-  ModeChange();
-  if (quiz_.quiz_mode()) SetFocus(button2_);
-}
-
-void StripWindow::Timer1Timer() {
-  SYSTEMTIME now;
-  GetLocalTime(&now);
-  const ClockReading reading{now.wHour, now.wMinute, now.wSecond,
-                             WeekdayFromSundayZero(now.wDayOfWeek)};
-  const TickTiming::Step step = tick_timing_.OnTimer(reading, now.wMilliseconds);
-  if (step.set_ms != 0) timer1_.Start(hwnd(), static_cast<UINT>(step.set_ms));
-  if (!step.tick) return;
-  // A failing duty ends only itself; the tick's other duties and the timer keep running.
-  for (const std::string& report : tick_failures_.Run(tick_, reading)) ShowReport(report);
-}
-
-void StripWindow::ShowReport(const std::string& text) {
-  if (reports_.Add(text)) PostMessageW(hwnd(), kShowReportMessage, 0, 0);
-}
-
-void StripWindow::OnShowReport() {
-  // The box's own message loop dispatches this message too: while a box is open there is no next
-  // report, and the one that waits is asked for again when the box has closed.
-  const std::optional<std::string> text = reports_.Next();
-  if (!text) return;
-  {
-    struct BoxClosed {
-      ReportQueue& reports;
-      ~BoxClosed() { reports.Closed(); }
-    } closed{reports_};
-    // The box runs its own message loop: the strip's timer keeps ticking behind it.
-    MessageBoxW(hwnd(), Utf8ToWide(*text).c_str(), kTitle, MB_OK | MB_ICONWARNING);
-  }
-  if (reports_.Ready()) PostMessageW(hwnd(), kShowReportMessage, 0, 0);
+  host_.OnShown();
 }
 
 void StripWindow::OnShowStripRequest() {
   if (IsIconic(hwnd())) ShowWindow(hwnd(), SW_RESTORE);
-  KeepOnTop();
+  host_.KeepOnTop();
   // Allowed by the second start, which the player has just made: in front of every window.
   SetForegroundWindow(hwnd());
 }
 
 void StripWindow::OnCommand(UINT id) {
-  if (AlphaOfCommand(id)) {
-    TransparencyItemClick(id);
-    settings_.alpha_item = id;
-    return SaveSettings();
-  }
-  if (ColourOfCommand(id)) {
-    ColourItemClick(id);
-    settings_.colour_item = id;
-    return SaveSettings();
-  }
   switch (id) {
     case kButton1Id:
-    case kN5Exit:
-      return Button1Click();
+      return host_.OnClose();
     case kButton2Id:
-    case kN7NextQuiz:
-      return Button2Click();
+      return host_.OnNextQuizLine();
     case kButton3Id:
-      return Button3Click();
-    case kN9SoundOn:
-    case kN10SoundOff:
-      SoundItemClick(id);
-      settings_.sound_on = id == kN9SoundOn;
-      return SaveSettings();
-    case kN15AlarmCheck:
-      return N15Click();
-    case kN6Timetable:
-      return N6Click();
-    case kN3QuizMode:
-      N3Click();
-      settings_.quiz_panel = quiz_.panel_visible();
-      return SaveSettings();
+      return OnOpenMenu();
     default:
-      return;
+      return host_.OnMenuCommand(id);
   }
 }
 
-void StripWindow::Button1Click() {
-  // Closing the strip ends the message loop and the program; the settings file, when there is
-  // one, is written as the window goes.
-  PostMessageW(hwnd(), WM_CLOSE, 0, 0);
-}
-
-// PickQuizLine into an empty text, the result into Label1, then FitWidth.
-void StripWindow::Button2Click() {
-  label1_->SetText(quiz_.Pick(QuizSeed()));
-  FitWidth();
-  ShowQuizPanelAsModelSays();  // a pick without a file has hidden the panel
-}
-
-void StripWindow::Button3Click() {
+void StripWindow::OnOpenMenu() {
   POINT at{};
   GetCursorPos(&at);
   menu_.OpenAt(hwnd(), at);
-}
-
-void StripWindow::TransparencyItemClick(UINT item) {
-  // The colour key stays in force at every alpha.
-  SetLayeredWindowAttributes(hwnd(), kStripKeyColour, *AlphaOfCommand(item),
-                             LWA_COLORKEY | LWA_ALPHA);
-  menu_.CheckRadio(item);
-}
-
-void StripWindow::ColourItemClick(UINT item) {
-  const PaneColour colour = *ColourOfCommand(item);
-  status_pane1_->SetTextColour(RGB(colour.r, colour.g, colour.b));
-  menu_.CheckRadio(item);
-}
-
-void StripWindow::SoundItemClick(UINT item) {
-  menu_.CheckRadio(item);
-}
-
-void StripWindow::N15Click() {
-  tick_.RequestAlarmReload();
-}
-
-void StripWindow::N6Click() {
-  if (timetable_ != nullptr) timetable_->ShowFromMenu();
-}
-
-void StripWindow::N3Click() {
-  quiz_.SwitchMode();
-  ShowQuizPanelAsModelSays();
-}
-
-void StripWindow::AppDeactivate() {
-  // A visible timetable is placed top-most too, above the strip.
-  KeepOnTop();
 }
 
 void StripWindow::OnContextMenu(LPARAM screen_point) {
@@ -428,13 +289,9 @@ void StripWindow::OnContextMenu(LPARAM screen_point) {
   menu_.OpenAt(hwnd(), at);
 }
 
-void StripWindow::OnSize(int width, int) {
-  if (panel2_ == nullptr) return;
+void StripWindow::OnSize() {
   // Panel2 is anchored to the right edge: it follows the strip's width.
-  layout_ = LayOutStrip(dpi_, width, boxes_);
-  const Bounds& b = layout_.panel2;
-  SetWindowPos(panel2_->hwnd(), nullptr, b.left, b.top, b.width, b.height,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  if (panel2_ != nullptr) LayOutWidgets();
 }
 
 void StripWindow::OnDpiChanged(int dpi, const RECT* suggested) {
@@ -453,16 +310,13 @@ void StripWindow::OnDpiChanged(int dpi, const RECT* suggested) {
 
 void StripWindow::ApplyDpi(int dpi) {
   dpi_ = dpi;
-  RECT client;
-  GetClientRect(hwnd(), &client);
   // The fonts of the old DPI go when every widget has the new ones: a panel keeps its selected.
   const Font old_font = std::move(font_), old_small_font = std::move(small_font_);
   CreateFonts();
   boxes_ = FitTextBoxes(dpi_, font_.get());
-  layout_ = LayOutStrip(dpi_, client.right, boxes_);
   menu_.SetDpi(dpi_);
   LayOutWidgets();
-  FitWidth();
+  FitWidthToQuizLine();
   RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
@@ -470,27 +324,21 @@ SIZE StripWindow::SizeAtDpi(int dpi) const {
   const Font font(CreateGulimFont(LayOutStrip(dpi, 0).font_height));
   const StripLayout layout = LayOutStrip(dpi, 0, FitTextBoxes(dpi, font.get()));
   const int label = label1_ ? TextSize(font.get(), Utf8ToWide(label1_->text())).cx : 0;
-  RECT window{0, 0, std::max(::tavlin::FitWidth(label, dpi), layout.least_client_width),
+  RECT window{0, 0, std::max(FitWidth(label, dpi), layout.least_client_width),
               layout.client_height};
   AdjustWindowRectForDpi(window, WS_POPUP, WS_EX_LAYERED, dpi);
   return SIZE{window.right - window.left, window.bottom - window.top};
 }
 
-void StripWindow::OnDisplayChange() {
+void StripWindow::OnScreenChanged() {
   KeepStripWithinReach();
-}
-
-void StripWindow::OnSettingChange(UINT setting) {
-  if (setting == SPI_SETWORKAREA) KeepStripWithinReach();
 }
 
 void StripWindow::OnDragEnded() {
   KeepStripWithinReach();
-  RememberPlace();
-}
-
-void StripWindow::OnMenuLoop(bool open) {
-  menu_open_ = open;
+  RECT window;
+  GetWindowRect(hwnd(), &window);
+  host_.OnDragEnded(window.left, window.top, MonitorOf(hwnd()));
 }
 
 void StripWindow::KeepStripWithinReach() {
@@ -507,54 +355,19 @@ void StripWindow::StartDrag() {
   StartWindowDrag(hwnd());
 }
 
-void StripWindow::ModeChange() {
-  quiz_.ModeChange();
-  ShowQuizPanelAsModelSays();
-}
-
-void StripWindow::FitWidth() {
+void StripWindow::FitWidthToQuizLine() {
   // A font wider than designed widens the top row of panels, and the strip keeps room for it.
-  const int width =
-      std::max(::tavlin::FitWidth(label1_->width(), dpi_), layout_.least_client_width);
+  const int width = std::max(FitWidth(label1_->width(), dpi_), layout_.least_client_width);
   SetWindowPos(hwnd(), nullptr, 0, 0, width, layout_.client_height,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void StripWindow::ShowQuizPanelAsModelSays() {
-  ShowWindow(panel2_->hwnd(), quiz_.panel_visible() ? SW_SHOWNA : SW_HIDE);
-}
-
-void StripWindow::RestoreChoices() {
-  settings_ = settings_file_.Load();
-  if (settings_.alpha_item) TransparencyItemClick(*settings_.alpha_item);
-  if (settings_.colour_item) ColourItemClick(*settings_.colour_item);
-  if (settings_.sound_on && sound_menu_enabled_) {
-    SoundItemClick(*settings_.sound_on ? kN9SoundOn : kN10SoundOff);
-  }
-  // Without a quiz file there is no panel to show, whatever the file says.
-  if (settings_.quiz_panel == false && quiz_.quiz_mode()) quiz_.SwitchMode();
 }
 
 std::optional<Rect> StripWindow::RestoredPlace() const {
   RECT window;
   GetWindowRect(hwnd(), &window);
-  return RestoredStripRect(settings_, Size{window.right - window.left, window.bottom - window.top},
+  return RestoredStripRect(host_.settings(),
+                           Size{window.right - window.left, window.bottom - window.top},
                            GripRowAt(dpi_), GrabbableAt(dpi_), Monitors());
-}
-
-void StripWindow::RememberPlace() {
-  RECT window;
-  GetWindowRect(hwnd(), &window);
-  const MonitorPlace monitor = MonitorOf(hwnd());
-  settings_.left = window.left;
-  settings_.top = window.top;
-  settings_.monitor = monitor.device;
-  settings_.monitor_area = monitor.area;
-  SaveSettings();
-}
-
-void StripWindow::SaveSettings() {
-  if (auto report = settings_file_.Save(settings_)) ShowReport(*report);
 }
 
 // The texts are set only when they change, so a second that changes one of them costs no more.
@@ -571,31 +384,65 @@ void StripWindow::SetBlinking(bool on) {
   status_pane1_->SetBlinking(on);
 }
 
-void StripWindow::LoadAlarmList() {
-  if (alarms_ != nullptr) alarms_->LoadAlarmList();
+void StripWindow::SetPaneColour(const Rgb& colour) {
+  status_pane1_->SetTextColour(RGB(colour.r, colour.g, colour.b));
 }
 
-void StripWindow::CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, int weekday) {
-  if (alarms_ != nullptr) alarms_->CheckAlarms(real_hhmm, game_hhmm, weekday, menu_.SoundOn());
+void StripWindow::SetAlpha(uint8_t alpha) {
+  // The colour key stays in force at every alpha.
+  SetLayeredWindowAttributes(hwnd(), kStripKeyColour, alpha, LWA_COLORKEY | LWA_ALPHA);
 }
 
-void StripWindow::KeepOnTop() {
-  const bool timetable_visible = timetable_ != nullptr && timetable_->Visible();
-  const bool menu_open = menu_open_ || (timetable_ != nullptr && timetable_->MenuOpen());
-  const TopMostSteps steps = KeepOnTopSteps(menu_open, timetable_visible, IsOnTop(hwnd()));
-  if (steps.raise_timetable) timetable_->KeepOnTop();
-  constexpr UINT kKeepPlace = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
-  switch (steps.strip) {
-    case StripPlace::kTop:
-      SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, kKeepPlace);
-      break;
-    case StripPlace::kBelowTimetable:
-      // Placed after a top-most window, the strip is top-most too.
-      SetWindowPos(hwnd(), timetable_->window(), 0, 0, 0, 0, kKeepPlace);
-      break;
-    case StripPlace::kStays:
-      break;
-  }
+void StripWindow::CheckMenuRadio(uint32_t command) {
+  menu_.CheckRadio(command);
+}
+
+void StripWindow::EnableSoundMenu() {
+  menu_.EnableSound();
+}
+
+void StripWindow::ShowQuizPanel(bool shown) {
+  ShowWindow(panel2_->hwnd(), shown ? SW_SHOWNA : SW_HIDE);
+}
+
+void StripWindow::SetQuizLine(const std::string& text) {
+  label1_->SetText(text);
+  FitWidthToQuizLine();
+}
+
+void StripWindow::FocusNextQuizButton() {
+  SetFocus(button2_);
+}
+
+bool StripWindow::IsOnTop() const {
+  return TopMostWithNothingAbove(hwnd());
+}
+
+void StripWindow::PlaceOnTop() {
+  SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+}
+
+void StripWindow::PlaceBelow(HWND__* window) {
+  // Placed after a top-most window, the strip is top-most too.
+  SetWindowPos(hwnd(), window, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+}
+
+void StripWindow::SetTickInterval(int ms) {
+  timer1_.Start(hwnd(), static_cast<UINT>(ms));
+}
+
+void StripWindow::ScheduleReport() {
+  PostMessageW(hwnd(), kShowReportMessage, 0, 0);
+}
+
+void StripWindow::ShowReportBox(const std::string& text) {
+  // The box runs its own message loop: the strip's timer keeps ticking behind it.
+  MessageBoxW(hwnd(), Utf8ToWide(text).c_str(), kTitle, MB_OK | MB_ICONWARNING);
+}
+
+void StripWindow::Close() {
+  // Closing the strip ends the message loop and the program.
+  PostMessageW(hwnd(), WM_CLOSE, 0, 0);
 }
 
 }  // namespace tavlin

@@ -31,7 +31,6 @@ class TimetableGrid : public WindowBase {
   void SetTexts(const TimeGridTexts& texts);
   /// Selects data row `row` (1..12); out-of-range rows are clamped.
   void SelectRow(int row);
-  int selected_row() const { return selected_row_; }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;

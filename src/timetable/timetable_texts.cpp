@@ -53,7 +53,7 @@ const std::array<const char*, kTimeGridColumns> kTimeGridHeaders = {
     "게임속 시진", "현실시간~(지속)", "다음시간1", "다음시간2", "다음시간3"};
 
 std::string TimetableCaption() {
-  return "Ondrela 게임시간표(중국자료 " + std::string(kTimetableSourceAddress) + ")";
+  return "Ondrela 게임시간표(중국자료)";
 }
 
 const std::array<std::string, kHourListEntries>& HourLabelList() {

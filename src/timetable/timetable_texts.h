@@ -6,7 +6,6 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 #include "base/geometry.h"
 
@@ -17,11 +16,8 @@ constexpr int kTimeGridRows = 13;  ///< row 0 is the header
 /// Entries of the label and duration lists: entry 0 is a header, entry i belongs to schedule row i.
 constexpr int kHourListEntries = 73;
 
-/// Page of the outside site the table's data was taken from, shown in the window's caption.
-/// The original page is not known, so this is a placeholder.
-inline constexpr std::string_view kTimetableSourceAddress = "https://www.example.com/ondrela/time";
-
-/// "Ondrela 게임시간표(중국자료 <address>)".
+/// "Ondrela 게임시간표(중국자료)": the table's data came from a Chinese source. No address: the
+/// page is not known, and a made-up one reads as a real page or as a fault.
 std::string TimetableCaption();
 
 /// Texts of the header row, column 0 first.

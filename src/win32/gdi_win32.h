@@ -37,7 +37,6 @@ class GdiObject {
 };
 
 using Font = GdiObject<HFONT>;
-using Brush = GdiObject<HBRUSH>;
 using Bitmap = GdiObject<HBITMAP>;
 
 /// Selects an object into a device context and puts the previous one back.

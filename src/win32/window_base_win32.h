@@ -126,14 +126,6 @@ inline std::wstring WindowText(HWND window) {
   return text;
 }
 
-/// WM_SETTEXT for a window that paints its text itself: the default handling stores the text but
-/// redraws only a caption bar, so the client area is marked for repainting here.
-inline LRESULT SetTextAndRepaint(HWND window, WPARAM wparam, LPARAM lparam) {
-  const LRESULT result = DefWindowProcW(window, WM_SETTEXT, wparam, lparam);
-  InvalidateRect(window, nullptr, FALSE);
-  return result;
-}
-
 /// Lets the system move the top-level window `window` belongs to, as if its caption bar had been
 /// grabbed.
 inline void StartWindowDrag(HWND window) {

@@ -282,10 +282,8 @@ TEST_F(AlarmCheckTest, AlarmsOffDoNothingUntilTheListIsFound) {
 
 TEST_F(AlarmCheckTest, ServiceReportsLoadFailuresOnceAndChecksTheTable) {
   Strings reports;
-  int32_t clock = SecondOfWeek(1, 19, 56, 0);
-  AlarmService service(
-      files, announcer, kDirectory, [&](const std::string& text) { reports.push_back(text); },
-      [&] { return clock++; });
+  AlarmService service(files, announcer, kDirectory,
+                       [&](const std::string& text) { reports.push_back(text); });
   WriteList({"1|7|00:00|23:59|0|A|a", "2|7|20:00|2O:30|0|B|b"});
   for (int tick = 0; tick < 3; ++tick) EXPECT_THROW(service.LoadAlarmList(), ReportedError);
   ASSERT_EQ(reports.size(), 1u);
@@ -294,7 +292,7 @@ TEST_F(AlarmCheckTest, ServiceReportsLoadFailuresOnceAndChecksTheTable) {
 
   const auto check = [&] {
     announcer.popups.clear();
-    service.CheckAlarms(1956, 1400, 1, true);
+    service.CheckAlarms(1956, 1400, ClockReading{19, 56, 0, 1}, true);
     return announcer.popups;
   };
   const auto save = [&](const Strings& lines) {

@@ -36,9 +36,9 @@ class RecordingStrip : public StripDuties {
   }
   void SetBlinking(bool on) override { Record(on ? "blink on" : "blink off"); }
   void LoadAlarmList() override { Record("load"); }
-  void CheckAlarms(int32_t real, int32_t game, int weekday) override {
+  void CheckAlarms(int32_t real, int32_t game, const ClockReading& now) override {
     Record("check " + std::to_string(real) + " " + std::to_string(game) + " " +
-           std::to_string(weekday));
+           std::to_string(now.weekday));
   }
   void KeepOnTop() override { Record("top"); }
   bool QuizMode() const override { return quiz_mode; }

@@ -12,18 +12,18 @@ TEST(StripMenuItemsTest, ItemsChooseTheirAlphaColourAndGroup) {
   const struct {
     uint32_t command;
     std::optional<uint8_t> alpha;
-    std::optional<PaneColour> colour;
+    std::optional<Rgb> colour;
     std::optional<RadioGroup> group;
   } rows[] = {
       {kN2Opaque, 255, {}, RadioGroup{kN2Opaque, kN601Alpha60}},
       {kN101Alpha20, 200, {}, RadioGroup{kN2Opaque, kN601Alpha60}},
       {kN201Alpha40, 160, {}, RadioGroup{kN2Opaque, kN601Alpha60}},
       {kN601Alpha60, 120, {}, RadioGroup{kN2Opaque, kN601Alpha60}},
-      {kWhite1, {}, PaneColour{255, 255, 255}, RadioGroup{kWhite1, kFuchsia1}},
-      {kLime1, {}, PaneColour{0, 255, 0}, RadioGroup{kWhite1, kFuchsia1}},
-      {kBlue1, {}, PaneColour{0, 255, 255}, RadioGroup{kWhite1, kFuchsia1}},
-      {kYellow1, {}, PaneColour{255, 255, 0}, RadioGroup{kWhite1, kFuchsia1}},
-      {kFuchsia1, {}, PaneColour{255, 0, 255}, RadioGroup{kWhite1, kFuchsia1}},
+      {kWhite1, {}, Rgb{255, 255, 255}, RadioGroup{kWhite1, kFuchsia1}},
+      {kLime1, {}, Rgb{0, 255, 0}, RadioGroup{kWhite1, kFuchsia1}},
+      {kBlue1, {}, Rgb{0, 255, 255}, RadioGroup{kWhite1, kFuchsia1}},
+      {kYellow1, {}, Rgb{255, 255, 0}, RadioGroup{kWhite1, kFuchsia1}},
+      {kFuchsia1, {}, Rgb{255, 0, 255}, RadioGroup{kWhite1, kFuchsia1}},
       {kN9SoundOn, {}, {}, RadioGroup{kN9SoundOn, kN10SoundOff}},
       {kN10SoundOff, {}, {}, RadioGroup{kN9SoundOn, kN10SoundOff}},
       {kN15AlarmCheck, {}, {}, {}},

@@ -151,7 +151,7 @@ TEST(StripSettingsTest, TheRememberedMonitorIsFoundByItsRectangleFirst) {
     SCOPED_TRACE(c.what);
     const std::optional<MonitorPlace> monitor = RememberedMonitor(on_right, c.monitors);
     ASSERT_EQ(monitor.has_value(), c.want_device != nullptr);
-    const int dpi = monitor ? monitor->dpi : 96;
+    const int dpi = RestoredStripDpi(on_right, c.monitors).value_or(96);
     if (monitor) {
       EXPECT_EQ(monitor->device, c.want_device);
     }

@@ -36,7 +36,7 @@ expect_eq "filled at creation" "$(row_text 1)" "$haesi"
 choose
 e2e_wait_shown TForm_TimeTable
 expect_eq "caption" "$(e2e_window TForm_TimeTable | head -n 1 | sed -E 's/.* text="([^"]*)".*/\1/')" \
-  "Ondrela 게임시간표(중국자료 https://www.example.com/ondrela/time)"
+  "Ondrela 게임시간표(중국자료)"
 expect_eq "centred, 494 x 262" "$(window_field rect)" "393,269,887,531"
 expect_eq "top-most" "$(window_field topmost)" 1
 expect_eq "header" "$(row_text 0)" "게임속 시진 | 현실시간~(지속) | 다음시간1 | 다음시간2 | 다음시간3"

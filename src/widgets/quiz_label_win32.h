@@ -6,11 +6,11 @@
 #include <functional>
 #include <string>
 
-#include "win32/window_base_win32.h"
+#include "widgets/widget_win32.h"
 
 namespace tavlin {
 
-class QuizLabel : public WindowBase {
+class QuizLabel : public Widget {
  public:
   /// A visible child of `parent` at x, y, drawn in `font` (not owned).
   QuizLabel(HWND parent, int x, int y, HFONT font, std::function<void()> on_press,
@@ -24,17 +24,12 @@ class QuizLabel : public WindowBase {
   int width() const { return width_; }
   const std::string& text() const { return text_; }
 
- protected:
-  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
-
  private:
-  void OnPaint();
+  void Paint(HDC target, const RECT& area) override;
 
   HFONT font_;
   std::string text_;  // the text shown ("" as created)
   int width_ = 0;
-  std::function<void()> on_press_;
-  std::function<void()> on_double_click_;
 };
 
 /// Size in pixels of `text` drawn in `font`, on a single line with "&" shown as itself.

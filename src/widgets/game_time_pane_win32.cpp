@@ -1,11 +1,10 @@
-#include "strip/game_time_pane_win32.h"
+#include "widgets/game_time_pane_win32.h"
 
 #include <algorithm>
 
 #include "base/scaling.h"
 #include "win32/colours_win32.h"
 #include "win32/dpi_win32.h"
-#include "win32/hint_relay_win32.h"
 
 namespace tavlin {
 
@@ -63,7 +62,7 @@ void BlinkClock::OnPhase() {
 
 GameTimePane::GameTimePane(HWND parent, const Bounds& bounds, int dpi,
                            std::function<void()> on_press)
-    : on_press_(std::move(on_press)) {
+    : Widget({std::move(on_press), nullptr}) {
   MakeDrawingTools(dpi);
   // A context of its own: drawn every second, it is not taken from the shared ones and set up
   // afresh each time (under Wine each fresh one selects the system font again).
@@ -127,33 +126,6 @@ void GameTimePane::OnBlinkPhase() {
 
 COLORREF GameTimePane::ShownColour() const {
   return blinking_ && BlinkClock::Instance().blink_phase() ? kBlinkColour : text_colour_;
-}
-
-LRESULT GameTimePane::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  RelayMouseToHints(hints_, hwnd(), message, wparam, lparam);
-  switch (message) {
-    case WM_PAINT:
-      OnPaint();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_SETTEXT: {
-      const LRESULT result = DefWindowProcW(hwnd(), message, wparam, lparam);
-      RepaintInterior();
-      return result;
-    }
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      if (on_press_) on_press_();
-      return 0;
-    default:
-      return WindowBase::HandleMessage(message, wparam, lparam);
-  }
-}
-
-void GameTimePane::OnPaint() {
-  PaintScope paint(hwnd());
-  Paint(paint.dc(), paint.area());
 }
 
 void GameTimePane::Paint(HDC target, const RECT& area) {

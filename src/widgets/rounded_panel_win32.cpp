@@ -1,10 +1,9 @@
-#include "strip/rounded_panel_win32.h"
+#include "widgets/rounded_panel_win32.h"
 
 #include <string>
 
 #include "base/scaling.h"
 #include "win32/colours_win32.h"
-#include "win32/hint_relay_win32.h"
 
 namespace tavlin {
 
@@ -33,7 +32,8 @@ void PaintRoundedFrame(HDC dc, int width, int height, int line_width, COLORREF c
   FillSolid(dc, RECT{width - 2 * u, height - 2 * u, width - u, height - u}, border);
 }
 
-RoundedPanel::RoundedPanel(HWND parent, Settings settings) : settings_(std::move(settings)) {
+RoundedPanel::RoundedPanel(HWND parent, Settings settings)
+    : Widget({settings.on_press, settings.on_double_click}), settings_(std::move(settings)) {
   // A context of its own: drawn every second, it is not taken from the shared ones and set up
   // afresh each time (under Wine each fresh one selects the system font again).
   RegisterClassOnce(kClassName, CS_DBLCLKS | CS_OWNDC, nullptr);
@@ -52,14 +52,8 @@ void RoundedPanel::Place(const Bounds& bounds, int dpi, HFONT font) {
   InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
-LRESULT RoundedPanel::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  RelayMouseToHints(hints_, hwnd(), message, wparam, lparam);
+LRESULT RoundedPanel::HandleWidgetMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
-    case WM_PAINT:
-      OnPaint();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
     case WM_PRINTCLIENT: {
       // Themed buttons on the panel ask for the face behind their rounded corners.
       RECT client;
@@ -73,25 +67,13 @@ LRESULT RoundedPanel::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) 
     case WM_COMMAND:
       // The buttons on the panel are the strip's buttons: their clicks go to the strip.
       return SendMessageW(GetAncestor(hwnd(), GA_ROOT), message, wparam, lparam);
-    case WM_SETTEXT: {
-      // A new caption is drawn at once, the inside only: the border and corners stay as they are.
-      const LRESULT result = DefWindowProcW(hwnd(), message, wparam, lparam);
-      PaintNow(hwnd(), Inside(), [this](HDC dc, const RECT& area) { Paint(dc, area); });
-      return result;
-    }
-    case WM_LBUTTONDOWN:
-      if (settings_.on_press) settings_.on_press();
-      return 0;
-    case WM_LBUTTONDBLCLK:
-      if (settings_.on_double_click) {
-        settings_.on_double_click();
-      } else if (settings_.on_press) {
-        settings_.on_press();
-      }
-      return 0;
     default:
-      return WindowBase::HandleMessage(message, wparam, lparam);
+      return Widget::HandleWidgetMessage(message, wparam, lparam);
   }
+}
+
+void RoundedPanel::OnTextChanged() {
+  PaintNow(hwnd(), Inside(), [this](HDC dc, const RECT& area) { Paint(dc, area); });
 }
 
 RECT RoundedPanel::Inside() const {
@@ -99,11 +81,6 @@ RECT RoundedPanel::Inside() const {
   GetClientRect(hwnd(), &client);
   const int border = 2 * ScaleToDpi(1, settings_.dpi);
   return RECT{border, border, client.right - border, client.bottom - border};
-}
-
-void RoundedPanel::OnPaint() {
-  PaintScope paint(hwnd());
-  Paint(paint.dc(), paint.area());
 }
 
 void RoundedPanel::Paint(HDC target, const RECT& area) {

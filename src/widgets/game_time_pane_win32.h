@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "base/geometry.h"
+#include "widgets/widget_win32.h"
 #include "win32/gdi_win32.h"
-#include "win32/window_base_win32.h"
 
 namespace tavlin {
 
@@ -44,7 +44,7 @@ class BlinkClock {
   UINT_PTR timer_ = 0;
 };
 
-class GameTimePane : public WindowBase {
+class GameTimePane : public Widget {
  public:
   static constexpr COLORREF kBlinkColour = RGB(51, 153, 255);
 
@@ -60,20 +60,14 @@ class GameTimePane : public WindowBase {
   bool blinking() const { return blinking_; }
   /// The selected text colour; shown at once unless a blink phase is showing the blink colour.
   void SetTextColour(COLORREF colour);
-  COLORREF text_colour() const { return text_colour_; }
 
   /// The blink clock changed phase.
   void OnBlinkPhase();
-  /// The tooltip this pane hands its mouse messages to, for its hint (not owned).
-  void set_hints(HWND hints) { hints_ = hints; }
-
- protected:
-  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
-  void OnPaint();
-  /// Draws `area` of the pane on `target`, a context of the pane's client area.
-  void Paint(HDC target, const RECT& area);
+  void Paint(HDC target, const RECT& area) override;
+  /// A new text is drawn at once, the interior only.
+  void OnTextChanged() override { RepaintInterior(); }
   COLORREF ShownColour() const;
   /// The font, the text's place and the frame colour for `dpi`, made once per DPI.
   void MakeDrawingTools(int dpi);
@@ -86,10 +80,8 @@ class GameTimePane : public WindowBase {
   int pp_height_ = 0;  // of "Pp" in the font: the text is centred on it
   COLORREF frame_colour_ = 0;
   PaintBuffer buffer_;
-  HWND hints_ = nullptr;
   COLORREF text_colour_ = RGB(0, 255, 0);
   bool blinking_ = false;
-  std::function<void()> on_press_;
 };
 
 }  // namespace tavlin

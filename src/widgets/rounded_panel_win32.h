@@ -7,12 +7,12 @@
 #include <functional>
 
 #include "base/geometry.h"
+#include "widgets/widget_win32.h"
 #include "win32/gdi_win32.h"
-#include "win32/window_base_win32.h"
 
 namespace tavlin {
 
-class RoundedPanel : public WindowBase {
+class RoundedPanel : public Widget {
  public:
   enum class Align { kLeft, kCentre, kRight };
 
@@ -31,21 +31,16 @@ class RoundedPanel : public WindowBase {
 
   /// New bounds and caption font at a new DPI; the border follows.
   void Place(const Bounds& bounds, int dpi, HFONT font);
-  /// The tooltip this panel hands its mouse messages to, for its hint (not owned).
-  void set_hints(HWND hints) { hints_ = hints; }
-
- protected:
-  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
-  void OnPaint();
-  /// Draws `area` of the panel on `target`, a context of the panel's client area.
-  void Paint(HDC target, const RECT& area);
+  void Paint(HDC target, const RECT& area) override;
+  /// A new caption is drawn at once, the inside only: the border and corners stay as they are.
+  void OnTextChanged() override;
+  LRESULT HandleWidgetMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   /// The part inside the border, where the caption is.
   RECT Inside() const;
   Settings settings_;
   PaintBuffer buffer_;
-  HWND hints_ = nullptr;
 };
 
 /// The panel picture for a `width` x `height` area: border, cut corners, face, drawn with lines

@@ -1,4 +1,4 @@
-#include "quiz/quiz_label_win32.h"
+#include "widgets/quiz_label_win32.h"
 
 #include "base/wide_text.h"
 #include "win32/gdi_win32.h"
@@ -22,7 +22,7 @@ SIZE TextSize(HFONT font, const std::wstring& text) {
 
 QuizLabel::QuizLabel(HWND parent, int x, int y, HFONT font, std::function<void()> on_press,
                      std::function<void()> on_double_click)
-    : font_(font), on_press_(std::move(on_press)), on_double_click_(std::move(on_double_click)) {
+    : Widget({std::move(on_press), std::move(on_double_click)}), font_(font) {
   RegisterClassOnce(kClassName, CS_DBLCLKS, nullptr);
   CreateHandle(0, kClassName, L"", WS_CHILD | WS_VISIBLE, x, y, 0, TextSize(font, L"").cy, parent);
 }
@@ -35,8 +35,8 @@ int QuizLabel::SetText(const std::string& text) {
   SetWindowTextW(hwnd(), wide.c_str());
   const SIZE size = TextSize(font_, wide);
   width_ = size.cx;
+  // The new text is painted with the new size (OnTextChanged).
   SetWindowPos(hwnd(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  InvalidateRect(hwnd(), nullptr, FALSE);
   return width_;
 }
 
@@ -48,30 +48,12 @@ void QuizLabel::Place(int x, int y, HFONT font) {
   InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
-LRESULT QuizLabel::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_PAINT:
-      OnPaint();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_LBUTTONDOWN:
-      if (on_press_) on_press_();
-      return 0;
-    case WM_LBUTTONDBLCLK:
-      if (on_double_click_) on_double_click_();
-      return 0;
-    default:
-      return WindowBase::HandleMessage(message, wparam, lparam);
-  }
-}
-
-void QuizLabel::OnPaint() {
-  PaintScope paint(hwnd());
+void QuizLabel::Paint(HDC target, const RECT&) {
+  // A line of text is drawn whole.
   RECT client;
   GetClientRect(hwnd(), &client);
   if (client.right <= 0 || client.bottom <= 0) return;
-  BufferedPaint buffer(paint.dc(), client.right, client.bottom);
+  BufferedPaint buffer(target, client.right, client.bottom);
   FillSolid(buffer.dc(), client, GetSysColor(COLOR_BTNFACE));
   const std::wstring text = WindowText(hwnd());
   SelectionScope font(buffer.dc(), font_);

@@ -1,0 +1,218 @@
+#include "strip/strip_host.h"
+
+#include <utility>
+
+#include "clock/schedule.h"
+#include "strip/strip_menu_items.h"
+#include "strip/top_most_order.h"
+
+namespace tavlin {
+
+StripHost::StripHost(Services services)
+    : services_(std::move(services)), quiz_(services_.files), tick_(*this) {}
+
+void StripHost::Start(StripView& view, AlarmLink* alarms, TimetableLink* timetable) {
+  view_ = &view;
+  alarms_ = alarms;
+  timetable_ = timetable;
+  // 1. The schedule every tick reads.
+  BuildSchedule();
+  // 2. The first quiz line into an empty label and the width fitted to it; without a quiz file
+  //    quiz mode goes off and the panel hides.
+  OnNextQuizLine();
+  // 3. The tick from its start: last hours 0, the alarm list loaded by the first tick.
+  tick_.Reset();
+  tick_.set_time_separator(services_.time_separator);
+  // 4. The sound submenu, with "켜기" checked, only when the sound file and the alarm list are
+  //    both there.
+  sound_menu_enabled_ = SoundMenuEnabledAtStart(services_.files);
+  if (sound_menu_enabled_) {
+    view_->EnableSoundMenu();
+    ApplySound(kN9SoundOn);
+  }
+  // 5. The choices the settings file remembers, over the designed ones of steps 2 and 4.
+  RestoreChoices();
+  // 6. The clock timer, aimed just past the start of the next second.
+  view_->SetTickInterval(tick_timing_.Start(services_.read_clock().millisecond));
+  // Reports that came before the view did.
+  if (reports_.Ready()) view_->ScheduleReport();
+}
+
+void StripHost::OnShown() {
+  KeepOnTop();
+  ModeChange();
+  if (quiz_.quiz_mode()) view_->FocusNextQuizButton();
+}
+
+void StripHost::OnTimer() {
+  const WallClockReading now = services_.read_clock();
+  const TickTiming::Step step = tick_timing_.OnTimer(now.reading, now.millisecond);
+  if (step.set_ms != 0) view_->SetTickInterval(step.set_ms);
+  if (!step.tick) return;
+  // A failing duty ends only itself; the tick's other duties and the timer keep running.
+  for (const std::string& report : tick_failures_.Run(tick_, now.reading)) ShowReport(report);
+}
+
+void StripHost::KeepOnTop() {
+  const bool timetable_visible = timetable_ != nullptr && timetable_->Visible();
+  const bool menu_open = menu_open_ || (timetable_ != nullptr && timetable_->MenuOpen());
+  const TopMostSteps steps = KeepOnTopSteps(menu_open, timetable_visible, view_->IsOnTop());
+  if (steps.raise_timetable) timetable_->KeepOnTop();
+  switch (steps.strip) {
+    case StripPlace::kTop:
+      view_->PlaceOnTop();
+      break;
+    case StripPlace::kBelowTimetable:
+      view_->PlaceBelow(timetable_->window());
+      break;
+    case StripPlace::kStays:
+      break;
+  }
+}
+
+void StripHost::OnDragEnded(int left, int top, const MonitorPlace& monitor) {
+  settings_.left = left;
+  settings_.top = top;
+  settings_.monitor = monitor.device;
+  settings_.monitor_area = monitor.area;
+  SaveSettings();
+}
+
+void StripHost::OnClosing() {
+  SaveSettings();
+}
+
+void StripHost::OnMenuCommand(uint32_t command) {
+  if (AlphaOfCommand(command)) return OnChooseTransparency(command);
+  if (ColourOfCommand(command)) return OnChooseColour(command);
+  switch (command) {
+    case kN9SoundOn:
+    case kN10SoundOff:
+      return OnChooseSound(command);
+    case kN15AlarmCheck:
+      return OnAlarmCheck();
+    case kN6Timetable:
+      return OnShowTimetable();
+    case kN3QuizMode:
+      return OnSwitchQuizMode();
+    case kN7NextQuiz:
+      return OnNextQuizLine();
+    case kN5Exit:
+      return OnClose();
+    default:
+      return;
+  }
+}
+
+void StripHost::OnClose() {
+  // The settings are written as the window goes (OnClosing).
+  view_->Close();
+}
+
+void StripHost::OnNextQuizLine() {
+  view_->SetQuizLine(quiz_.Pick(services_.quiz_seed()));
+  view_->ShowQuizPanel(quiz_.panel_visible());  // a pick without a file has hidden the panel
+}
+
+void StripHost::OnAlarmCheck() {
+  tick_.RequestAlarmReload();
+}
+
+void StripHost::OnShowTimetable() {
+  if (timetable_ != nullptr) timetable_->ShowFromMenu();
+}
+
+void StripHost::OnSwitchQuizMode() {
+  quiz_.SwitchMode();
+  view_->ShowQuizPanel(quiz_.panel_visible());
+  settings_.quiz_panel = quiz_.panel_visible();
+  SaveSettings();
+}
+
+void StripHost::OnChooseTransparency(uint32_t item) {
+  ApplyTransparency(item);
+  settings_.alpha_item = item;
+  SaveSettings();
+}
+
+void StripHost::OnChooseColour(uint32_t item) {
+  ApplyColour(item);
+  settings_.colour_item = item;
+  SaveSettings();
+}
+
+void StripHost::OnChooseSound(uint32_t item) {
+  ApplySound(item);
+  settings_.sound_on = sound_on_;
+  SaveSettings();
+}
+
+void StripHost::ApplyTransparency(uint32_t item) {
+  const std::optional<uint8_t> alpha = AlphaOfCommand(item);
+  if (!alpha) return;
+  view_->SetAlpha(*alpha);
+  view_->CheckMenuRadio(item);
+}
+
+void StripHost::ApplyColour(uint32_t item) {
+  const std::optional<Rgb> colour = ColourOfCommand(item);
+  if (!colour) return;
+  view_->SetPaneColour(*colour);
+  view_->CheckMenuRadio(item);
+}
+
+void StripHost::ApplySound(uint32_t item) {
+  if (item != kN9SoundOn && item != kN10SoundOff) return;
+  sound_on_ = item == kN9SoundOn;
+  view_->CheckMenuRadio(item);
+}
+
+void StripHost::RestoreChoices() {
+  settings_ = services_.settings.Load();
+  if (settings_.alpha_item) ApplyTransparency(*settings_.alpha_item);
+  if (settings_.colour_item) ApplyColour(*settings_.colour_item);
+  // While the sound menu is disabled the sound stays off, whatever the file says.
+  if (settings_.sound_on && sound_menu_enabled_) {
+    ApplySound(*settings_.sound_on ? kN9SoundOn : kN10SoundOff);
+  }
+  // Without a quiz file there is no panel to show, whatever the file says.
+  if (settings_.quiz_panel == false && quiz_.quiz_mode()) quiz_.SwitchMode();
+}
+
+void StripHost::ModeChange() {
+  quiz_.ModeChange();
+  view_->ShowQuizPanel(quiz_.panel_visible());
+}
+
+void StripHost::SaveSettings() {
+  if (auto report = services_.settings.Save(settings_)) ShowReport(*report);
+}
+
+void StripHost::LoadAlarmList() {
+  if (alarms_ != nullptr) alarms_->LoadAlarmList();
+}
+
+void StripHost::CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, const ClockReading& now) {
+  if (alarms_ != nullptr) alarms_->CheckAlarms(real_hhmm, game_hhmm, now, sound_on_);
+}
+
+void StripHost::ShowReport(const std::string& text) {
+  if (reports_.Add(text) && view_ != nullptr) view_->ScheduleReport();
+}
+
+void StripHost::OnShowReport() {
+  // The box's own message loop dispatches the view's scheduled reports too: while a box is open
+  // there is no next report, and the one that waits is asked for again when the box has closed.
+  const std::optional<std::string> text = reports_.Next();
+  if (!text) return;
+  {
+    struct BoxClosed {
+      ReportQueue& reports;
+      ~BoxClosed() { reports.Closed(); }
+    } closed{reports_};
+    view_->ShowReportBox(*text);
+  }
+  if (reports_.Ready()) view_->ScheduleReport();
+}
+
+}  // namespace tavlin

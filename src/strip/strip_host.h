@@ -1,0 +1,140 @@
+// The strip's logic without its window: the clock tick's duties, the menu commands turned into
+// choices and saved settings, the remembered choices restored at start, the reports shown one at
+// a time, the tick's timing and failure reports, and the top-most placements. It reaches the
+// window through StripView, the settings file through StripSettingsStore, and the alarms and the
+// timetable through their links.
+//
+// A new menu command is one case in OnMenuCommand and one On... method; a new remembered choice
+// is one field of StripSettings, written where its command is handled and applied in
+// RestoreChoices.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "alarms/alarm_link.h"
+#include "base/file_system.h"
+#include "base/geometry.h"
+#include "clock/clock_tick.h"
+#include "clock/tick_timing.h"
+#include "quiz/quiz_line.h"
+#include "strip/report_queue.h"
+#include "strip/strip_settings.h"
+#include "strip/strip_view.h"
+#include "timetable/timetable_link.h"
+
+namespace tavlin {
+
+/// One reading of the wall clock and how far into its second it was taken.
+struct WallClockReading {
+  ClockReading reading;
+  int millisecond = 0;  ///< 0..999
+};
+
+/// The settings file as the host uses it: StripSettingsFile on the real disk, a fake in tests.
+class StripSettingsStore {
+ public:
+  virtual ~StripSettingsStore() = default;
+  /// The remembered settings; all absent when nothing is remembered.
+  virtual StripSettings Load() const = 0;
+  /// Writes `settings`; the text to show the player when the write failed and is to be told.
+  virtual std::optional<std::string> Save(const StripSettings& settings) = 0;
+};
+
+class StripHost : private StripDuties {
+ public:
+  /// What the program entry hands the host.
+  struct Services {
+    const FileSystem& files;       ///< where the quiz and sound files are looked for
+    StripSettingsStore& settings;  ///< the settings file
+    std::function<WallClockReading()> read_clock;  ///< read once per timer message
+    std::function<uint64_t()> quiz_seed;           ///< a fresh seed for each quiz pick
+    std::string time_separator = ":";              ///< of the real time shown
+  };
+
+  explicit StripHost(Services services);
+
+  /// The strip's creation steps, in their order, once the window and its widgets exist (hidden).
+  /// `alarms` and `timetable` may be null (none).
+  void Start(StripView& view, AlarmLink* alarms, TimetableLink* timetable);
+  /// The strip has been shown: on top, the quiz panel as quiz mode says, the focus on Button2.
+  void OnShown();
+  /// A message of the clock timer: reads the clock once and runs the tick when it is due.
+  void OnTimer();
+  /// The strip (and a visible timetable above it) back on top, as KeepOnTopSteps says.
+  void KeepOnTop() override;
+  /// The strip's popup menu opened (true) or closed.
+  void OnMenuLoop(bool open) { menu_open_ = open; }
+  /// The player has dragged the strip to `left`, `top` on `monitor`: the place is remembered.
+  void OnDragEnded(int left, int top, const MonitorPlace& monitor);
+  /// The strip is going: the settings file gets the choices of this run.
+  void OnClosing();
+
+  // Commands.
+  /// A menu item's command id; ids that are not the strip's menu items do nothing.
+  void OnMenuCommand(uint32_t command);
+  void OnClose();           ///< "×" and "문답공부시계 종료"
+  void OnNextQuizLine();    ///< "N", "다른문제보기", a double-click on the quiz panel
+  void OnAlarmCheck();      ///< "알림체크": the next tick reloads the alarm list and checks it
+  void OnShowTimetable();   ///< "게임시진->현실시간표"
+  void OnSwitchQuizMode();  ///< "시계모드/문답+"
+  void OnChooseTransparency(uint32_t item);  ///< "불투명" .. "60%"
+  void OnChooseColour(uint32_t item);        ///< "White" .. "Fuchsia"
+  void OnChooseSound(uint32_t item);         ///< "켜기", "끄기"
+
+  // Reports, one message box at a time.
+  /// Shows `text` once the current message has been handled, so the tick reporting it is not
+  /// held up; a text on screen or already waiting is not queued again.
+  void ShowReport(const std::string& text);
+  /// The view's scheduled report: the next one in a box (the clock runs on behind it).
+  void OnShowReport();
+
+  /// The remembered settings with the choices of this run.
+  const StripSettings& settings() const { return settings_; }
+  /// The check mark of "켜기": the alarm sound switch.
+  bool sound_on() const { return sound_on_; }
+  bool quiz_mode() const { return quiz_.quiz_mode(); }
+  /// The separator of the real time shown, e.g. ":".
+  const std::string& time_separator() const { return services_.time_separator; }
+
+ private:
+  // The clock tick's duties.
+  void ShowRealTime(const std::string& text) override { view_->ShowRealTime(text); }
+  void ShowGameTexts(const std::string& pane, const std::string& summary) override {
+    view_->ShowGameTexts(pane, summary);
+  }
+  void SetBlinking(bool on) override { view_->SetBlinking(on); }
+  void LoadAlarmList() override;
+  void CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, const ClockReading& now) override;
+  bool QuizMode() const override { return quiz_.quiz_mode(); }
+  void NextQuizLine() override { OnNextQuizLine(); }
+
+  // A choice shown, without remembering it.
+  void ApplyTransparency(uint32_t item);
+  void ApplyColour(uint32_t item);
+  void ApplySound(uint32_t item);
+  /// The remembered choices as if the player had chosen them.
+  void RestoreChoices();
+  /// Shows the quiz panel exactly when quiz mode is on.
+  void ModeChange();
+  /// Writes settings_ into the settings file; a failure the store tells is reported.
+  void SaveSettings();
+
+  Services services_;
+  StripView* view_ = nullptr;
+  AlarmLink* alarms_ = nullptr;
+  TimetableLink* timetable_ = nullptr;
+  QuizModel quiz_;
+  ClockTick tick_;
+  TickTiming tick_timing_;
+  TickFailureReport tick_failures_;
+  ReportQueue reports_;
+  StripSettings settings_;
+  bool sound_menu_enabled_ = false;
+  bool sound_on_ = false;
+  bool menu_open_ = false;
+};
+
+}  // namespace tavlin
