@@ -38,7 +38,8 @@ StripBoxes DesignedStripBoxes(int dpi);
 
 /// The boxes at `dpi` for `widest`:
 /// - StatusPane1 holds its frame, the text's indent and the game time, whose advance may reach the
-///   pane's outer edge (the last digit's side bearing lies over the frame);
+///   pane's outer edge: the pane sets the text in by less than its indent where the last digit's
+///   ink would come within a pixel of the frame;
 /// - Panel1 holds StatusPane1, a gap of 2 pixels (scaled), the summary line and its border, so the
 ///   right-aligned summary never runs under the pane;
 /// - Panel3 holds the real time centred between its border and 2 pixels (scaled) each side.

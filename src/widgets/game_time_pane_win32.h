@@ -77,7 +77,8 @@ class GameTimePane : public Widget {
 
   Font font_;
   int dpi_ = 96;
-  int pp_height_ = 0;  // of "Pp" in the font: the text is centred on it
+  int pp_height_ = 0;   // of "Pp" in the font: the text is centred on it
+  int widest_ink_ = 0;  // where the ink of the widest "hh:mm:ss" ends, from the text's start
   COLORREF frame_colour_ = 0;
   PaintBuffer buffer_;
   COLORREF text_colour_ = RGB(0, 255, 0);
