@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # With "굴림" drawn in a wider Korean face (Baekmuk Gulim) the strip's text boxes grow with their
-# texts: at 100 % and at 150 % scaling the game time's ink stays a pixel clear of its pane's frame
-# (the last digit's too, not clipped), and the summary line keeps a gap to the pane, its first
+# texts: at 100 % and at 150 % scaling the game time's ink stays a column clear of its pane's
+# sides (the last digit's too, not clipped), and the summary line keeps a gap to the pane, its first
 # syllable showing, instead of running under it.
 source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/strip_lib.bash"
@@ -27,8 +27,15 @@ check_strip() {
   # Nanum's game time fits the designed pane: a wider pane shows the wide face is in use.
   [ $((pr - pl)) -gt "$designed" ] || fail "the pane is $((pr - pl)) wide at $dpi DPI"
   shot="$(e2e_shot "strip-wide-$dpi")"
-  expect_text_inside "$shot" $((pl + 2 * u)) $((pt + 2 * u)) $((pr - pl - 4 * u)) \
-    $((pb - pt - 4 * u)) 1 "game time at $dpi DPI"
+  # Inside the black interior; the face's digits may reach its top row, but the last digit's ink
+  # keeps a column clear of the frame on the right.
+  local seen w=$((pr - pl - 4 * u))
+  seen="$(expect_text_inside "$shot" $((pl + 2 * u)) $((pt + 2 * u)) "$w" $((pb - pt - 4 * u)) 0 \
+    "game time at $dpi DPI")" || exit 1
+  echo "$seen"
+  read -r bw bx <<<"$(sed -E 's/.* text ([0-9]+)x[0-9]+\+([0-9]+)\+.*/\1 \2/' <<<"$seen")"
+  [ "$bx" -ge 1 ] && [ $((bx + bw)) -le $((w - 1)) ] ||
+    fail "game time at $dpi DPI: ink ${bw} wide at +$bx touches the side of the ${w} interior"
   expect_text_inside "$shot" "$pr" $((qt + 2 * u)) $((qr - 2 * u - pr)) $((qb - qt - 4 * u)) \
     "$gap" "double-hours at $dpi DPI"
 }
