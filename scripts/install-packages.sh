@@ -7,7 +7,8 @@ packages=(cmake ninja-build g++ googletest
   g++-mingw-w64-x86-64 wine wine64 xvfb x11-utils x11-xserver-utils xdotool imagemagick
   fonts-nanum fonts-droid-fallback xcompmgr faketime)
 if [ "${1:-}" = "--test" ]; then
-  packages+=(clang libclang-rt-14-dev unzip icoutils)
+  # fonts-baekmuk: a wider face than Nanum for "굴림", to see the strip fit its texts.
+  packages+=(clang libclang-rt-14-dev unzip icoutils fonts-baekmuk)
 fi
 
 missing=()

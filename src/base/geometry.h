@@ -37,6 +37,7 @@ struct MonitorPlace {
   std::string device;
   Rect area;
   Rect work;
+  int dpi = 96;  ///< the DPI windows on this monitor are drawn for
 };
 
 }  // namespace tavlin

@@ -100,6 +100,8 @@ class StripHost : private StripDuties {
   /// The check mark of "켜기": the alarm sound switch.
   bool sound_on() const { return sound_on_; }
   bool quiz_mode() const { return quiz_.quiz_mode(); }
+  /// The separator of the real time shown, e.g. ":".
+  const std::string& time_separator() const { return services_.time_separator; }
 
  private:
   // The clock tick's duties.

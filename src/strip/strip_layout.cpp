@@ -1,5 +1,7 @@
 #include "strip/strip_layout.h"
 
+#include "quiz/quiz_line.h"
+
 #include "base/scaling.h"
 
 namespace tavlin {
@@ -13,15 +15,25 @@ constexpr int kPanel2RightMargin = 3;
 }  // namespace
 
 StripLayout LayOutStrip(int dpi, int client_width) {
+  return LayOutStrip(dpi, client_width, DesignedStripBoxes(dpi));
+}
+
+StripLayout LayOutStrip(int dpi, int client_width, const StripBoxes& boxes) {
   const auto s = [dpi](int v) { return ScaleToDpi(v, dpi); };
   const auto at = [&s](int x, int y, int w, int h) { return Bounds{s(x), s(y), s(w), s(h)}; };
   StripLayout layout;
   layout.client_height = s(50);
-  layout.panel1 = at(2, 2, 257, 24);
+  layout.panel1 = Bounds{s(2), s(2), boxes.panel1, s(24)};
   layout.button1 = at(5, 3, 18, 18);
   layout.button3 = at(25, 3, 18, 18);
-  layout.status_pane1 = at(46, 2, 89, 21);
-  layout.panel3 = at(260, 2, 62, 24);
+  layout.status_pane1 = Bounds{s(46), s(2), boxes.status_pane1, s(21)};
+  // Panel3 follows Panel1 at the designed distance (260 = 2 + 257 + 1 at 96 DPI).
+  const int panel3_left = layout.panel1.left + boxes.panel1 + s(260) - s(2) - s(257);
+  layout.panel3 = Bounds{panel3_left, s(2), boxes.panel3, s(24)};
+  // Wider boxes widen the least strip by as much; the designed ones keep it at 325 scaled.
+  const StripBoxes designed = DesignedStripBoxes(dpi);
+  layout.least_client_width =
+      s(kMinimumStripWidth) + boxes.panel1 - designed.panel1 + boxes.panel3 - designed.panel3;
   // The quiz panel reaches down to the strip's bottom edge (27 + 23 = 50), which two separately
   // rounded figures would pass at some scalings.
   layout.panel2 =

@@ -3,13 +3,15 @@
 #pragma once
 
 #include "base/geometry.h"
+#include "strip/strip_fit.h"
 
 namespace tavlin {
 
 /// The strip's geometry. Each widget's bounds are in its parent's client coordinates: Button1,
 /// Button3 and StatusPane1 lie on Panel1, Button2 and Label1 on Panel2, the panels on the strip.
 struct StripLayout {
-  int client_height = 0;  ///< 50 at 96 DPI; the width follows the quiz line (FitWidth)
+  int client_height = 0;       ///< 50 at 96 DPI; the width follows the quiz line (FitWidth)
+  int least_client_width = 0;  ///< the top row of panels and its right margin: 325 at 96 DPI
   Bounds panel1;
   Bounds button1;
   Bounds button3;
@@ -23,7 +25,11 @@ struct StripLayout {
   int button2_font_height = 0;  ///< "굴림" of Button2
 };
 
-/// The layout at `dpi` of a strip whose client area is `client_width` pixels wide.
+/// The layout at `dpi` of a strip whose client area is `client_width` pixels wide, with the text
+/// boxes `boxes` (FitStripBoxes): Panel3 keeps its distance to Panel1 as Panel1 grows.
+StripLayout LayOutStrip(int dpi, int client_width, const StripBoxes& boxes);
+
+/// The same with the designed boxes.
 StripLayout LayOutStrip(int dpi, int client_width);
 
 }  // namespace tavlin

@@ -6,13 +6,34 @@
 
 namespace tavlin {
 
+std::optional<MonitorPlace> RememberedMonitor(const StripSettings& settings,
+                                              const std::vector<MonitorPlace>& monitors) {
+  auto found = monitors.end();
+  if (settings.monitor_area) {
+    found = std::find_if(monitors.begin(), monitors.end(),
+                         [&](const MonitorPlace& m) { return m.area == *settings.monitor_area; });
+  }
+  if (found == monitors.end() && !settings.monitor.empty()) {
+    found = std::find_if(monitors.begin(), monitors.end(),
+                         [&](const MonitorPlace& m) { return m.device == settings.monitor; });
+  }
+  if (found == monitors.end()) return std::nullopt;
+  return *found;
+}
+
+std::optional<int> RestoredStripDpi(const StripSettings& settings,
+                                    const std::vector<MonitorPlace>& monitors) {
+  if (!settings.left || !settings.top) return std::nullopt;
+  const std::optional<MonitorPlace> monitor = RememberedMonitor(settings, monitors);
+  if (!monitor) return std::nullopt;
+  return monitor->dpi;
+}
+
 std::optional<Rect> RestoredStripRect(const StripSettings& settings, Size size, int grip_row,
                                       Size grabbable, const std::vector<MonitorPlace>& monitors) {
-  if (!settings.left || !settings.top || settings.monitor.empty()) return std::nullopt;
-  const auto monitor = std::find_if(monitors.begin(), monitors.end(), [&](const MonitorPlace& m) {
-    return m.device == settings.monitor;
-  });
-  if (monitor == monitors.end()) return std::nullopt;
+  if (!settings.left || !settings.top) return std::nullopt;
+  const std::optional<MonitorPlace> monitor = RememberedMonitor(settings, monitors);
+  if (!monitor) return std::nullopt;
 
   int left = *settings.left, top = *settings.top;
   if (settings.monitor_area) {

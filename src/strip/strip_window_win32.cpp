@@ -4,11 +4,14 @@
 
 #include "base/scaling.h"
 #include "base/wide_text.h"
+#include "strip/strip_fit.h"
 #include "strip/strip_reach.h"
 #include "strip/strip_restore.h"
 #include "win32/colours_win32.h"
 #include "win32/dpi_win32.h"
 #include "win32/monitors_win32.h"
+#include "win32/system_library_win32.h"
+#include "win32/text_widths_win32.h"
 
 namespace tavlin {
 
@@ -22,6 +25,8 @@ constexpr int kDesignHeight = 50;
 constexpr UINT_PTR kTimer1 = 1;
 // Messages of the strip's own.
 constexpr UINT kShowReportMessage = WM_APP + 10;
+// WM_GETDPISCALEDSIZE, sent from Windows 10 1703 on, before a move to a monitor of another DPI.
+constexpr UINT kGetDpiScaledSize = 0x02E4;
 constexpr int kButton1Id = 1;
 constexpr int kButton2Id = 2;
 constexpr int kButton3Id = 3;
@@ -111,6 +116,9 @@ LRESULT StripWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_DPICHANGED:
       OnDpiChanged(DpiOfDpiChanged(wparam), reinterpret_cast<const RECT*>(lparam));
       return 0;
+    case kGetDpiScaledSize:
+      *reinterpret_cast<SIZE*>(lparam) = SizeAtDpi(static_cast<int>(wparam));
+      return TRUE;
     case WM_DISPLAYCHANGE:
       OnScreenChanged();
       return 0;
@@ -147,8 +155,10 @@ LRESULT StripWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 
 void StripWindow::OnCreate() {
   SetLayeredWindowAttributes(hwnd(), kStripKeyColour, 255, LWA_COLORKEY | LWA_ALPHA);
+  AllowShowStripRequest();
   dpi_ = DpiOfWindow(hwnd());
   CreateFonts();
+  boxes_ = FitTextBoxes(dpi_, font_.get());
   menu_.SetDpi(dpi_);
   CreateWidgets();
 }
@@ -159,6 +169,20 @@ void StripWindow::CreateFonts() {
   font_.Reset(CreateGulimFont(at_dpi.font_height));
   small_font_.Reset(CreateGulimFont(at_dpi.button2_font_height));
   SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+}
+
+void StripWindow::AllowShowStripRequest() {
+  // Windows Vista has no per-window filter; there an elevated strip stays out of reach.
+  using Filter = BOOL WINAPI(HWND, UINT, DWORD, void*);
+  static Filter* const allow =
+      LoadSystemFunction<Filter>(L"user32.dll", "ChangeWindowMessageFilterEx");
+  if (allow != nullptr) allow(hwnd(), kShowStripRequest, MSGFLT_ALLOW, nullptr);
+}
+
+StripBoxes StripWindow::FitTextBoxes(int dpi, HFONT strip_font) const {
+  const Font pane_font(CreateGameTimeFont(dpi));
+  const FontTextWidths pane(pane_font.get()), strip(strip_font);
+  return FitStripBoxes(dpi, MeasureWidestStripTexts(pane, strip, host_.time_separator()));
 }
 
 void StripWindow::CreateWidgets() {
@@ -196,7 +220,7 @@ void StripWindow::CreateWidgets() {
 void StripWindow::LayOutWidgets() {
   RECT client;
   GetClientRect(hwnd(), &client);
-  layout_ = LayOutStrip(dpi_, client.right);
+  layout_ = LayOutStrip(dpi_, client.right, boxes_);
   const StripLayout& l = layout_;
   panel1_->Place(l.panel1, dpi_, font_.get());
   PlaceButton(button1_, l.button1, font_.get());
@@ -218,14 +242,20 @@ void StripWindow::WakeHints() {
 }
 
 void StripWindow::Show() {
+  // On the remembered monitor the strip is drawn for that monitor's DPI before it goes there, and
+  // the system's own idea of the rectangle (WM_DPICHANGED comes for this move too) is not taken.
+  const std::optional<int> dpi = RestoredStripDpi(host_.settings(), Monitors());
+  if (dpi && *dpi != dpi_) ApplyDpi(*dpi);
   RECT window;
   GetWindowRect(hwnd(), &window);
   const int width = window.right - window.left, height = window.bottom - window.top;
   const std::optional<Rect> restored = RestoredPlace();
+  placing_ = true;
   SetWindowPos(hwnd(), nullptr,
                restored ? restored->left : (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                restored ? restored->top : (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  placing_ = false;
   ShowWindow(hwnd(), SW_SHOW);
   host_.OnShown();
 }
@@ -269,21 +299,38 @@ void StripWindow::OnSize() {
 
 void StripWindow::OnDpiChanged(int dpi, const RECT* suggested) {
   if (dpi <= 0) return;
-  dpi_ = dpi;
-  // The fonts of the old DPI go when every widget has the new ones: a panel keeps its selected.
-  const Font old_font = std::move(font_), old_small_font = std::move(small_font_);
-  CreateFonts();
-  menu_.SetDpi(dpi_);
-  LayOutWidgets();
-  // The system's rectangle keeps the strip where the user dragged it; its size is the strip's
-  // own, fitted to the quiz line in the new font.
+  if (dpi != dpi_) ApplyDpi(dpi);
+  // While tavlin places the strip itself, its own rectangle stands. Otherwise the system's keeps
+  // the strip where the user dragged it; its size is the strip's own, fitted to the quiz line in
+  // the new font.
+  if (placing_) return;
   if (suggested != nullptr) {
     SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  KeepStripWithinReach();
+}
+
+void StripWindow::ApplyDpi(int dpi) {
+  dpi_ = dpi;
+  // The fonts of the old DPI go when every widget has the new ones: a panel keeps its selected.
+  const Font old_font = std::move(font_), old_small_font = std::move(small_font_);
+  CreateFonts();
+  boxes_ = FitTextBoxes(dpi_, font_.get());
+  menu_.SetDpi(dpi_);
+  LayOutWidgets();
   FitWidthToQuizLine();
   RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-  KeepStripWithinReach();
+}
+
+SIZE StripWindow::SizeAtDpi(int dpi) const {
+  const Font font(CreateGulimFont(LayOutStrip(dpi, 0).font_height));
+  const StripLayout layout = LayOutStrip(dpi, 0, FitTextBoxes(dpi, font.get()));
+  const int label = label1_ ? TextSize(font.get(), Utf8ToWide(label1_->text())).cx : 0;
+  RECT window{0, 0, std::max(FitWidth(label, dpi), layout.least_client_width),
+              layout.client_height};
+  AdjustWindowRectForDpi(window, WS_POPUP, WS_EX_LAYERED, dpi);
+  return SIZE{window.right - window.left, window.bottom - window.top};
 }
 
 void StripWindow::OnScreenChanged() {
@@ -312,7 +359,9 @@ void StripWindow::StartDrag() {
 }
 
 void StripWindow::FitWidthToQuizLine() {
-  SetWindowPos(hwnd(), nullptr, 0, 0, FitWidth(label1_->width(), dpi_), layout_.client_height,
+  // A font wider than designed widens the top row of panels, and the strip keeps room for it.
+  const int width = std::max(FitWidth(label1_->width(), dpi_), layout_.least_client_width);
+  SetWindowPos(hwnd(), nullptr, 0, 0, width, layout_.client_height,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -73,6 +73,12 @@ class StripWindow : public WindowBase, public StripView {
   /// WM_DPICHANGED: fonts, marks and widgets for `dpi`, the strip where `suggested` puts it
   /// (kept within reach).
   void OnDpiChanged(int dpi, const RECT* suggested);
+  /// Fonts, marks, text boxes and widgets for `dpi`, the width fitted in the new font.
+  void ApplyDpi(int dpi);
+  /// WM_GETDPISCALEDSIZE: the strip's window size at `dpi`.
+  SIZE SizeAtDpi(int dpi) const;
+  /// The text boxes at `dpi`, measured in `strip_font` (of that DPI) and the game time's font.
+  StripBoxes FitTextBoxes(int dpi, HFONT strip_font) const;
   /// WM_DISPLAYCHANGE, or a new work area (a moved or resized task bar): the strip within reach.
   void OnScreenChanged();
   /// WM_EXITSIZEMOVE: a window drag has ended: the strip back within reach, its place remembered.
@@ -86,6 +92,8 @@ class StripWindow : public WindowBase, public StripView {
   /// its top row of panels is left in any work area for the player to grab it.
   void KeepStripWithinReach();
   void CreateFonts();
+  /// Lets a second start reach the strip when it runs elevated and the second start does not.
+  void AllowShowStripRequest();
   void CreateWidgets();
   /// The one layout pass: every widget its bounds and font from a fresh layout of the strip's
   /// client width at its DPI.
@@ -101,8 +109,10 @@ class StripWindow : public WindowBase, public StripView {
   StripMenu menu_;
   int dpi_ = 96;
   StripLayout layout_;
-  Font font_;        // "굴림" 12: the window, its panels, the label, Button1 and Button3
-  Font small_font_;  // "굴림" 11: Button2
+  StripBoxes boxes_;      // the text boxes for the fonts of dpi_
+  bool placing_ = false;  // tavlin itself is moving the strip (a restore)
+  Font font_;             // "굴림" 12: the window, its panels, the label, Button1 and Button3
+  Font small_font_;       // "굴림" 11: Button2
   std::unique_ptr<RoundedPanel> panel1_;
   std::unique_ptr<RoundedPanel> panel3_;
   std::unique_ptr<RoundedPanel> panel2_;

@@ -15,7 +15,27 @@ constexpr wchar_t kClassName[] = L"TavlinGameTimePane";
 constexpr int kFontHeight = 19;
 constexpr int kTextIndent = 3;
 
+// Where the ink of "hh:mm:ss" with the widest-reaching digit ends, from the text's start. The
+// advance is not the ink: the last digit's right side bearing (ABC's C) may be a blank column or,
+// in a bold the system makes up, a column of ink past the advance.
+int WidestClockInk(HDC dc) {
+  int widest = 0;
+  for (wchar_t d = L'0'; d <= L'9'; ++d) {
+    const wchar_t clock[] = {d, d, L':', d, d, L':', d, d};
+    SIZE size{};
+    GetTextExtentPoint32W(dc, clock, 8, &size);
+    ABC abc{};
+    if (!GetCharABCWidthsW(dc, d, d, &abc)) abc.abcC = 0;  // not a TrueType font
+    widest = std::max(widest, static_cast<int>(size.cx) - abc.abcC);
+  }
+  return widest;
+}
+
 }  // namespace
+
+HFONT CreateGameTimeFont(int dpi) {
+  return CreateGulimFont(ScaleToDpi(kFontHeight, dpi), FW_BOLD);
+}
 
 BlinkClock& BlinkClock::Instance() {
   static BlinkClock clock;
@@ -71,12 +91,13 @@ GameTimePane::GameTimePane(HWND parent, const Bounds& bounds, int dpi,
 void GameTimePane::MakeDrawingTools(int dpi) {
   dpi_ = dpi;
   buffer_.KeepFont(nullptr);
-  font_.Reset(CreateGulimFont(ScaleToDpi(kFontHeight, dpi), FW_BOLD));
+  font_.Reset(CreateGameTimeFont(dpi));
   MemoryDC measure;
   SelectionScope font(measure.dc(), font_.get());
   SIZE pp{};
   GetTextExtentPoint32W(measure.dc(), L"Pp", 2, &pp);
   pp_height_ = pp.cy;
+  widest_ink_ = WidestClockInk(measure.dc());
   frame_colour_ = LightenColour(GetSysColor(COLOR_BTNSHADOW), 30);
 }
 
@@ -148,7 +169,12 @@ void GameTimePane::Paint(HDC target, const RECT& area) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ShownColour());
   const int top = interior.top + (interior.bottom - interior.top - pp_height_) / 2;
-  ExtTextOutW(dc, interior.left + ScaleToDpi(kTextIndent, dpi_), top, ETO_CLIPPED, &interior, text,
+  // The text is set in by its indent, or less where a wide face would otherwise bring the last
+  // digit's ink within a pixel of the frame (or under it, clipped); it never moves with the
+  // digits shown.
+  const int room = interior.right - interior.left - u - widest_ink_;
+  const int indent = std::max(0, std::min(ScaleToDpi(kTextIndent, dpi_), room));
+  ExtTextOutW(dc, interior.left + indent, top, ETO_CLIPPED, &interior, text,
               static_cast<UINT>(length), nullptr);
 }
 

@@ -14,6 +14,9 @@ namespace tavlin {
 
 class GameTimePane;
 
+/// The pane's font at `dpi`: bold "굴림" 19 scaled. The caller owns it.
+HFONT CreateGameTimeFont(int dpi);
+
 /// One process-wide clock of 300 ms phases. Every blinking pane shows the phase of this clock, so
 /// panes blink in step and a pane that starts blinking joins the phase in progress. The clock
 /// sleeps while no pane blinks, so an idle strip wakes only for its tick; the first pane to blink
@@ -74,7 +77,8 @@ class GameTimePane : public Widget {
 
   Font font_;
   int dpi_ = 96;
-  int pp_height_ = 0;  // of "Pp" in the font: the text is centred on it
+  int pp_height_ = 0;   // of "Pp" in the font: the text is centred on it
+  int widest_ink_ = 0;  // where the ink of the widest "hh:mm:ss" ends, from the text's start
   COLORREF frame_colour_ = 0;
   PaintBuffer buffer_;
   COLORREF text_colour_ = RGB(0, 255, 0);

@@ -22,6 +22,7 @@ class QuizLabel : public Widget {
   /// resized to its text in that font, as a new DPI asks.
   void Place(int x, int y, HFONT font);
   int width() const { return width_; }
+  const std::string& text() const { return text_; }
 
  private:
   void Paint(HDC target, const RECT& area) override;

@@ -1,6 +1,7 @@
 #include "win32/monitors_win32.h"
 
 #include "base/wide_text.h"
+#include "win32/dpi_win32.h"
 
 namespace tavlin {
 
@@ -15,7 +16,8 @@ BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
   info.cbSize = sizeof info;
   if (GetMonitorInfoW(monitor, &info)) {
     reinterpret_cast<std::vector<MonitorPlace>*>(list)->push_back(
-        {WideToUtf8(info.szDevice), RectOf(info.rcMonitor), RectOf(info.rcWork)});
+        {WideToUtf8(info.szDevice), RectOf(info.rcMonitor), RectOf(info.rcWork),
+         DpiOfMonitor(monitor)});
   }
   return TRUE;
 }

@@ -6,6 +6,7 @@
 #include "test_support.h"
 
 #include "strip/strip_menu_items.h"
+#include "strip/strip_reach.h"
 #include "strip/strip_restore.h"
 
 namespace tavlin {
@@ -161,6 +162,61 @@ TEST(StripSettingsTest, ARememberedPlaceCountsOnlyOnItsMonitorAndWithinReach) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     EXPECT_EQ(RestoredStripRect(c.settings, Size{325, 50}, 26, Size{48, 16}, monitors), c.want);
+  }
+}
+
+// Device names are numbered anew after a restart or when a screen sleeps; the rectangle a monitor
+// has on the virtual screen is what identifies it. The strip is measured at that monitor's DPI.
+TEST(StripSettingsTest, TheRememberedMonitorIsFoundByItsRectangleFirst) {
+  const Rect left_area{0, 0, 1920, 1080}, right_area{1920, 0, 3200, 1024};
+  const auto place = [](const char* device, Rect area, int dpi) {
+    return MonitorPlace{device, area, area, dpi};
+  };
+  StripSettings on_right;
+  on_right.left = 2500, on_right.top = 30, on_right.monitor = "\\\\.\\DISPLAY2";
+  on_right.monitor_area = right_area;
+  struct Case {
+    const char* what;
+    std::vector<MonitorPlace> monitors;
+    const char* want_device;  // nullptr: no monitor, centred
+    std::optional<Rect> want;
+  } cases[] = {
+      {"renamed devices: by its rectangle",
+       {place("\\\\.\\DISPLAY4", left_area, 96), place("\\\\.\\DISPLAY5", right_area, 96)},
+       "\\\\.\\DISPLAY5",
+       Rect{2500, 30, 2825, 80}},
+      {"swapped devices: the one with its rectangle, not its old name",
+       {place("\\\\.\\DISPLAY2", left_area, 96), place("\\\\.\\DISPLAY1", right_area, 96)},
+       "\\\\.\\DISPLAY1",
+       Rect{2500, 30, 2825, 80}},
+      {"the monitor gone, its name given to another: moves with the name",
+       {place("\\\\.\\DISPLAY1", left_area, 96), place("\\\\.\\DISPLAY2", {-1280, 0, 0, 1024}, 96)},
+       "\\\\.\\DISPLAY2",
+       Rect{-700, 30, -375, 80}},
+      {"the monitor gone, neither rectangle nor name left: centred",
+       {place("\\\\.\\DISPLAY1", left_area, 96)},
+       nullptr,
+       std::nullopt},
+      {"a different DPI: the strip at that monitor's size",
+       {place("\\\\.\\DISPLAY1", left_area, 96), place("\\\\.\\DISPLAY3", right_area, 144)},
+       "\\\\.\\DISPLAY3",
+       Rect{2500, 30, 2988, 105}},
+      {"a different DPI near the edge: kept in reach as that DPI asks",
+       {MonitorPlace{"\\\\.\\DISPLAY3", right_area, {1920, 0, 2560, 1024}, 144}},
+       "\\\\.\\DISPLAY3",
+       Rect{2072, 30, 2560, 105}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::optional<MonitorPlace> monitor = RememberedMonitor(on_right, c.monitors);
+    ASSERT_EQ(monitor.has_value(), c.want_device != nullptr);
+    const int dpi = RestoredStripDpi(on_right, c.monitors).value_or(96);
+    if (monitor) {
+      EXPECT_EQ(monitor->device, c.want_device);
+    }
+    const Size size{ScaleToDpi(325, dpi), ScaleToDpi(50, dpi)};
+    EXPECT_EQ(RestoredStripRect(on_right, size, GripRowAt(dpi), GrabbableAt(dpi), c.monitors),
+              c.want);
   }
 }
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# At 150 % scaling (144 DPI) the strip is drawn for that scaling, not stretched: 488 x 75 without
+# At 150 % scaling (144 DPI) the strip is drawn for that scaling, not stretched: 493 x 75 without
 # a quiz file (325 x 50 at 100 %), centred, every panel and button half as large again, and the
 # texts in fonts of that size, inside their panels.
 source "$(dirname "$0")/../lib.sh"
@@ -10,9 +10,9 @@ e2e_start
 sleep 4  # past the start-up blink
 window="$(strip_window)"
 echo "$window"
-expect_eq "client size" "$(client_of "$window")" "488 75"
+expect_eq "client size" "$(client_of "$window")" "493 75"
 read -r l t r b <<<"$(rect_of "$window")"
-expect_eq "centred" "$l $t" "$(((1280 - 488) / 2)) $(((800 - 75) / 2))"
+expect_eq "centred" "$l $t" "$(((1280 - 493) / 2)) $(((800 - 75) / 2))"
 
 # Children in screen coordinates, from the strip's top-left corner.
 offset_of() {
@@ -23,13 +23,13 @@ offset_of() {
 panel1="$(e2e_child TavlinRoundedPanel 'text=".*>.*"')"
 panel3="$(real_time_panel)"
 pane="$(e2e_child TavlinGameTimePane)"
-expect_eq "Panel1" "$(offset_of "$panel1")" "3 3 386 36"
-expect_eq "Panel3" "$(offset_of "$panel3")" "390 3 93 36"
-expect_eq "StatusPane1" "$(offset_of "$pane")" "72 6 134 32"
+expect_eq "Panel1" "$(offset_of "$panel1")" "3 3 391 36"
+expect_eq "Panel3" "$(offset_of "$panel3")" "395 3 93 36"
+expect_eq "StatusPane1" "$(offset_of "$pane")" "72 6 135 32"
 expect_eq "Button1" "$(offset_of "$(e2e_child Button 'text="×"')")" "11 8 27 27"
 
 shot="$(e2e_shot strip-144)"
-expect_eq "no key colour drawn" "$(count_colour "$shot" "$l" "$t" "153,0,0" 488 75)" 0
+expect_eq "no key colour drawn" "$(count_colour "$shot" "$l" "$t" "153,0,0" 493 75)" 0
 read -r pl pt pr pb <<<"$(rect_of "$pane")"
 # The pane: a two-pixel ring and frame, a black interior, green text well inside it.
 expect_eq "pane interior black" "$(e2e_pixel "$shot" $((pr - 6)) $((pt + 5)))" "0,0,0"

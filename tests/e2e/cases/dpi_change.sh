@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # When the strip's monitor changes its scaling (or the strip is dragged to a monitor with another
 # one), Windows sends WM_DPICHANGED: the strip redraws itself for the new DPI where it stands,
-# 488 x 75 at 144 DPI, and back to 325 x 50 at 96; an open timetable window takes the suggested
+# 493 x 75 at 144 DPI (the top row fitted to its texts), and back to 325 x 50 at 96; an open timetable window takes the suggested
 # place at its size for that DPI, 741 x 393; a popup that is open grows to 293 x 165 in its slot.
 source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/strip_lib.bash"
@@ -27,11 +27,11 @@ read -r l t r b <<<"$(rect_of "$(strip_window)")"
 e2e_send_dpi_change TForm_study 144
 sleep 1
 window="$(strip_window)"
-expect_eq "strip at 144 DPI" "$(client_of "$window")" "488 75"
+expect_eq "strip at 144 DPI" "$(client_of "$window")" "493 75"
 expect_eq "where it stood" "$(rect_of "$window" | cut -d' ' -f1-2)" "$l $t"
 pane="$(e2e_child TavlinGameTimePane)"
 read -r pl pt pr pb <<<"$(rect_of "$pane")"
-expect_eq "pane at 144 DPI" "$((pl - l)) $((pt - t)) $((pr - pl)) $((pb - pt))" "72 6 134 32"
+expect_eq "pane at 144 DPI" "$((pl - l)) $((pt - t)) $((pr - pl)) $((pb - pt))" "72 6 135 32"
 shot="$(e2e_shot strip-144)"
 expect_text_inside "$shot" $((pl + 4)) $((pt + 4)) $((pr - pl - 8)) $((pb - pt - 8)) 0 "game time"
 [ "$(count_colour "$shot" "$pl" "$pt" "0,255,0" $((pr - pl)) $((pb - pt)))" -gt 200 ] ||
