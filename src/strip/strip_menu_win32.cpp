@@ -15,7 +15,7 @@ constexpr int kNoMark = -1;
 
 // One item of the menu. Captions carry no "&": the menu shows them as written and assigns no
 // access keys.
-struct ItemSpec {
+struct MenuItemDef {
   const wchar_t* caption;
   UINT id = 0;              // the command; an item that opens a submenu has none
   HMENU submenu = nullptr;  // the submenu the item opens
@@ -24,19 +24,19 @@ struct ItemSpec {
   int mark = kNoMark;       // an image of ImageList1, drawn by the owner
 };
 
-void AddItem(HMENU menu, const ItemSpec& spec) {
+void AddItem(HMENU menu, const MenuItemDef& def) {
   MENUITEMINFOW item{};
   item.cbSize = sizeof item;
-  item.fMask = MIIM_STRING | MIIM_STATE | MIIM_FTYPE | (spec.submenu ? MIIM_SUBMENU : MIIM_ID);
-  item.fType = MFT_STRING | (spec.radio ? MFT_RADIOCHECK : 0);
-  item.fState = spec.state;
-  item.wID = spec.id;
-  item.hSubMenu = spec.submenu;
-  item.dwTypeData = const_cast<wchar_t*>(spec.caption);
-  if (spec.mark != kNoMark) {
+  item.fMask = MIIM_STRING | MIIM_STATE | MIIM_FTYPE | (def.submenu ? MIIM_SUBMENU : MIIM_ID);
+  item.fType = MFT_STRING | (def.radio ? MFT_RADIOCHECK : 0);
+  item.fState = def.state;
+  item.wID = def.id;
+  item.hSubMenu = def.submenu;
+  item.dwTypeData = const_cast<wchar_t*>(def.caption);
+  if (def.mark != kNoMark) {
     item.fMask |= MIIM_BITMAP | MIIM_DATA;
     item.hbmpItem = HBMMENU_CALLBACK;
-    item.dwItemData = static_cast<ULONG_PTR>(spec.mark + 1);
+    item.dwItemData = static_cast<ULONG_PTR>(def.mark + 1);
   }
   InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &item);
 }
