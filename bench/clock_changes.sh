@@ -33,7 +33,7 @@
 #            text of the new clock; "into" is how far into its second that text appeared;
 #   popups   TfrmPopUp windows seen by tavlin_probe every ~0.5 s (not while tavlin is stopped);
 #   twice    the same title seen rising twice while its clock's hour (as the strip showed it)
-#            stayed the same.
+#            stayed the same, on the same day.
 # Screenshots 1.5 s after SIGCONT and at the end, and the raw logs, stay in DIR/clock-changes/.
 # A benchmark, not a test: it prints figures and fails only when it cannot measure.
 #
@@ -218,7 +218,12 @@ awk -F'|' -v game_titles="$game_titles" '
       # The popups open at the last look before a change and at the first look after it.
       if (pending) { open_after[pending] = open_now; pending = 0 }
       previous = phase
-      while (phase < n && at[phase + 1] <= p[2]) phase++
+      while (phase < n && at[phase + 1] <= p[2]) {
+        phase++
+        # A change to another day starts another hour of both clocks, though the strip may show
+        # the same hour as before it (a real day is six game days).
+        if (substr(from[phase], 1, 3) != substr(to[phase], 1, 3)) { real_stretch++; game_stretch++ }
+      }
       if (phase != previous) { open_before[phase] = open_now; pending = phase }
       open_now = ""
       p_real = p[3]; p_game = p[4]
