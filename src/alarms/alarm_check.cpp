@@ -57,7 +57,7 @@ AlarmTime AlarmTimeAt(int64_t moment) {
   return time;
 }
 
-bool CheckAlarms(AlarmTable& table, const AlarmTime& now, bool sound_on, const FileSystem& files,
+bool CheckAlarms(AlarmTable& table, const AlarmTime& now, bool sound_on,
                  AlarmAnnouncer& announcer) {
   if (table.alarms_off) return false;
   bool fired = false;
@@ -88,7 +88,7 @@ bool CheckAlarms(AlarmTable& table, const AlarmTime& now, bool sound_on, const F
       fired = true;
       alarm.State = values.hour;
       alarm.FiredHourBegan = values.hour_began;
-      if (sound_on && !sound_played && files.Exists(kAlarmSoundFile)) {
+      if (sound_on && !sound_played) {
         announcer.PlaySound();
         sound_played = true;
       }

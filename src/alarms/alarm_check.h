@@ -22,7 +22,7 @@ class AlarmAnnouncer {
   virtual ~AlarmAnnouncer() = default;
   /// Shows `notice` in a popup, at once or as soon as there is room for it.
   virtual void Announce(const Notice& notice) = 0;
-  /// Starts kAlarmSoundFile and returns at once.
+  /// Starts the alarm sound file (AlarmSoundPath) and returns at once.
   virtual void PlaySound() = 0;
 };
 
@@ -57,12 +57,11 @@ AlarmTime AlarmTimeAt(int64_t moment);
 
 /// Fires every armed alarm of the list whose window is open at the real (kind 7) or the game
 /// (kinds 5 and 6) HHMM value of `now` and whose repeat day holds on its weekday: one popup
-/// each, in record order, and with `sound_on` one sound per check when the sound file exists in
-/// `files`. A fired alarm keeps the hour of its clock in State and the moment that hour began in
-/// FiredHourBegan; the first check in another hour of its clock (another day's same hour too)
-/// arms it again. Other positive kinds are passed over. Does nothing at all while
-/// the alarms are off. True when it showed a popup.
-bool CheckAlarms(AlarmTable& table, const AlarmTime& now, bool sound_on, const FileSystem& files,
-                 AlarmAnnouncer& announcer);
+/// each, in record order, and with `sound_on` (the sound switched on and its file found) one
+/// sound per check. A fired alarm keeps the hour of its clock in State and the moment that hour
+/// began in FiredHourBegan; the first check in another hour of its clock (another day's same hour
+/// too) arms it again. Other positive kinds are passed over. Does nothing at all while the alarms
+/// are off. True when it showed a popup.
+bool CheckAlarms(AlarmTable& table, const AlarmTime& now, bool sound_on, AlarmAnnouncer& announcer);
 
 }  // namespace tavlin

@@ -103,13 +103,13 @@ std::string MissedAlarmsText(const std::vector<MissedAlarm>& missed) {
 }
 
 bool AnnounceMissedAlarms(const AlarmTable& table, const ClockGap& gap, bool sound_on,
-                          const FileSystem& files, AlarmAnnouncer& announcer) {
+                          AlarmAnnouncer& announcer) {
   if (table.alarms_off) return false;
   const std::vector<MissedAlarm> missed = MissedAlarms(table, gap);
   if (missed.empty()) return false;
   announcer.Announce(
       Notice{kMissedAlarmsTitle, MissedAlarmsText(missed), ColourFromBgr(kNeutralAlarmColour)});
-  if (sound_on && files.Exists(kAlarmSoundFile)) announcer.PlaySound();
+  if (sound_on) announcer.PlaySound();
   return true;
 }
 

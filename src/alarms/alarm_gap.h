@@ -52,9 +52,9 @@ std::vector<MissedAlarm> MissedAlarms(const AlarmTable& table, const ClockGap& g
 std::string MissedAlarmsText(const std::vector<MissedAlarm>& missed);
 
 /// Shows one popup titled kMissedAlarmsTitle listing the alarms missed in `gap`, with one sound
-/// when `sound_on` and the sound file exists. Nothing while the alarms are off or when nothing
-/// was missed. True when it showed the popup.
+/// when `sound_on` (the sound switched on and its file found). Nothing while the alarms are off or
+/// when nothing was missed. True when it showed the popup.
 bool AnnounceMissedAlarms(const AlarmTable& table, const ClockGap& gap, bool sound_on,
-                          const FileSystem& files, AlarmAnnouncer& announcer);
+                          AlarmAnnouncer& announcer);
 
 }  // namespace tavlin

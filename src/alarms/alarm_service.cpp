@@ -59,10 +59,12 @@ void AlarmService::CheckAlarms(int32_t, int32_t, const ClockReading& now, bool s
   // Editors that save by writing a new file and renaming it leave no list for a moment: that is
   // no reason to switch the alarms off or forget what they fired.
   if (stamp && stamp != loaded_stamp_) Load(/*rearm=*/false);
-  const bool missed = gap && AnnounceMissedAlarms(table_, *gap, sound_on, files_, announcer_);
-  const bool fired = tavlin::CheckAlarms(table_, AlarmTimeAt(moment.wall), sound_on && !missed,
-                                         files_, announcer_);
-  CheckEarlyWarnings(table_, moment.wall, sound_on, fired || missed, files_, announcer_);
+  // The sound file is looked for at every check: a player may add or remove it at any time.
+  const bool sound = sound_on && files_.Exists(AlarmSoundPath(files_, directory_));
+  const bool missed = gap && AnnounceMissedAlarms(table_, *gap, sound, announcer_);
+  const bool fired =
+      tavlin::CheckAlarms(table_, AlarmTimeAt(moment.wall), sound && !missed, announcer_);
+  CheckEarlyWarnings(table_, moment.wall, sound, fired || missed, announcer_);
 }
 
 }  // namespace tavlin

@@ -15,7 +15,8 @@ namespace tavlin {
 
 class AlarmService : public AlarmLink {
  public:
-  /// `directory` is where the alarm list lives (the program's folder, ending in its separator).
+  /// `directory` is where the alarm list lives (the program's folder, ending in its separator);
+  /// the sound file is found by FindPlayerFile with it.
   /// `show_report` shows the player a text about a load; it must not block the clock.
   /// `monotonic_ms` reads a clock in milliseconds that no one sets and that stands still while
   /// the system sleeps; against the wall clock of the checks it shows the time they did not see.

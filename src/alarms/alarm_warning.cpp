@@ -72,7 +72,7 @@ int32_t SecondOfWeekAt(int64_t moment) {
 }
 
 bool CheckEarlyWarnings(AlarmTable& table, int64_t now, bool sound_on, bool alarms_fired,
-                        const FileSystem& files, AlarmAnnouncer& announcer) {
+                        AlarmAnnouncer& announcer) {
   if (table.alarms_off) return false;
   bool shown = false;
   const int32_t second_of_week = SecondOfWeekAt(now);
@@ -94,7 +94,7 @@ bool CheckEarlyWarnings(AlarmTable& table, int64_t now, bool sound_on, bool alar
     shown = true;
   }
   if (!shown) return false;
-  if (sound_on && !alarms_fired && files.Exists(kAlarmSoundFile)) announcer.PlaySound();
+  if (sound_on && !alarms_fired) announcer.PlaySound();
   return true;
 }
 

@@ -33,11 +33,11 @@ int32_t SecondOfWeekAt(int64_t moment);
 /// WarningMinutes away from the moment `now` (as AlarmTime) and has not been warned of
 /// (WarnedFor): a popup in the alarm's colour titled "<N>분 전 · <Subject>" with its message, N
 /// the whole minutes left until the due time, rounded up (WarningMinutes when it is on time). A
-/// check that is already at or past the due time shows nothing for it. With `sound_on`, when the
-/// sound file exists and `alarms_fired` is false (the alarm check of the same moment plays the
-/// sound of the check then), plays the sound once. Nothing while the alarms are off. True when it
-/// showed one.
+/// check that is already at or past the due time shows nothing for it. With `sound_on` (the sound
+/// switched on and its file found), when `alarms_fired` is false (the alarm check of the same
+/// moment plays the sound of the check then), plays the sound once. Nothing while the alarms are
+/// off. True when it showed one.
 bool CheckEarlyWarnings(AlarmTable& table, int64_t now, bool sound_on, bool alarms_fired,
-                        const FileSystem& files, AlarmAnnouncer& announcer);
+                        AlarmAnnouncer& announcer);
 
 }  // namespace tavlin

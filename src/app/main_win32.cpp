@@ -14,6 +14,7 @@
 #include "base/wide_text.h"
 #include "clock/clock_tick.h"
 #include "popup/popup_window_win32.h"
+#include "strip/startup_registry_win32.h"
 #include "strip/strip_host.h"
 #include "strip/strip_settings_file.h"
 #include "strip/strip_window_win32.h"
@@ -67,8 +68,14 @@ int RunStrip() {
 
   tavlin::RealFileSystem files;
   SettingsFileStore settings;
+  tavlin::Win32StartupRegistry startup;
+  // The alarm list lives beside the program, whatever the working directory; the sound and quiz
+  // files are looked for in the working directory first, then there (Windows starts a Run entry
+  // in its system folder).
+  const std::string program_directory = tavlin::ExecutableDirectory();
   // The strip's logic; it outlives the strip's window, which hands it every command.
-  tavlin::StripHost host({files, settings, ReadLocalClock, QuizSeed, TimeSeparator()});
+  tavlin::StripHost host({files, settings, ReadLocalClock, QuizSeed, TimeSeparator(),
+                          program_directory, &startup, tavlin::ExecutablePath()});
   // The window's text is the program's title: the task bar and screen readers show it.
   tavlin::StripWindow strip(host);
   // Its creation failed and has been reported: there is nothing to run.
@@ -80,10 +87,9 @@ int RunStrip() {
   // `Notifier1`, whose popups belong to the strip.
   tavlin::Win32PopupNotifier notifier1(strip.hwnd());
   tavlin::ConfigureSystemNotifier(notifier1.Notifier());
-  tavlin::NotifierAnnouncer announcer(notifier1.Notifier());
-  // The alarm list lives beside the program, whatever the working directory.
+  tavlin::NotifierAnnouncer announcer(notifier1.Notifier(), files, program_directory);
   tavlin::AlarmService alarms(
-      files, announcer, tavlin::ExecutableDirectory(),
+      files, announcer, program_directory,
       [&host](const std::string& text) { host.ShowReport(text); },
       [] {
         // Stands still while the system sleeps (the tick count would not): a sleep shows as

@@ -7,6 +7,10 @@
 // mmsystem.h maps PlaySound to PlaySoundW, which would rename the announcer's method here only.
 #undef PlaySound
 
+#include <utility>
+
+#include "base/player_files.h"
+#include "base/wide_text.h"
 #include "win32/system_library_win32.h"
 
 namespace tavlin {
@@ -18,8 +22,12 @@ constexpr UINT kDrainMessage = WM_APP + 1;
 
 }  // namespace
 
-NotifierAnnouncer::NotifierAnnouncer(TPopupNotifier& notifier)
-    : notifier_(notifier), queue_(notifier) {
+NotifierAnnouncer::NotifierAnnouncer(TPopupNotifier& notifier, const FileSystem& files,
+                                     std::string program_directory)
+    : notifier_(notifier),
+      files_(files),
+      program_directory_(std::move(program_directory)),
+      queue_(notifier) {
   // A message-only window: the drain comes as a posted message, never from inside a popup that
   // is closing, and still comes while a report box runs its own message loop.
   RegisterClassOnce(kClassName, 0, nullptr);
@@ -35,8 +43,9 @@ void NotifierAnnouncer::PlaySound() {
   // Returns at once; the sound plays on while the strip keeps ticking. The sound's library is
   // loaded with the first alarm that sounds, not with the strip.
   static auto* const play_sound =
-      LoadSystemFunction<decltype(PlaySoundA)>(L"winmm.dll", "PlaySoundA");
-  if (play_sound != nullptr) play_sound(kAlarmSoundFile, nullptr, SND_ASYNC);
+      LoadSystemFunction<decltype(PlaySoundW)>(L"winmm.dll", "PlaySoundW");
+  const std::wstring path = Utf8ToWide(AlarmSoundPath(files_, program_directory_));
+  if (play_sound != nullptr) play_sound(path.c_str(), nullptr, SND_ASYNC | SND_FILENAME);
 }
 
 void NotifierAnnouncer::OnCountOut() {

@@ -67,6 +67,9 @@ class RealFileSystem : public FileSystem {
                                            const std::string& text) override;
 };
 
+/// The full path of the running program (platform service).
+std::string ExecutablePath();
+
 /// The folder of the running program, up to and including its last path separator (platform
 /// service).
 std::string ExecutableDirectory();

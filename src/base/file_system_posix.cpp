@@ -104,11 +104,15 @@ std::optional<WriteFailure> RealFileSystem::ReplaceWhole(const std::string& path
   return WriteFailure{error == EBUSY || error == ETXTBSY, strerror(error)};
 }
 
-std::string ExecutableDirectory() {
+std::string ExecutablePath() {
   char path[PATH_MAX];
   const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
-  if (length <= 0) return "./";
-  const std::string full(path, length);
+  return length <= 0 ? "" : std::string(path, length);
+}
+
+std::string ExecutableDirectory() {
+  const std::string full = ExecutablePath();
+  if (full.empty()) return "./";
   return full.substr(0, full.rfind('/') + 1);
 }
 

@@ -164,7 +164,8 @@ std::optional<WriteFailure> RealFileSystem::ReplaceWhole(const std::string& path
   return WriteFailure{held, SystemReason(error)};
 }
 
-std::string ExecutableDirectory() {
+std::string ExecutablePath() {
+  // A path longer than MAX_PATH is cut to fit the buffer: the buffer grows until it holds it.
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
@@ -174,8 +175,13 @@ std::string ExecutableDirectory() {
     }
     path.resize(path.size() * 2);
   }
-  const size_t separator = path.find_last_of(L"\\/");
-  return WideToUtf8(separator == std::wstring::npos ? L"" : path.substr(0, separator + 1));
+  return WideToUtf8(path);
+}
+
+std::string ExecutableDirectory() {
+  const std::string path = ExecutablePath();
+  const size_t separator = path.find_last_of("\\/");
+  return separator == std::string::npos ? "" : path.substr(0, separator + 1);
 }
 
 }  // namespace tavlin

@@ -18,14 +18,16 @@ int FitWidth(int label_width, int dpi) {
 
 QuizPick QuizFile::Pick(const FileSystem& files, uint64_t seed) {
   // The stamp is taken before reading: a save during the read shows a new stamp at the next pick.
-  const std::optional<FileStamp> stamp = files.Stamp(kQuizFilePath);
+  const std::string path = FindPlayerFile(files, kQuizFileName, program_directory_);
+  const std::optional<FileStamp> stamp = files.Stamp(path);
   if (!stamp) {
     lines_.reset();
-  } else if (!lines_ || stamp != stamp_) {
+  } else if (!lines_ || stamp != stamp_ || path != path_) {
     std::string bytes, reason;
-    if (files.ReadAll(kQuizFilePath, &bytes, &reason)) {
+    if (files.ReadAll(path, &bytes, &reason)) {
       lines_.emplace(std::move(bytes));
       stamp_ = stamp;
+      path_ = path;
     }
     // A file another program is saving just now keeps its last lines, and the next pick tries
     // again: quiz mode going off here would leave the quiz line hidden until the player acts.

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "base/file_system.h"
 #include "base/player_files.h"
@@ -36,13 +37,20 @@ struct QuizPick {
 /// a large file is not read once a minute; only the chosen line is decoded.
 class QuizFile {
  public:
-  /// Chooses one line of `kQuizFilePath` uniformly, with a random generator seeded from `seed`
+  /// The quiz file is found by FindPlayerFile beside `program_directory` (empty: the working
+  /// directory only).
+  explicit QuizFile(std::string program_directory = {})
+      : program_directory_(std::move(program_directory)) {}
+
+  /// Chooses one line of the quiz file uniformly, with a random generator seeded from `seed`
   /// for this pick alone. Empty lines are candidates too. A file that holds no line counts as
   /// absent, and so does one that cannot be read, unless an earlier pick read it: then its lines
   /// as they were are used and the next pick tries to read it again.
   QuizPick Pick(const FileSystem& files, uint64_t seed);
 
  private:
+  std::string program_directory_;
+  std::string path_;                // of the file lines_ holds
   std::optional<FileStamp> stamp_;  // of the file as lines_ holds it
   std::optional<TextLines> lines_;
 };
@@ -53,7 +61,8 @@ QuizPick PickQuizLine(const FileSystem& files, uint64_t seed);
 /// Quiz mode and the visibility of the quiz panel, as the main window's events change them.
 class QuizModel {
  public:
-  explicit QuizModel(const FileSystem& files) : files_(files) {}
+  explicit QuizModel(const FileSystem& files, std::string program_directory = {})
+      : files_(files), file_(std::move(program_directory)) {}
 
   /// A pick into an empty text: the line to show in the label. Without a usable file quiz mode
   /// goes off, the panel is hidden and the text is empty. With one quiz mode goes on, but the

@@ -9,7 +9,9 @@
 namespace tavlin {
 
 StripHost::StripHost(Services services)
-    : services_(std::move(services)), quiz_(services_.files), tick_(*this) {}
+    : services_(std::move(services)),
+      quiz_(services_.files, services_.program_directory),
+      tick_(*this) {}
 
 void StripHost::Start(StripView& view, AlarmLink* alarms, TimetableLink* timetable) {
   view_ = &view;
@@ -25,7 +27,7 @@ void StripHost::Start(StripView& view, AlarmLink* alarms, TimetableLink* timetab
   tick_.set_time_separator(services_.time_separator);
   // 4. The sound submenu, with "켜기" checked, only when the sound file and the alarm list are
   //    both there.
-  sound_menu_enabled_ = SoundMenuEnabledAtStart(services_.files);
+  sound_menu_enabled_ = SoundMenuEnabledAtStart(services_.files, services_.program_directory);
   if (sound_menu_enabled_) {
     view_->EnableSoundMenu();
     ApplySound(kN9SoundOn);
@@ -99,6 +101,8 @@ void StripHost::OnMenuCommand(uint32_t command) {
       return OnNextQuizLine();
     case kN5Exit:
       return OnClose();
+    case kStartWithWindows:
+      return OnToggleStartWithWindows();
     default:
       return;
   }
@@ -145,6 +149,21 @@ void StripHost::OnChooseSound(uint32_t item) {
   ApplySound(item);
   settings_.sound_on = sound_on_;
   SaveSettings();
+}
+
+bool StripHost::StartsWithWindows() const {
+  if (services_.startup == nullptr) return false;
+  return tavlin::StartsWithWindows(services_.startup->Read(), services_.program_path);
+}
+
+void StripHost::OnToggleStartWithWindows() {
+  if (services_.startup == nullptr) return;
+  // Decided on the registry as it is now, not as it was when the menu opened.
+  const StartupChange change =
+      ToggleStartWithWindows(services_.startup->Read(), services_.program_path);
+  if (auto reason = ApplyStartupChange(*services_.startup, change)) {
+    ShowReport("윈도우 시작 시 실행을 바꿀 수 없습니다.\n" + *reason);
+  }
 }
 
 void StripHost::ApplyTransparency(uint32_t item) {

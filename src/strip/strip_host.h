@@ -21,6 +21,7 @@
 #include "clock/tick_timing.h"
 #include "quiz/quiz_line.h"
 #include "strip/report_queue.h"
+#include "strip/start_with_windows.h"
 #include "strip/strip_settings.h"
 #include "strip/strip_view.h"
 #include "timetable/timetable_link.h"
@@ -52,6 +53,12 @@ class StripHost : private StripDuties {
     std::function<WallClockReading()> read_clock;  ///< read once per timer message
     std::function<uint64_t()> quiz_seed;           ///< a fresh seed for each quiz pick
     std::string time_separator = ":";              ///< of the real time shown
+    /// The program's folder (ending in its separator): the quiz and sound files are looked for
+    /// there when the working directory does not hold them. Empty: the working directory only.
+    std::string program_directory;
+    /// The Run list, and the full path of this tavlin.exe that it names; null: no such item.
+    StartupRegistry* startup = nullptr;
+    std::string program_path;
   };
 
   explicit StripHost(Services services);
@@ -87,6 +94,8 @@ class StripHost : private StripDuties {
   void OnChooseTransparency(uint32_t item);  ///< "불투명" .. "60%"
   void OnChooseColour(uint32_t item);        ///< "White" .. "Fuchsia"
   void OnChooseSound(uint32_t item);         ///< "켜기", "끄기"
+  /// "윈도우 시작 시 실행": ticks or unticks the item as the registry holds it now.
+  void OnToggleStartWithWindows();
 
   // Reports, one message box at a time.
   /// Shows `text` once the current message has been handled, so the tick reporting it is not
@@ -100,6 +109,8 @@ class StripHost : private StripDuties {
   /// The check mark of "켜기": the alarm sound switch.
   bool sound_on() const { return sound_on_; }
   bool quiz_mode() const { return quiz_.quiz_mode(); }
+  /// The check mark of "윈도우 시작 시 실행", read from the registry as the menu opens.
+  bool StartsWithWindows() const;
   /// The separator of the real time shown, e.g. ":".
   const std::string& time_separator() const { return services_.time_separator; }
 

@@ -45,8 +45,9 @@ std::optional<Rgb> ColourOfCommand(uint32_t command) {
   }
 }
 
-bool SoundMenuEnabledAtStart(const FileSystem& files) {
-  return files.Exists(kAlarmSoundFile) && files.Exists(AlarmFilePath(kWorkingDirectory));
+bool SoundMenuEnabledAtStart(const FileSystem& files, const std::string& program_directory) {
+  return files.Exists(AlarmSoundPath(files, program_directory)) &&
+         files.Exists(FindPlayerFile(files, kAlarmListFileName, program_directory));
 }
 
 }  // namespace tavlin

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "base/file_system.h"
 #include "base/pixels.h"
@@ -30,6 +31,7 @@ enum MenuCommand : uint32_t {
   kN3QuizMode,
   kN7NextQuiz,
   kN5Exit,
+  kStartWithWindows,
 };
 
 /// The items of one radio group: checking one clears the others. Commands first..last.
@@ -49,7 +51,8 @@ std::optional<uint8_t> AlphaOfCommand(uint32_t command);
 std::optional<Rgb> ColourOfCommand(uint32_t command);
 
 /// Start-up: the sound submenu is enabled, with "켜기" checked, only when both the sound file and
-/// the alarm list are in the working directory.
-bool SoundMenuEnabledAtStart(const FileSystem& files);
+/// the alarm list are found, each in the working directory or else in `program_directory`
+/// (FindPlayerFile).
+bool SoundMenuEnabledAtStart(const FileSystem& files, const std::string& program_directory);
 
 }  // namespace tavlin

@@ -13,8 +13,8 @@ namespace {
 constexpr int kMarkSize = 16;
 constexpr int kNoMark = -1;
 
-// One item of the menu. Captions carry no "&": the menu shows them as written and assigns no
-// access keys.
+// One item of the menu. The first captions carry no "&" and so no access keys; items added since
+// carry one, e.g. "(&W)".
 struct MenuItemDef {
   const wchar_t* caption;
   UINT id = 0;              // the command; an item that opens a submenu has none
@@ -56,6 +56,18 @@ void AddSeparator(HMENU menu) {
 
 }  // namespace
 
+bool HoldsItem(HMENU menu, UINT command) {
+  const int count = GetMenuItemCount(menu);
+  for (int i = 0; i < count; ++i) {
+    if (GetMenuItemID(menu, i) == command) return true;
+  }
+  return false;
+}
+
+void CheckItem(HMENU menu, UINT command, bool checked) {
+  CheckMenuItem(menu, command, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
 StripMenu::StripMenu()
     : menu_(CreatePopupMenu()),
       sound_(CreatePopupMenu()),
@@ -89,6 +101,8 @@ StripMenu::StripMenu()
   AddItem(menu_, {.caption = L"게임시진->현실시간표", .id = kN6Timetable});
   AddItem(menu_, {.caption = L"시계모드/문답+", .id = kN3QuizMode});
   AddItem(menu_, {.caption = L"다른문제보기", .id = kN7NextQuiz});
+  // Its check is set each time the menu opens (WM_INITMENUPOPUP), from the registry.
+  AddItem(menu_, {.caption = L"윈도우 시작 시 실행(&W)", .id = kStartWithWindows});
   AddSeparator(menu_);
   AddItem(menu_, {.caption = L"문답공부시계 종료", .id = kN5Exit});
 }

@@ -10,6 +10,11 @@
 
 namespace tavlin {
 
+/// True when `menu` itself (not one of its submenus) holds the item `command`.
+bool HoldsItem(HMENU menu, UINT command);
+/// Shows or clears the check mark of the item `command` of `menu`.
+void CheckItem(HMENU menu, UINT command, bool checked);
+
 class StripMenu {
  public:
   StripMenu();

@@ -136,6 +136,13 @@ LRESULT StripWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_EXITMENULOOP:
       host_.OnMenuLoop(message == WM_ENTERMENULOOP);
       return 0;
+    case WM_INITMENUPOPUP:
+      // Each time a menu holding "윈도우 시작 시 실행" opens, its check shows the registry as it is
+      // now: the player may have changed it in Task Manager meanwhile.
+      if (HoldsItem(reinterpret_cast<HMENU>(wparam), kStartWithWindows)) {
+        CheckItem(reinterpret_cast<HMENU>(wparam), kStartWithWindows, host_.StartsWithWindows());
+      }
+      return 0;
     case WM_GETMINMAXINFO: {
       // A long quiz line may make the strip wider than the screen.
       auto* limits = reinterpret_cast<MINMAXINFO*>(lparam);

@@ -16,6 +16,8 @@ E2E_HELPER_FILES="$(mktemp -d)"
 E2E_XVFB=""
 E2E_PID=""
 E2E_MOVABLE_CLOCK=0
+# The working folder tavlin starts in when not the case's folder (e2e_start --working-folder).
+E2E_WORKING_FOLDER=""
 # The probe that stays running and answers e2e_probe (see e2e_probe_serve): its process and the
 # shell's ends of its request and answer pipes.
 E2E_PROBE_PID=""
@@ -86,8 +88,10 @@ e2e_launch() {
   # The probe starts before the program, not beside it, so that the program's start-up has the
   # machine to itself; it runs with the same Wine settings (DPI, say), set before this.
   e2e_probe_serve
+  local run="$program"
+  [ -n "$E2E_WORKING_FOLDER" ] && run="$E2E_WORK/$program"
   (
-    cd "$E2E_WORK"
+    cd "${E2E_WORKING_FOLDER:-$E2E_WORK}"
     e2e_probe_close_pipes
     if [ -n "$at" ]; then
       export LD_PRELOAD="$FAKETIME_LIB" NO_FAKE_STAT=1 FAKETIME_DONT_FAKE_MONOTONIC=1
@@ -100,14 +104,15 @@ e2e_launch() {
         export FAKETIME="@$at"
       fi
     fi
-    exec wine "$program" "$@" </dev/null >"$E2E_ARTIFACTS/$output" 2>&1
+    exec wine "$run" "$@" </dev/null >"$E2E_ARTIFACTS/$output" 2>&1
   ) &
   E2E_PID=$!
 }
 
 # Starts tavlin.exe from the case's folder. Options: --at "YYYY-MM-DD HH:MM:SS" starts the clock
 # there (it runs on from that moment); --movable-clock lets e2e_move_clock move that clock later;
-# --compositor runs xcompmgr so window alpha shows.
+# --compositor runs xcompmgr so window alpha shows; --working-folder DIR starts it in DIR, its
+# files staying beside tavlin.exe in the case's folder.
 # Without --at the clock starts at 00:50:05, twelve quiet minutes inside one game hour and ahead
 # of the next whole minute, so no hour-change blink or minute's quiz pick falls into a case by
 # chance.
@@ -119,6 +124,7 @@ e2e_start() {
       --at) at="$2"; shift 2 ;;
       --compositor) compositor=1; shift ;;
       --movable-clock) E2E_MOVABLE_CLOCK=1; shift ;;
+      --working-folder) E2E_WORKING_FOLDER="$2"; shift 2 ;;
       *) fail "e2e_start: unknown option $1" ;;
     esac
   done

@@ -96,9 +96,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   CountingAnnouncer announcer;
   for (int32_t real : {0, 959, 1200, 2359}) {
     const int64_t moment = (20000 + real % 7) * 86400LL + real / 100 * 3600 + real % 100 * 60;
-    const bool fired =
-        tavlin::CheckAlarms(table, tavlin::AlarmTimeAt(moment), true, files, announcer);
-    tavlin::CheckEarlyWarnings(table, moment, true, fired, files, announcer);
+    const bool fired = tavlin::CheckAlarms(table, tavlin::AlarmTimeAt(moment), true, announcer);
+    tavlin::CheckEarlyWarnings(table, moment, true, fired, announcer);
   }
   // A sleep of five hours: what it lists lies inside it, each alarm once.
   const tavlin::ClockGap gap{20000 * 86400LL + 3600, 20000 * 86400LL + 6 * 3600};

@@ -115,8 +115,10 @@ class AlarmCheckTest : public ::testing::Test {
                     TwoDigitText(s);
     const AlarmTime time = AlarmTimeAt(kMonday + now_);
     EXPECT_EQ(time.game_hhmm, game->game_hhmm);
-    const bool fired = CheckAlarms(table, time, sound_on, files, announcer);
-    CheckEarlyWarnings(table, kMonday + now_, sound_on, fired, files, announcer);
+    // As the alarm service does it.
+    const bool sound = sound_on && files.Exists(AlarmSoundPath(files, kDirectory));
+    const bool fired = CheckAlarms(table, time, sound, announcer);
+    CheckEarlyWarnings(table, kMonday + now_, sound, fired, announcer);
   }
 
   MemoryFileSystem files;
@@ -312,16 +314,32 @@ TEST_F(AlarmCheckTest, OneCheckShowsEveryDueAlarmInOrderWithOneSound) {
   RunUntil(2, 81510);
   EXPECT_EQ(announcer.calls, Strings{});
 
-  // Sound switched off, or its file gone from the working directory: popups without sound.
-  for (bool sound_file : {true, false}) {
-    sound_on = !sound_file;
-    if (!sound_file) files.files.erase("./tavlin00.wav");
+  // Through the alarm service as the strip's tick calls it: the sound needs the switch on and its
+  // file in the working directory or, when not there, beside the program.
+  const struct {
+    const char* name;
+    bool sound_on;
+    const char* sound_file;
+    int sounds;
+  } rows[] = {
+      {"switched off", false, "./tavlin00.wav", 0},
+      {"in the working directory", true, "./tavlin00.wav", 1},
+      {"beside the program only", true, "/opt/tavlin/tavlin00.wav", 1},
+      {"in another folder only", true, "/elsewhere/tavlin00.wav", 0},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    files.files.erase("./tavlin00.wav");
+    files.files.erase("/opt/tavlin/tavlin00.wav");
+    files.files[row.sound_file] = "RIFF";
+    AlarmService service(files, announcer, kDirectory, nullptr);
+    service.LoadAlarmList();
     announcer.calls.clear();
-    Reload();
+    service.CheckAlarms(815, 0, ClockReading{8, 15, 3, 2, 5}, row.sound_on);
     EXPECT_EQ(std::count_if(announcer.calls.begin(), announcer.calls.end(),
                             [](const std::string& c) { return c.rfind("notice", 0) == 0; }),
               3);
-    EXPECT_EQ(std::count(announcer.calls.begin(), announcer.calls.end(), "sound"), 0);
+    EXPECT_EQ(std::count(announcer.calls.begin(), announcer.calls.end(), "sound"), row.sounds);
   }
 }
 

@@ -76,20 +76,50 @@ class FakeSettingsStore : public StripSettingsStore {
   }
 };
 
+// The Run list: what it holds, every change made, and the reason it refuses changes with when set.
+class FakeStartupRegistry : public StartupRegistry {
+ public:
+  StartupEntry entry;
+  std::optional<std::string> refusal;
+  int changes = 0;
+
+  StartupEntry Read() const override { return entry; }
+  std::optional<std::string> WriteRunValue(const std::string& text) override {
+    return Change([&] { entry.run_value = text; });
+  }
+  std::optional<std::string> DeleteRunValue() override {
+    return Change([&] { entry.run_value.reset(); });
+  }
+  std::optional<std::string> DeleteApproval() override {
+    return Change([&] { entry.approval.reset(); });
+  }
+
+ private:
+  template <typename Do>
+  std::optional<std::string> Change(Do change) {
+    ++changes;
+    if (!refusal) change();
+    return refusal;
+  }
+};
+
 // A host started on a memory disk with the quiz file (one line), the sound file and the alarm
-// list, as the program entry starts it. Tick(t) is a timer message reading the clock at HHMMSS t.
+// list in `folder` (the working directory unless told), as the program entry starts it, in the
+// program folder /opt/tavlin/. Tick(t) is a timer message reading the clock at HHMMSS t.
 struct StartedHost {
   fakes::MemoryFileSystem files;
   FakeSettingsStore store;
+  FakeStartupRegistry registry;
   RecordingView view;
   WallClockReading clock{{12, 0, 0, 3}, 500};
-  StripHost host{{files, store, [this] { return clock; }, [] { return uint64_t{7}; }, ":"}};
+  StripHost host{{files, store, [this] { return clock; }, [] { return uint64_t{7}; }, ":",
+                  "/opt/tavlin/", &registry, "C:\\tavlin\\tavlin.exe"}};
 
   explicit StartedHost(const StripSettings& remembered = {}, bool quiz_file = true,
-                       bool sound_menu = true) {
-    if (quiz_file) files.files[kQuizFilePath] = "Q1 // A1\n";
-    if (sound_menu) files.files[kAlarmSoundFile] = "RIFF";
-    files.files[AlarmFilePath(kWorkingDirectory)] = "";
+                       bool sound_menu = true, const std::string& folder = kWorkingDirectory) {
+    if (quiz_file) files.files[folder + kQuizFileName] = "Q1 // A1\n";
+    if (sound_menu) files.files[folder + kAlarmSoundFileName] = "RIFF";
+    files.files[AlarmFilePath(folder)] = "";
     store.remembered = remembered;
     host.Start(view, &view, &view);
     host.OnShown();
@@ -219,6 +249,41 @@ TEST(StripHostTest, StartRestoresRememberedChoices) {
     EXPECT_EQ(s.host.quiz_mode(), row.quiz_mode);
     EXPECT_EQ(s.store.saves, Strings{}) << "restoring saves nothing";
   }
+  // Started in another folder (Windows starts a Run entry in its system folder): the files
+  // beside the program serve as well.
+  StartedHost beside({}, true, true, "/opt/tavlin/");
+  EXPECT_EQ(beside.view.log, rows[0].log);
+}
+
+// "윈도우 시작 시 실행": the mark is read afresh each time and never written; each choice acts on
+// the registry as it is then; a refusal is reported with the system's reason, once.
+TEST(StripHostTest, StartWithWindowsTicksUnticksAndReportsARefusalOnce) {
+  StartedHost s;
+  const auto mark = [&] { return s.host.StartsWithWindows(); };
+  EXPECT_FALSE(mark());
+  s.host.OnMenuCommand(kStartWithWindows);
+  EXPECT_EQ(s.registry.entry.run_value, "\"C:\\tavlin\\tavlin.exe\"");
+  EXPECT_TRUE(mark());
+  s.registry.entry.approval = std::string("\x03\0\0\0\0\0\0\0\0\0\0\0", 12);  // disabled
+  EXPECT_FALSE(mark());
+  s.host.OnMenuCommand(kStartWithWindows);
+  EXPECT_EQ(s.registry.entry.approval, std::nullopt);
+  EXPECT_TRUE(mark());
+  s.host.OnMenuCommand(kStartWithWindows);
+  EXPECT_EQ(s.registry.entry.run_value, std::nullopt);
+  EXPECT_FALSE(mark());
+  EXPECT_EQ(s.registry.changes, 4) << "reading the mark writes nothing";
+
+  s.registry.refusal = "Access is denied";
+  s.view.log.clear();
+  s.host.OnMenuCommand(kStartWithWindows);
+  s.host.OnMenuCommand(kStartWithWindows);  // again while the first report waits
+  s.host.OnShowReport();
+  s.host.OnShowReport();
+  EXPECT_EQ(s.view.log, (Strings{"schedule report",
+                                 "report box 윈도우 시작 시 실행을 바꿀 수 없습니다.\n"
+                                 "Access is denied"}));
+  EXPECT_EQ(s.store.saves, Strings{}) << "the settings file is not the place for it";
 }
 
 TEST(StripHostTest, AFailingDutyIsReportedOnceAndAgainAfterADifferentFailure) {

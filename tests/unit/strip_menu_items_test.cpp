@@ -38,8 +38,9 @@ TEST(StripMenuItemsTest, ItemsChooseTheirAlphaColourAndGroup) {
   }
 }
 
-// Both files must be in the working directory; the alarm list beside the program does not count.
-TEST(StripMenuItemsTest, SoundMenuNeedsTheSoundFileAndTheAlarmListInTheWorkingDirectory) {
+// Both files must be found, each in the working directory or else beside the program
+// (/opt/tavlin/); a file in any other folder does not count.
+TEST(StripMenuItemsTest, SoundMenuNeedsTheSoundFileAndTheAlarmListFound) {
   const struct {
     std::vector<std::string> files;
     bool enabled;
@@ -47,13 +48,18 @@ TEST(StripMenuItemsTest, SoundMenuNeedsTheSoundFileAndTheAlarmListInTheWorkingDi
       {{"./tavlin00.wav", "./tavlin.gogo"}, true},
       {{"./tavlin00.wav"}, false},
       {{"./tavlin.gogo"}, false},
-      {{"./tavlin00.wav", "/opt/tavlin/tavlin.gogo"}, false},
+      {{"./tavlin00.wav", "/opt/tavlin/tavlin.gogo"}, true},
+      {{"/opt/tavlin/tavlin00.wav", "./tavlin.gogo"}, true},
+      {{"/opt/tavlin/tavlin00.wav", "/opt/tavlin/tavlin.gogo"}, true},
+      {{"/opt/tavlin/tavlin00.wav"}, false},
+      {{"./tavlin00.wav", "/srv/tavlin.gogo"}, false},
       {{}, false},
   };
   for (const auto& row : rows) {
     fakes::MemoryFileSystem files;
     for (const std::string& path : row.files) files.files.emplace(path, "RIFF");
-    EXPECT_EQ(SoundMenuEnabledAtStart(files), row.enabled) << ::testing::PrintToString(row.files);
+    EXPECT_EQ(SoundMenuEnabledAtStart(files, "/opt/tavlin/"), row.enabled)
+        << ::testing::PrintToString(row.files);
   }
 }
 
