@@ -99,6 +99,8 @@ void StripHost::OnMenuCommand(uint32_t command) {
       return OnNextQuizLine();
     case kN5Exit:
       return OnClose();
+    case kEditAlarms:
+      return OnEditAlarms();
     default:
       return;
   }
@@ -145,6 +147,10 @@ void StripHost::OnChooseSound(uint32_t item) {
   ApplySound(item);
   settings_.sound_on = sound_on_;
   SaveSettings();
+}
+
+void StripHost::OnEditAlarms() {
+  if (services_.open_alarm_editor) services_.open_alarm_editor();
 }
 
 void StripHost::ApplyTransparency(uint32_t item) {

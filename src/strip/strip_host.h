@@ -52,6 +52,7 @@ class StripHost : private StripDuties {
     std::function<WallClockReading()> read_clock;  ///< read once per timer message
     std::function<uint64_t()> quiz_seed;           ///< a fresh seed for each quiz pick
     std::string time_separator = ":";              ///< of the real time shown
+    std::function<void()> open_alarm_editor;       ///< opens the alarm editor (or none)
   };
 
   explicit StripHost(Services services);
@@ -87,6 +88,7 @@ class StripHost : private StripDuties {
   void OnChooseTransparency(uint32_t item);  ///< "불투명" .. "60%"
   void OnChooseColour(uint32_t item);        ///< "White" .. "Fuchsia"
   void OnChooseSound(uint32_t item);         ///< "켜기", "끄기"
+  void OnEditAlarms();                       ///< "알림 편집(&E)..."
 
   // Reports, one message box at a time.
   /// Shows `text` once the current message has been handled, so the tick reporting it is not

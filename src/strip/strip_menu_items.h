@@ -30,6 +30,7 @@ enum MenuCommand : uint32_t {
   kN3QuizMode,
   kN7NextQuiz,
   kN5Exit,
+  kEditAlarms,
 };
 
 /// The items of one radio group: checking one clears the others. Commands first..last.
