@@ -112,9 +112,9 @@ constexpr std::array kPlaces = {
 constexpr std::array<std::pair<const wchar_t*, int>, 6> kColumns = {{{L"종류", 118},
                                                                      {L"시작 ~ 끝", 96},
                                                                      {L"요일", 44},
-                                                                     {L"제목", 160},
+                                                                     {L"제목", 176},
                                                                      {L"미리", 48},
-                                                                     {L"다음 울림", 252}}};
+                                                                     {L"다음 울림", 236}}};
 
 // Each field's problem text lies beside it.
 int ProblemLabelOf(AlarmField field) {

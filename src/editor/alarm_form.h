@@ -55,7 +55,7 @@ struct AlarmRow {
 };
 
 inline constexpr char kSwitchedOff[] = "꺼짐 (빈 줄 뒤)";
-inline constexpr char kEmptyLineRow[] = "빈 줄: 이 아래 알림은 울리지 않습니다";
+inline constexpr char kEmptyLineRow[] = "빈 줄: 아래 알림은 꺼짐";
 inline constexpr char kUnreadRow[] = "100번째 줄 뒤라 읽지 않습니다";
 
 /// The row of `line` when the local clock reads `now`: an alarm's fields in words and when it
