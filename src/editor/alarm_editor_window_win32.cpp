@@ -20,7 +20,7 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBO
 constexpr DWORD kExStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
 // The client area at 96 DPI.
 constexpr int kClientWidth = 760;
-constexpr int kClientHeight = 516;
+constexpr int kClientHeight = 484;
 
 constexpr char kAskDiscard[] = "저장하지 않은 변경이 있습니다. 저장하지 않고 닫을까요?";
 constexpr char kAskReload[] = "파일을 다시 읽을까요?\n이 창에서 바꾼 내용은 버려집니다.";
@@ -71,17 +71,17 @@ struct Place {
   int id;
   int left, top, width, height;
 };
-constexpr int kFormTop = 252;
+constexpr int kFormTop = 228;
 constexpr int kPitch = 30;
 constexpr int kBodyHeight = 56;
 constexpr int kWarningTop = kFormTop + 4 * kPitch + kBodyHeight + 6;
 constexpr std::array kPlaces = {
-    Place{kList, 8, 8, 744, 204},
-    Place{kAddButton, 8, 218, 72, 26},
-    Place{kDeleteButton, 84, 218, 72, 26},
-    Place{kUpButton, 160, 218, 72, 26},
-    Place{kDownButton, 236, 218, 72, 26},
-    Place{kPreviewButton, 312, 218, 96, 26},
+    Place{kList, 8, 8, 744, 180},
+    Place{kAddButton, 8, 194, 72, 26},
+    Place{kDeleteButton, 84, 194, 72, 26},
+    Place{kUpButton, 160, 194, 72, 26},
+    Place{kDownButton, 236, 194, 72, 26},
+    Place{kPreviewButton, 312, 194, 96, 26},
     Place{kKindLabel, 8, kFormTop + 4, 56, 20},
     Place{kKindBox, 68, kFormTop, 180, 200},
     Place{kKindProblem, 260, kFormTop + 4, 492, 20},
@@ -103,9 +103,9 @@ constexpr std::array kPlaces = {
     Place{kWarningBox, 68, kWarningTop, 64, 24},
     Place{kMinutesLabel, 140, kWarningTop + 4, 40, 20},
     Place{kWarningProblem, 260, kWarningTop + 4, 492, 20},
-    Place{kStatus, 8, 462, 560, 46},
-    Place{kSaveButton, 592, 470, 76, 28},
-    Place{kCloseButton, 676, 470, 76, 28},
+    Place{kStatus, 8, 438, 560, 40},
+    Place{kSaveButton, 592, 446, 76, 28},
+    Place{kCloseButton, 676, 446, 76, 28},
 };
 
 // The list's columns: heading and width at 96 DPI.
