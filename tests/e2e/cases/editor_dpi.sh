@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The alarm editor at 144 DPI (150 %): the window, its controls and its font scaled by 1.5, the
-# whole window on the 1280 x 800 screen. Its 96 DPI picture comes from editor_keyboard.
+# whole window on the 1280 x 800 screen; 미리 보기 shows the selected alarm's popup. Its 96 DPI
+# picture comes from editor_keyboard.
 source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/strip_lib.bash"
 
@@ -23,3 +24,10 @@ save="$(e2e_window TavlinAlarmEditor | grep '^child Button .*text="저장"')"
 read -r sl st sr sb <<<"$(rect_of "$save")"
 expect_eq "save button at 150 %" "$((sr - sl)) $((sb - st))" "114 42"
 e2e_shot editor-144dpi >/dev/null
+
+# 미리 보기 (Alt+T) shows the selected alarm's popup now, as the alarm would.
+xdotool key alt+t
+e2e_await '^window TfrmPopUp .* text="아침 알림 "' 50 >/dev/null || fail "no preview popup"
+e2e_probe | grep -q '^child TMouseLabel .* text="물 마시기" ' || fail "no message on the preview"
+echo "ok: the preview popup rose"
+e2e_shot editor-preview-144dpi >/dev/null
