@@ -108,14 +108,6 @@ constexpr std::array kPlaces = {
     Place{kCloseButton, 676, 446, 76, 28},
 };
 
-// The list's columns: heading and width at 96 DPI.
-constexpr std::array<std::pair<const wchar_t*, int>, 6> kColumns = {{{L"종류", 118},
-                                                                     {L"시작 ~ 끝", 96},
-                                                                     {L"요일", 44},
-                                                                     {L"제목", 176},
-                                                                     {L"미리", 48},
-                                                                     {L"다음 울림", 236}}};
-
 // Each field's problem text lies beside it.
 int ProblemLabelOf(AlarmField field) {
   switch (field) {
@@ -175,7 +167,7 @@ void AlarmEditorWindow::ShowFromMenu() {
   if (!IsWindowVisible(hwnd())) {
     Reload();
     ShowWindow(hwnd(), SW_SHOWNORMAL);
-    SetFocus(GetDlgItem(hwnd(), kList));
+    SetFocus(list_view_.hwnd());
   } else if (IsIconic(hwnd())) {
     ShowWindow(hwnd(), SW_RESTORE);
   }
@@ -205,7 +197,7 @@ bool AlarmEditorWindow::TranslateKeys(const MSG& message) {
         SetFocus(GetNextDlgTabItem(hwnd(), GetFocus(), shift));
         return true;
       case VK_DELETE:
-        if (message.hwnd != GetDlgItem(hwnd(), kList)) return false;
+        if (message.hwnd != list_view_.hwnd()) return false;
         OnDelete();
         return true;
       default:
@@ -279,9 +271,7 @@ void AlarmEditorWindow::CreateControls() {
   constexpr DWORD kEdit = WS_TABSTOP | ES_AUTOHSCROLL;
   constexpr DWORD kDropDown = WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
   // Creation order is the tab order: the list, its buttons, the form's fields, save and close.
-  make(kList, WC_LISTVIEWW, L"",
-       WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA,
-       WS_EX_CLIENTEDGE);
+  list_view_.Create(hwnd(), kList);
   make(kAddButton, L"BUTTON", L"추가", kButton);
   make(kDeleteButton, L"BUTTON", L"삭제", kButton);
   make(kUpButton, L"BUTTON", L"위로", kButton);
@@ -313,15 +303,6 @@ void AlarmEditorWindow::CreateControls() {
   make(kSaveButton, L"BUTTON", L"저장", kButton);
   make(kCloseButton, L"BUTTON", L"닫기", kButton);
 
-  const HWND list = GetDlgItem(hwnd(), kList);
-  ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
-  for (size_t i = 0; i < kColumns.size(); ++i) {
-    LVCOLUMNW column{};
-    column.mask = LVCF_TEXT | LVCF_WIDTH;
-    column.pszText = const_cast<wchar_t*>(kColumns[i].first);
-    column.cx = kColumns[i].second;
-    ListView_InsertColumn(list, static_cast<int>(i), &column);
-  }
   for (const char* words : kKindWords)
     SendDlgItemMessageW(hwnd(), kKindBox, CB_ADDSTRING, 0,
                         reinterpret_cast<LPARAM>(Utf8ToWide(words).c_str()));
@@ -338,9 +319,7 @@ void AlarmEditorWindow::Layout() {
                ScaleToDpi(place.width, dpi_), ScaleToDpi(place.height, dpi_), FALSE);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   }
-  const HWND list = GetDlgItem(hwnd(), kList);
-  for (size_t i = 0; i < kColumns.size(); ++i)
-    ListView_SetColumnWidth(list, static_cast<int>(i), ScaleToDpi(kColumns[i].second, dpi_));
+  list_view_.ScaleColumns(dpi_);
   // A drop-down list's closed height follows its font, not its window.
   for (const int box : {kKindBox, kDayBox})
     SendDlgItemMessageW(hwnd(), box, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
@@ -391,54 +370,10 @@ void AlarmEditorWindow::OnCommand(int id, int code) {
 
 LRESULT AlarmEditorWindow::OnNotify(const NMHDR& header, LPARAM lparam) {
   if (header.idFrom != kList) return 0;
-  switch (header.code) {
-    case LVN_GETDISPINFOW: {
-      LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(lparam)->item;
-      if ((item.mask & LVIF_TEXT) && item.iItem >= 0 &&
-          static_cast<size_t>(item.iItem) < row_texts_.size() && item.iSubItem >= 0 &&
-          static_cast<size_t>(item.iSubItem) < kColumns.size()) {
-        const std::wstring& text = row_texts_[item.iItem][item.iSubItem];
-        lstrcpynW(item.pszText, text.c_str(), item.cchTextMax);
-      }
-      return 0;
-    }
-    case LVN_ITEMCHANGED: {
-      const auto& change = *reinterpret_cast<const NMLISTVIEW*>(lparam);
-      if (!selecting_ && change.iItem >= 0 && (change.uChanged & LVIF_STATE) &&
-          (change.uNewState & LVIS_SELECTED) && !(change.uOldState & LVIS_SELECTED)) {
-        BindLine(static_cast<size_t>(change.iItem));
-      }
-      return 0;
-    }
-    case NM_CUSTOMDRAW:
-      return OnListDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(lparam));
-    default:
-      return 0;
-  }
-}
-
-LRESULT AlarmEditorWindow::OnListDraw(NMLVCUSTOMDRAW& draw) const {
-  switch (draw.nmcd.dwDrawStage) {
-    case CDDS_PREPAINT:
-      return CDRF_NOTIFYITEMDRAW;
-    case CDDS_ITEMPREPAINT:
-      return CDRF_NOTIFYSUBITEMDRAW;
-    case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
-      const size_t row = draw.nmcd.dwItemSpec;
-      if (row >= rows_.size()) return CDRF_DODEFAULT;
-      const AlarmRow::Look look = rows_[row].look;
-      draw.clrText = look == AlarmRow::Look::kRefused ? RGB(176, 0, 0)
-                     : look == AlarmRow::Look::kOn    ? GetSysColor(COLOR_WINDOWTEXT)
-                                                      : RGB(128, 128, 128);
-      // The kind's own popup colour marks the kind column (the colours are stored as COLORREF).
-      const bool alarm = look == AlarmRow::Look::kOn || look == AlarmRow::Look::kOff;
-      draw.clrTextBk = alarm && draw.iSubItem == 0 ? AlarmKindColour(rows_[row].kind)
-                                                   : GetSysColor(COLOR_WINDOW);
-      return CDRF_NEWFONT;
-    }
-    default:
-      return CDRF_DODEFAULT;
-  }
+  std::optional<size_t> chosen;
+  const LRESULT result = list_view_.OnNotify(header, lparam, chosen);
+  if (chosen) BindLine(*chosen);
+  return result;
 }
 
 HBRUSH AlarmEditorWindow::OnStaticColour(HDC dc, HWND control) const {
@@ -466,13 +401,13 @@ void AlarmEditorWindow::OnDelete() {
   }
   if (binding_ != Binding::kLine || !list_.edit.Delete(bound_)) return;
   RefreshRows();
-  if (rows_.empty()) {
+  if (list_view_.size() == 0) {
     binding_ = Binding::kNone;
     FillForm(FormTexts{});
     ShowProblems({});
     return;
   }
-  const size_t next = std::min(bound_, rows_.size() - 1);
+  const size_t next = std::min(bound_, list_view_.size() - 1);
   SelectQuietly(next);
   BindLine(next);
 }
@@ -519,7 +454,7 @@ void AlarmEditorWindow::OnSave() {
       const size_t bound = bound_;
       list_ = OpenAlarmList(services_.files, services_.path);
       RefreshRows();
-      binding_ = binding == Binding::kLine && bound < rows_.size() ? binding : Binding::kNone;
+      binding_ = binding == Binding::kLine && bound < list_view_.size() ? binding : Binding::kNone;
       if (binding_ == Binding::kLine) SelectQuietly(bound_);
       SetStatus(message);
       if (services_.saved) services_.saved();
@@ -557,7 +492,7 @@ void AlarmEditorWindow::Reload() {
   SetStatus(list_.problem);
   FillForm(FormTexts{});
   ShowProblems({});
-  if (!rows_.empty()) {
+  if (!list_view_.size() == 0) {
     SelectQuietly(0);
     BindLine(0);
   }
@@ -650,32 +585,13 @@ void AlarmEditorWindow::ShowProblems(const std::vector<FieldProblem>& problems) 
 
 void AlarmEditorWindow::RefreshRows() {
   const LocalMoment now = LocalNow();
-  rows_.clear();
-  row_texts_.clear();
-  for (const EditLine& line : list_.edit.lines()) {
-    rows_.push_back(RowOf(line, now));
-    const AlarmRow& row = rows_.back();
-    row_texts_.push_back({Utf8ToWide(row.kind_words), Utf8ToWide(row.times), Utf8ToWide(row.day),
-                          Utf8ToWide(row.title), Utf8ToWide(row.warning),
-                          Utf8ToWide(row.next_due)});
-  }
-  const HWND list = GetDlgItem(hwnd(), kList);
-  selecting_ = true;
-  ListView_SetItemCountEx(list, static_cast<int>(rows_.size()), LVSICF_NOSCROLL);
-  selecting_ = false;
-  InvalidateRect(list, nullptr, TRUE);
+  std::vector<AlarmRow> rows;
+  for (const EditLine& line : list_.edit.lines()) rows.push_back(RowOf(line, now));
+  list_view_.SetRows(std::move(rows));
 }
 
 void AlarmEditorWindow::SelectQuietly(std::optional<size_t> row) {
-  const HWND list = GetDlgItem(hwnd(), kList);
-  selecting_ = true;
-  ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-  if (row && *row < rows_.size()) {
-    const int item = static_cast<int>(*row);
-    ListView_SetItemState(list, item, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    ListView_EnsureVisible(list, item, FALSE);
-  }
-  selecting_ = false;
+  list_view_.Select(row);
 }
 
 void AlarmEditorWindow::SetStatus(const std::string& text) {

@@ -18,6 +18,7 @@
 #include "base/file_system.h"
 #include "editor/alarm_form.h"
 #include "editor/alarm_list_file.h"
+#include "editor/alarm_row_list_win32.h"
 #include "win32/gdi_win32.h"
 #include "win32/window_base_win32.h"
 
@@ -56,7 +57,6 @@ class AlarmEditorWindow final : public WindowBase {
   void OnDpiChanged(int dpi, const RECT& suggested);
   void OnCommand(int id, int code);
   LRESULT OnNotify(const NMHDR& header, LPARAM lparam);
-  LRESULT OnListDraw(NMLVCUSTOMDRAW& draw) const;
   HBRUSH OnStaticColour(HDC dc, HWND control) const;
 
   // The player's commands.
@@ -86,13 +86,11 @@ class AlarmEditorWindow final : public WindowBase {
   int dpi_ = 96;
   Font font_;
   OpenedList list_;
-  std::vector<AlarmRow> rows_;
-  std::vector<std::vector<std::wstring>> row_texts_;
+  AlarmRowList list_view_;
   Binding binding_ = Binding::kNone;
   size_t bound_ = 0;
   std::vector<FieldProblem> problems_;
-  bool filling_ = false;    // the form is being filled: its changes are not the player's
-  bool selecting_ = false;  // a row is being selected by the window itself
+  bool filling_ = false;  // the form is being filled: its changes are not the player's
   bool form_touched_ = false;
   HWND last_focus_ = nullptr;
 };
