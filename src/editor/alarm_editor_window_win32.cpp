@@ -190,6 +190,8 @@ bool AlarmEditorWindow::TranslateKeys(const MSG& message) {
         OnSave();
         return true;
       case VK_ESCAPE:
+        // An open drop-down list closes first, as it does everywhere.
+        if (SendMessageW(message.hwnd, CB_GETDROPPEDSTATE, 0, 0) == TRUE) return false;
         OnCloseAsked();
         return true;
       case VK_TAB:
