@@ -73,8 +73,10 @@ int RunStrip() {
   // The strip's logic; it outlives the strip's window, which hands it every command.
   // The alarm editor is made after the host; the menu reaches it through this.
   std::function<void()> open_alarm_editor;
-  tavlin::StripHost host({files, settings, ReadLocalClock, QuizSeed, TimeSeparator(),
-                          [&open_alarm_editor] { open_alarm_editor(); }});
+  tavlin::StripHost host(
+      {files, settings, ReadLocalClock, QuizSeed, TimeSeparator(), [&open_alarm_editor] {
+         if (open_alarm_editor) open_alarm_editor();
+       }});
   // The window's text is the program's title: the task bar and screen readers show it.
   tavlin::StripWindow strip(host);
   // Its creation failed and has been reported: there is nothing to run.
