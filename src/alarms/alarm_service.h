@@ -41,6 +41,10 @@ class AlarmService : public AlarmLink {
   void CheckAlarms(int32_t real_hhmm, int32_t game_hhmm, const ClockReading& now,
                    bool sound_on) override;
   void NoteResume() override { resumed_ = true; }
+  /// The list has just been saved from the program itself: it is loaded now, as a saved edit is
+  /// at the next check (lines that did not change keep their state), instead of within ten
+  /// seconds.
+  void LoadSavedList() { Load(/*rearm=*/false); }
 
  private:
   // Loads into a table of its own and takes it on success; false after a failure.

@@ -5,14 +5,17 @@
 
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
 
 #include "alarms/alarm_service.h"
 #include "app/notifier_announcer_win32.h"
 #include "app/single_instance_win32.h"
 #include "base/file_system.h"
+#include "base/player_files.h"
 #include "base/wide_text.h"
 #include "clock/clock_tick.h"
+#include "editor/alarm_editor_window_win32.h"
 #include "popup/popup_window_win32.h"
 #include "strip/startup_registry_win32.h"
 #include "strip/strip_host.h"
@@ -74,8 +77,13 @@ int RunStrip() {
   // in its system folder).
   const std::string program_directory = tavlin::ExecutableDirectory();
   // The strip's logic; it outlives the strip's window, which hands it every command.
+  // The alarm editor is made after the host; the menu reaches it through this.
+  std::function<void()> open_alarm_editor;
   tavlin::StripHost host({files, settings, ReadLocalClock, QuizSeed, TimeSeparator(),
-                          program_directory, &startup, tavlin::ExecutablePath()});
+                          program_directory, &startup, tavlin::ExecutablePath(),
+                          [&open_alarm_editor] {
+                            if (open_alarm_editor) open_alarm_editor();
+                          }});
   // The window's text is the program's title: the task bar and screen readers show it.
   tavlin::StripWindow strip(host);
   // Its creation failed and has been reported: there is nothing to run.
@@ -98,6 +106,12 @@ int RunStrip() {
         QueryUnbiasedInterruptTime(&awake);
         return static_cast<int64_t>(awake / 10000);
       });
+  // Not owned by the strip, so that it has its own button in the task bar. A saved list takes
+  // effect at once.
+  tavlin::AlarmEditorWindow editor({files, tavlin::AlarmFilePath(tavlin::ExecutableDirectory()),
+                                    announcer, [&host] { return host.sound_on(); },
+                                    [&alarms] { alarms.LoadSavedList(); }});
+  open_alarm_editor = [&editor] { editor.ShowFromMenu(); };
   // A fault in any window from here on reaches the player as the strip's reports do; it goes
   // before the windows do.
   tavlin::ScopedFaultSink faults([&host](const std::string& text) { host.ShowReport(text); });
@@ -106,6 +120,7 @@ int RunStrip() {
   strip.Show();
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (editor.TranslateKeys(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

@@ -103,6 +103,8 @@ void StripHost::OnMenuCommand(uint32_t command) {
       return OnClose();
     case kStartWithWindows:
       return OnToggleStartWithWindows();
+    case kEditAlarms:
+      return OnEditAlarms();
     default:
       return;
   }
@@ -164,6 +166,10 @@ void StripHost::OnToggleStartWithWindows() {
   if (auto reason = ApplyStartupChange(*services_.startup, change)) {
     ShowReport("윈도우 시작 시 실행을 바꿀 수 없습니다.\n" + *reason);
   }
+}
+
+void StripHost::OnEditAlarms() {
+  if (services_.open_alarm_editor) services_.open_alarm_editor();
 }
 
 void StripHost::ApplyTransparency(uint32_t item) {

@@ -59,6 +59,7 @@ class StripHost : private StripDuties {
     /// The Run list, and the full path of this tavlin.exe that it names; null: no such item.
     StartupRegistry* startup = nullptr;
     std::string program_path;
+    std::function<void()> open_alarm_editor;  ///< opens the alarm editor (or none)
   };
 
   explicit StripHost(Services services);
@@ -96,6 +97,7 @@ class StripHost : private StripDuties {
   void OnChooseSound(uint32_t item);         ///< "켜기", "끄기"
   /// "윈도우 시작 시 실행": ticks or unticks the item as the registry holds it now.
   void OnToggleStartWithWindows();
+  void OnEditAlarms();  ///< "알림 편집(&E)..."
 
   // Reports, one message box at a time.
   /// Shows `text` once the current message has been handled, so the tick reporting it is not

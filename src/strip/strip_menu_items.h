@@ -31,6 +31,7 @@ enum MenuCommand : uint32_t {
   kN3QuizMode,
   kN7NextQuiz,
   kN5Exit,
+  kEditAlarms,
   kStartWithWindows,
 };
 

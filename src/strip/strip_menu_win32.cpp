@@ -13,8 +13,8 @@ namespace {
 constexpr int kMarkSize = 16;
 constexpr int kNoMark = -1;
 
-// One item of the menu. The first captions carry no "&" and so no access keys; items added since
-// carry one, e.g. "(&W)".
+// One item of the menu. The strip's first items carry no "&": the menu shows them as written and
+// assigns them no access keys. Later items name theirs with "&".
 struct MenuItemDef {
   const wchar_t* caption;
   UINT id = 0;              // the command; an item that opens a submenu has none
@@ -101,6 +101,7 @@ StripMenu::StripMenu()
   AddItem(menu_, {.caption = L"게임시진->현실시간표", .id = kN6Timetable});
   AddItem(menu_, {.caption = L"시계모드/문답+", .id = kN3QuizMode});
   AddItem(menu_, {.caption = L"다른문제보기", .id = kN7NextQuiz});
+  AddItem(menu_, {.caption = L"알림 편집(&E)...", .id = kEditAlarms});
   // Its check is set each time the menu opens (WM_INITMENUPOPUP), from the registry.
   AddItem(menu_, {.caption = L"윈도우 시작 시 실행(&W)", .id = kStartWithWindows});
   AddSeparator(menu_);

@@ -70,7 +70,7 @@ std::wstring TextOf(HWND window) {
 bool IsListed(const std::wstring& class_name) {
   return class_name == L"TForm_study" || class_name == L"TForm_TimeTable" ||
          class_name == L"TfrmPopUp" || class_name == L"#32768" || class_name == L"#32770" ||
-         class_name == L"tooltips_class32";
+         class_name == L"tooltips_class32" || class_name == L"TavlinAlarmEditor";
 }
 
 BOOL CALLBACK PrintChild(HWND child, LPARAM) {

@@ -113,7 +113,8 @@ struct StartedHost {
   RecordingView view;
   WallClockReading clock{{12, 0, 0, 3}, 500};
   StripHost host{{files, store, [this] { return clock; }, [] { return uint64_t{7}; }, ":",
-                  "/opt/tavlin/", &registry, "C:\\tavlin\\tavlin.exe"}};
+                  "/opt/tavlin/", &registry, "C:\\tavlin\\tavlin.exe",
+                  [this] { view.log.push_back("alarm editor shown"); }}};
 
   explicit StartedHost(const StripSettings& remembered = {}, bool quiz_file = true,
                        bool sound_menu = true, const std::string& folder = kWorkingDirectory) {
@@ -162,6 +163,7 @@ TEST(StripHostTest, MenuCommandsBecomeChoicesAndSavedSettings) {
       {"알림체크", kN15AlarmCheck, {"alarms load", check_sound_on}, {}},
       {"게임시진->현실시간표", kN6Timetable, {"timetable shown", check_sound_on}, {}},
       {"문답공부시계 종료", kN5Exit, {"close", check_sound_on}, {}},
+      {"알림 편집", kEditAlarms, {"alarm editor shown", check_sound_on}, {}},
       {"the title line does nothing", kN12Title, {check_sound_on}, {}},
   };
   for (const Row& row : rows) {
