@@ -8,6 +8,8 @@
 #include <string>
 
 #include "alarms/alarm_service.h"
+#include "alarms/quiet_gate.h"
+#include "app/full_screen_win32.h"
 #include "app/notifier_announcer_win32.h"
 #include "app/single_instance_win32.h"
 #include "base/file_system.h"
@@ -68,7 +70,8 @@ int RunStrip() {
   tavlin::RealFileSystem files;
   SettingsFileStore settings;
   // The strip's logic; it outlives the strip's window, which hands it every command.
-  tavlin::StripHost host({files, settings, ReadLocalClock, QuizSeed, TimeSeparator()});
+  tavlin::StripHost host({files, settings, ReadLocalClock, QuizSeed, TimeSeparator(),
+                          tavlin::ProgramFillsPopupScreen});
   // The window's text is the program's title: the task bar and screen readers show it.
   tavlin::StripWindow strip(host);
   // Its creation failed and has been reported: there is nothing to run.
@@ -81,9 +84,11 @@ int RunStrip() {
   tavlin::Win32PopupNotifier notifier1(strip.hwnd());
   tavlin::ConfigureSystemNotifier(notifier1.Notifier());
   tavlin::NotifierAnnouncer announcer(notifier1.Notifier());
+  // Mute and hold stand between the alarms and the popups.
+  tavlin::QuietGate quiet(announcer);
   // The alarm list lives beside the program, whatever the working directory.
   tavlin::AlarmService alarms(
-      files, announcer, tavlin::ExecutableDirectory(),
+      files, quiet, tavlin::ExecutableDirectory(),
       [&host](const std::string& text) { host.ShowReport(text); },
       [] {
         // Stands still while the system sleeps (the tick count would not): a sleep shows as
@@ -96,7 +101,7 @@ int RunStrip() {
   // before the windows do.
   tavlin::ScopedFaultSink faults([&host](const std::string& text) { host.ShowReport(text); });
 
-  host.Start(strip, &alarms, &timetable);
+  host.Start(strip, &alarms, &timetable, &quiet);
   strip.Show();
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {

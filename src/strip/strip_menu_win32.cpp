@@ -2,7 +2,9 @@
 
 #include <initializer_list>
 
+#include "alarms/quiet_modes.h"
 #include "base/scaling.h"
+#include "base/wide_text.h"
 #include "strip/colour_mark.h"
 #include "win32/gdi_win32.h"
 
@@ -13,8 +15,8 @@ namespace {
 constexpr int kMarkSize = 16;
 constexpr int kNoMark = -1;
 
-// One item of the menu. Captions carry no "&": the menu shows them as written and assigns no
-// access keys.
+// One item of the menu. The first items' captions carry no "&" and so no access keys; the
+// quiet items' do.
 struct MenuItemDef {
   const wchar_t* caption;
   UINT id = 0;              // the command; an item that opens a submenu has none
@@ -90,6 +92,11 @@ StripMenu::StripMenu()
   AddItem(menu_, {.caption = L"시계모드/문답+", .id = kN3QuizMode});
   AddItem(menu_, {.caption = L"다른문제보기", .id = kN7NextQuiz});
   AddSeparator(menu_);
+  AddItem(menu_, {.caption = Utf8ToWide(kMuteMenuText).c_str(), .id = kMuteForAnHour});
+  AddItem(menu_, {.caption = Utf8ToWide(kHoldMenuText).c_str(), .id = kHoldForAnHour});
+  AddItem(menu_,
+          {.caption = Utf8ToWide(kHoldFullScreenMenuText).c_str(), .id = kHoldWhileFullScreen});
+  AddSeparator(menu_);
   AddItem(menu_, {.caption = L"문답공부시계 종료", .id = kN5Exit});
 }
 
@@ -144,6 +151,16 @@ void StripMenu::CheckRadio(UINT command) {
                         : group->first == kN2Opaque ? alpha_
                                                     : colour_;
   CheckMenuRadioItem(submenu, group->first, group->last, command, MF_BYCOMMAND);
+}
+
+void StripMenu::SetItem(UINT command, const std::wstring& text, bool checked) {
+  std::wstring caption = text;
+  MENUITEMINFOW item{};
+  item.cbSize = sizeof item;
+  item.fMask = MIIM_STRING | MIIM_STATE;
+  item.fState = checked ? MFS_CHECKED : MFS_UNCHECKED;
+  item.dwTypeData = caption.data();
+  SetMenuItemInfoW(menu_, command, FALSE, &item);
 }
 
 void StripMenu::OpenAt(HWND owner, POINT screen_point) const {
