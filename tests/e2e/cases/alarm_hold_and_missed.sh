@@ -24,7 +24,7 @@ wait_clock() {
   until="$(date -d "$1" +%s)"
   while [ "$(fake_now)" -lt "$until" ]; do sleep 0.2; done
 }
-popup_titled() { e2e_probe | grep -c "^window TfrmPopUp .* visible=1 .*text=\"$1\"" || true; }
+popup_titled() { e2e_probe | grep -c "^window TfrmPopUp .* text=\"$1\" .* visible=1 " || true; }
 
 # 1. A sleep from before 10:02 to 10:10, as a paused process and a clock moved meanwhile.
 e2e_start --at "2026-12-07 10:00:50" --movable-clock
