@@ -15,11 +15,13 @@ using Strings = std::vector<std::string>;
 
 // One log for everything the host asks of the view, the alarms and the timetable, in order. The
 // clock's texts and blinking are not logged: the clock tick's own tests cover them.
-class RecordingView : public StripView, public AlarmLink, public TimetableLink {
+class RecordingView : public StripView,
+                      public AlarmLink,
+                      public TimetableLink,
+                      public AlarmAnnouncer {
  public:
   Strings log;
-  std::string failing_check;   // CheckAlarms throws it when set
-  bool show_held_now = false;  // the answer to the question before ending
+  std::string failing_check;  // CheckAlarms throws it when set
 
   void ShowRealTime(const std::string&) override {}
   void ShowGameTexts(const std::string&, const std::string&) override {}
@@ -44,10 +46,7 @@ class RecordingView : public StripView, public AlarmLink, public TimetableLink {
   void ScheduleReport() override { log.push_back("schedule report"); }
   void ShowReportBox(const std::string& text) override { log.push_back("report box " + text); }
   void Close() override { log.push_back("close"); }
-  bool AskShowHeldBeforeEnding(const std::string& text) override {
-    log.push_back("ask " + text.substr(0, text.find('.')));
-    return show_held_now;
-  }
+  bool AskShowHeldBeforeEnding(const std::string&) override { return false; }
 
   void LoadAlarmList() override { log.push_back("alarms load"); }
   void CheckAlarms(int32_t real_hhmm, int32_t, const ClockReading& now, bool sound_on) override {
@@ -56,6 +55,9 @@ class RecordingView : public StripView, public AlarmLink, public TimetableLink {
                   ":" + std::to_string(now.minute) + ":" + std::to_string(now.second) +
                   (sound_on ? " sound on" : " sound off"));
   }
+
+  void Announce(const Notice& notice) override { log.push_back("popup " + notice.title); }
+  void PlaySound() override { log.push_back("sound"); }
 
   void ShowFromMenu() override { log.push_back("timetable shown"); }
   bool Visible() const override { return false; }
@@ -67,14 +69,6 @@ class RecordingView : public StripView, public AlarmLink, public TimetableLink {
   static std::string Item(uint32_t command, const std::string& text, bool checked) {
     return "item " + std::to_string(command) + " " + text + (checked ? " checked" : "");
   }
-};
-
-// The popups and sounds the quiet gate lets through.
-class RecordingAnnouncer : public AlarmAnnouncer {
- public:
-  Strings log;
-  void Announce(const Notice& notice) override { log.push_back(notice.title); }
-  void PlaySound() override { log.push_back("sound"); }
 };
 
 // The settings file: what it remembers, and every save in a short form.
@@ -104,11 +98,8 @@ struct StartedHost {
   FakeSettingsStore store;
   RecordingView view;
   WallClockReading clock{{12, 0, 0, 3}, 500};
-  bool full_screen = false;  // a program fills the popups' screen
-  StripHost host{{files, store, [this] { return clock; }, [] { return uint64_t{7}; }, ":",
-                  [this] { return full_screen; }}};
-  RecordingAnnouncer popups;
-  QuietGate quiet{popups};
+  StripHost host{{files, store, [this] { return clock; }, [] { return uint64_t{7}; }, ":"}};
+  QuietGate quiet{view};
 
   explicit StartedHost(const StripSettings& remembered = {}, bool quiz_file = true,
                        bool sound_menu = true) {
@@ -204,8 +195,6 @@ TEST(StripHostTest, StartRestoresRememberedChoices) {
   sound_off.sound_on = false;
   sound_on.sound_on = true;
   quiz_off.quiz_panel = false;
-  StripSettings full_screen_hold;
-  full_screen_hold.hold_full_screen = true;
   const Row rows[] = {
       {"the designed state",
        {},
@@ -244,15 +233,6 @@ TEST(StripHostTest, StartRestoresRememberedChoices) {
        {quiz_line, "panel shown", "panel hidden"},
        false,
        false},
-      {"holding while a program fills the screen",
-       full_screen_hold,
-       true,
-       false,
-       {quiz_line, "panel shown",
-        RecordingView::Item(kHoldWhileFullScreen, kHoldFullScreenMenuText, true), "panel shown",
-        "focus N"},
-       false,
-       true},
       {"quiz panel off without a quiz file leaves quiz mode off",
        quiz_off,
        false,
@@ -268,59 +248,6 @@ TEST(StripHostTest, StartRestoresRememberedChoices) {
     EXPECT_EQ(s.host.sound_on(), row.sound_on);
     EXPECT_EQ(s.host.quiz_mode(), row.quiz_mode);
     EXPECT_EQ(s.store.saves, Strings{}) << "restoring saves nothing";
-  }
-}
-
-TEST(StripHostTest, HeldNoticesGoWhenNothingHoldsThemAndEndingAsksFirst) {
-  StartedHost s;
-  s.Tick(120001);
-  s.host.OnMenuCommand(kHoldWhileFullScreen);
-  s.host.OnMenuCommand(kHoldForAnHour);
-  s.full_screen = true;
-  const std::string held_one = "ask 모아 둔 알림이 1개 있습니다";
-  struct Row {
-    const char* step;  // "tick HHMMSS", "alarm", "close", "close show", "hold", "windowed HHMMSS"
-    Strings view;      // what the view was asked
-    Strings popups;    // what got through the gate
-  } rows[] = {
-      {"tick 120002", {}, {}},
-      {"alarm", {}, {}},
-      {"close show", {held_one}, {"A", "sound"}},  // shown now instead of ending
-      {"alarm", {}, {}},
-      {"hold",
-       {RecordingView::Item(kMuteForAnHour, kMuteMenuText, false),
-        RecordingView::Item(kHoldForAnHour, kHoldMenuText, false)},
-       {}},  // full screen
-      {"tick 125959", {}, {}},
-      {"windowed 130005", {}, {"A", "sound"}},
-      {"alarm", {}, {"A", "sound"}},  // nothing holds: through at once
-      {"close", {"close"}, {}},
-      {"hold",
-       {RecordingView::Item(kMuteForAnHour, kMuteMenuText, false),
-        RecordingView::Item(kHoldForAnHour, kHoldMenuText, true)},
-       {}},
-      {"alarm", {}, {}},
-      {"close", {held_one, "close"}, {}},  // ended anyway
-      // The hour is over: the menu says so, and the held notice goes.
-      {"tick 140010",
-       {RecordingView::Item(kMuteForAnHour, kMuteMenuText, false),
-        RecordingView::Item(kHoldForAnHour, kHoldMenuText, false)},
-       {"A", "sound"}},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.step);
-    s.view.log.clear();
-    s.popups.log.clear();
-    const std::string step = row.step;
-    s.view.show_held_now = step == "close show";
-    if (step == "alarm") s.quiet.Announce(Notice{"A", ""}), s.quiet.PlaySound();
-    if (step.starts_with("close")) s.host.OnClose();
-    if (step == "hold") s.host.OnMenuCommand(kHoldForAnHour);
-    if (step.starts_with("tick ")) s.Tick(std::stoi(step.substr(5)));
-    if (step.starts_with("windowed ")) s.full_screen = false, s.Tick(std::stoi(step.substr(9)));
-    std::erase_if(s.view.log, [](const std::string& l) { return l.starts_with("alarms "); });
-    EXPECT_EQ(s.view.log, row.view);
-    EXPECT_EQ(s.popups.log, row.popups);
   }
 }
 
