@@ -25,7 +25,8 @@ std::string Trimmed(std::string title) {
 
 std::string MuteMenuText(const QuietHour& mute, int64_t now) {
   if (!mute.On(now)) return kMuteMenuText;
-  return "소리 끔 · " + HourMinute(mute.until()) + "까지";
+  // The access key stays with the item while its text tells the time.
+  return "소리 끔 · " + HourMinute(mute.until()) + "까지(&M)";
 }
 
 std::vector<HeldNotice> ReleaseHeldNotices(std::vector<HeldNotice> held, int max_lines,
@@ -49,6 +50,40 @@ std::vector<HeldNotice> ReleaseHeldNotices(std::vector<HeldNotice> held, int max
     summary.text += "외 " + std::to_string(held.size() - listed) + "개";
   }
   return {std::move(summary)};
+}
+
+std::string HeldOnEndingText(size_t held) {
+  return "모아 둔 알림이 " + std::to_string(held) +
+         "개 있습니다. 종료하면 이 알림은 사라집니다.\n\n"
+         "[지금 보기]: 종료하지 않고 모아 둔 알림을 지금 보여 줍니다.\n"
+         "[그냥 종료]: 알림을 보지 않고 종료합니다.";
+}
+
+ForegroundKind ForegroundKindOf(std::string_view class_name, bool tavlins_own) {
+  if (tavlins_own) return ForegroundKind::kTavlin;
+  // The desktop window itself, the desktop's icons (under Progman, or under a WorkerW once the
+  // wallpaper changed), the task bars, the start menu and search, the task switchers, the
+  // notification area's overflow.
+  static constexpr std::string_view kShellClasses[] = {
+      "",
+      "#32769",
+      "Progman",
+      "WorkerW",
+      "Shell_TrayWnd",
+      "Shell_SecondaryTrayWnd",
+      "DV2ControlHost",
+      "Windows.UI.Core.CoreWindow",
+      "MultitaskingViewFrame",
+      "XamlExplorerHostIslandWindow",
+      "ForegroundStaging",
+      "TaskSwitcherWnd",
+      "NotifyIconOverflowWindow",
+      "TopLevelWindowForOverflowXamlIsland",
+  };
+  for (const std::string_view shell : kShellClasses) {
+    if (class_name == shell) return ForegroundKind::kDesktop;
+  }
+  return ForegroundKind::kProgram;
 }
 
 bool FillsItsMonitor(ForegroundKind kind, bool maximised, const Rect& window, const Rect& monitor) {

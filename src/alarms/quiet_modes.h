@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/geometry.h"
@@ -32,7 +33,7 @@ class QuietHour {
   int64_t until_ = 0;
 };
 
-/// The mute item's text at `now`: "소리 끔 · 22:35까지" while `mute` is on, kMuteMenuText
+/// The mute item's text at `now`: "소리 끔 · 22:35까지(&M)" while `mute` is on, kMuteMenuText
 /// otherwise.
 std::string MuteMenuText(const QuietHour& mute, int64_t now);
 
@@ -52,12 +53,25 @@ struct HeldNotice {
 std::vector<HeldNotice> ReleaseHeldNotices(std::vector<HeldNotice> held, int max_lines,
                                            uint32_t summary_colour);
 
+/// The buttons of the question asked when tavlin is ending while notices are held.
+inline constexpr char kShowHeldNowButton[] = "지금 보기";
+inline constexpr char kEndAnywayButton[] = "그냥 종료";
+
+/// That question, for `held` notices held: they live in memory only and would be lost.
+std::string HeldOnEndingText(size_t held);
+
 /// What the foreground window is, as far as holding notices goes.
 enum class ForegroundKind {
   kProgram,  ///< any other program's window
   kDesktop,  ///< the desktop or the shell (task bar, start menu): never full screen
   kTavlin,   ///< one of tavlin's own windows: never full screen
 };
+
+/// What the foreground window is, from its window class and whether tavlin's own process owns
+/// it. The desktop's and the shell's windows (task bar, start menu, task switcher) cover the
+/// screen without being a program in front of it; no foreground window at all counts as the
+/// desktop (give an empty class).
+ForegroundKind ForegroundKindOf(std::string_view class_name, bool tavlins_own);
 
 /// True when notices are to be held because the foreground window fills its monitor: its
 /// rectangle covers the whole monitor rectangle `monitor` (not only its work area). A maximised

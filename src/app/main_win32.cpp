@@ -9,6 +9,8 @@
 #include <string>
 
 #include "alarms/alarm_service.h"
+#include "alarms/quiet_gate.h"
+#include "app/full_screen_win32.h"
 #include "app/notifier_announcer_win32.h"
 #include "app/single_instance_win32.h"
 #include "base/file_system.h"
@@ -83,7 +85,8 @@ int RunStrip() {
                           program_directory, &startup, tavlin::ExecutablePath(),
                           [&open_alarm_editor] {
                             if (open_alarm_editor) open_alarm_editor();
-                          }});
+                          },
+                          tavlin::ProgramFillsPopupScreen});
   // The window's text is the program's title: the task bar and screen readers show it.
   tavlin::StripWindow strip(host);
   // Its creation failed and has been reported: there is nothing to run.
@@ -96,9 +99,10 @@ int RunStrip() {
   tavlin::Win32PopupNotifier notifier1(strip.hwnd());
   tavlin::ConfigureSystemNotifier(notifier1.Notifier());
   tavlin::NotifierAnnouncer announcer(notifier1.Notifier(), files, program_directory);
+  // Mute and hold stand between the alarms and the popups.
+  tavlin::QuietGate quiet(announcer);
   tavlin::AlarmService alarms(
-      files, announcer, program_directory,
-      [&host](const std::string& text) { host.ShowReport(text); },
+      files, quiet, program_directory, [&host](const std::string& text) { host.ShowReport(text); },
       [] {
         // Stands still while the system sleeps (the tick count would not): a sleep shows as
         // wall time that this clock did not see.
@@ -116,7 +120,7 @@ int RunStrip() {
   // before the windows do.
   tavlin::ScopedFaultSink faults([&host](const std::string& text) { host.ShowReport(text); });
 
-  host.Start(strip, &alarms, &timetable);
+  host.Start(strip, &alarms, &timetable, &quiet);
   strip.Show();
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "alarms/quiet_modes.h"
 #include "clock/schedule.h"
 #include "strip/strip_menu_items.h"
 #include "strip/top_most_order.h"
@@ -13,10 +14,12 @@ StripHost::StripHost(Services services)
       quiz_(services_.files, services_.program_directory),
       tick_(*this) {}
 
-void StripHost::Start(StripView& view, AlarmLink* alarms, TimetableLink* timetable) {
+void StripHost::Start(StripView& view, AlarmLink* alarms, TimetableLink* timetable,
+                      QuietGate* quiet) {
   view_ = &view;
   alarms_ = alarms;
   timetable_ = timetable;
+  quiet_ = quiet;
   // 1. The schedule every tick reads.
   BuildSchedule();
   // 2. The first quiz line into an empty label and the width fitted to it; without a quiz file
@@ -51,6 +54,7 @@ void StripHost::OnTimer() {
   const TickTiming::Step step = tick_timing_.OnTimer(now.reading, now.millisecond);
   if (step.set_ms != 0) view_->SetTickInterval(step.set_ms);
   if (!step.tick) return;
+  TickQuiet(WallSecond(now.reading));
   // A failing duty ends only itself; the tick's other duties and the timer keep running.
   for (const std::string& report : tick_failures_.Run(tick_, now.reading)) ShowReport(report);
 }
@@ -105,12 +109,27 @@ void StripHost::OnMenuCommand(uint32_t command) {
       return OnToggleStartWithWindows();
     case kEditAlarms:
       return OnEditAlarms();
+    case kMuteForAnHour:
+      return OnSwitchMute();
+    case kHoldForAnHour:
+      return OnSwitchHold();
+    case kHoldWhileFullScreen:
+      return OnSwitchFullScreenHold();
     default:
       return;
   }
 }
 
 void StripHost::OnClose() {
+  // Held notices live in memory only: the player may see them instead of losing them. The box
+  // runs its own message loop, in which another close must not ask again.
+  if (quiet_ != nullptr && quiet_->held() > 0) {
+    if (asking_before_ending_) return;
+    asking_before_ending_ = true;
+    const bool show_now = view_->AskShowHeldBeforeEnding(HeldOnEndingText(quiet_->held()));
+    asking_before_ending_ = false;
+    if (show_now) return quiet_->ReleaseNow();
+  }
   // The settings are written as the window goes (OnClosing).
   view_->Close();
 }
@@ -172,6 +191,44 @@ void StripHost::OnEditAlarms() {
   if (services_.open_alarm_editor) services_.open_alarm_editor();
 }
 
+void StripHost::OnSwitchMute() {
+  if (quiet_ == nullptr) return;
+  const int64_t now = Now();
+  quiet_->SwitchMute(now);
+  ShowQuietItems(now);
+}
+
+void StripHost::OnSwitchHold() {
+  if (quiet_ == nullptr) return;
+  const int64_t now = Now();
+  quiet_->SwitchHold(now);
+  ShowQuietItems(now);
+}
+
+void StripHost::OnSwitchFullScreenHold() {
+  ApplyFullScreenHold(!hold_full_screen_);
+  settings_.hold_full_screen = hold_full_screen_;
+  SaveSettings();
+}
+
+int64_t StripHost::Now() const {
+  return WallSecond(services_.read_clock().reading);
+}
+
+void StripHost::TickQuiet(int64_t now) {
+  if (quiet_ == nullptr) return;
+  const bool full_screen =
+      hold_full_screen_ && services_.program_fills_screen && services_.program_fills_screen();
+  quiet_->Tick(now, full_screen);
+  if (quiet_shown_ != std::pair{quiet_->muted(), quiet_->holding_for_hour()}) ShowQuietItems(now);
+}
+
+void StripHost::ShowQuietItems(int64_t now) {
+  quiet_shown_ = {quiet_->muted(), quiet_->holding_for_hour()};
+  view_->SetMenuItem(kMuteForAnHour, MuteMenuText(quiet_->mute(), now), quiet_shown_.first);
+  view_->SetMenuItem(kHoldForAnHour, kHoldMenuText, quiet_shown_.second);
+}
+
 void StripHost::ApplyTransparency(uint32_t item) {
   const std::optional<uint8_t> alpha = AlphaOfCommand(item);
   if (!alpha) return;
@@ -192,6 +249,11 @@ void StripHost::ApplySound(uint32_t item) {
   view_->CheckMenuRadio(item);
 }
 
+void StripHost::ApplyFullScreenHold(bool on) {
+  hold_full_screen_ = on;
+  view_->SetMenuItem(kHoldWhileFullScreen, kHoldFullScreenMenuText, on);
+}
+
 void StripHost::RestoreChoices() {
   settings_ = services_.settings.Load();
   if (settings_.alpha_item) ApplyTransparency(*settings_.alpha_item);
@@ -200,6 +262,7 @@ void StripHost::RestoreChoices() {
   if (settings_.sound_on && sound_menu_enabled_) {
     ApplySound(*settings_.sound_on ? kN9SoundOn : kN10SoundOff);
   }
+  if (settings_.hold_full_screen == true) ApplyFullScreenHold(true);
   // Without a quiz file there is no panel to show, whatever the file says.
   if (settings_.quiz_panel == false && quiz_.quiz_mode()) quiz_.SwitchMode();
 }

@@ -13,8 +13,10 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "alarms/alarm_link.h"
+#include "alarms/quiet_gate.h"
 #include "base/file_system.h"
 #include "base/geometry.h"
 #include "clock/clock_tick.h"
@@ -60,13 +62,17 @@ class StripHost : private StripDuties {
     StartupRegistry* startup = nullptr;
     std::string program_path;
     std::function<void()> open_alarm_editor;  ///< opens the alarm editor (or none)
+    /// Whether a program fills the popups' screen now (read once a tick, and only while
+    /// "전체 화면일 때 모아 두기(&F)" is checked); none: never.
+    std::function<bool()> program_fills_screen = {};
   };
 
   explicit StripHost(Services services);
 
   /// The strip's creation steps, in their order, once the window and its widgets exist (hidden).
-  /// `alarms` and `timetable` may be null (none).
-  void Start(StripView& view, AlarmLink* alarms, TimetableLink* timetable);
+  /// `alarms`, `timetable` and `quiet` (the gate the alarms announce through) may be null (none).
+  void Start(StripView& view, AlarmLink* alarms, TimetableLink* timetable,
+             QuietGate* quiet = nullptr);
   /// The strip has been shown: on top, the quiz panel as quiz mode says, the focus on Button2.
   void OnShown();
   /// A message of the clock timer: reads the clock once and runs the tick when it is due.
@@ -87,7 +93,9 @@ class StripHost : private StripDuties {
   // Commands.
   /// A menu item's command id; ids that are not the strip's menu items do nothing.
   void OnMenuCommand(uint32_t command);
-  void OnClose();           ///< "×" and "문답공부시계 종료"
+  /// "×" and "문답공부시계 종료"; while notices are held it asks first whether to show them
+  /// instead.
+  void OnClose();
   void OnNextQuizLine();    ///< "N", "다른문제보기", a double-click on the quiz panel
   void OnAlarmCheck();      ///< "알림체크": the next tick reloads the alarm list and checks it
   void OnShowTimetable();   ///< "게임시진->현실시간표"
@@ -98,6 +106,9 @@ class StripHost : private StripDuties {
   /// "윈도우 시작 시 실행": ticks or unticks the item as the registry holds it now.
   void OnToggleStartWithWindows();
   void OnEditAlarms();  ///< "알림 편집(&E)..."
+  void OnSwitchMute();  ///< "1시간 동안 소리 끄기(&M)", or its "소리 끔 · hh:mm까지(&M)"
+  void OnSwitchHold();            ///< "1시간 동안 알림 모아 두기(&P)"
+  void OnSwitchFullScreenHold();  ///< "전체 화면일 때 모아 두기(&F)"
 
   // Reports, one message box at a time.
   /// Shows `text` once the current message has been handled, so the tick reporting it is not
@@ -132,17 +143,26 @@ class StripHost : private StripDuties {
   void ApplyTransparency(uint32_t item);
   void ApplyColour(uint32_t item);
   void ApplySound(uint32_t item);
+  void ApplyFullScreenHold(bool on);
   /// The remembered choices as if the player had chosen them.
   void RestoreChoices();
   /// Shows the quiz panel exactly when quiz mode is on.
   void ModeChange();
   /// Writes settings_ into the settings file; a failure the store tells is reported.
   void SaveSettings();
+  /// The wall clock now, as a moment (seconds as QuietHour).
+  int64_t Now() const;
+  /// The quiet modes at the tick's moment `now`: held notices let go when nothing holds them
+  /// any more, the menu shown afresh when a mode's hour has ended.
+  void TickQuiet(int64_t now);
+  /// The three quiet items' texts and check marks as the modes are at `now`.
+  void ShowQuietItems(int64_t now);
 
   Services services_;
   StripView* view_ = nullptr;
   AlarmLink* alarms_ = nullptr;
   TimetableLink* timetable_ = nullptr;
+  QuietGate* quiet_ = nullptr;
   QuizModel quiz_;
   ClockTick tick_;
   TickTiming tick_timing_;
@@ -152,6 +172,10 @@ class StripHost : private StripDuties {
   bool sound_menu_enabled_ = false;
   bool sound_on_ = false;
   bool menu_open_ = false;
+  bool hold_full_screen_ = false;
+  bool asking_before_ending_ = false;
+  // The quiet modes as the menu shows them: muted, holding for the hour.
+  std::pair<bool, bool> quiet_shown_{false, false};
 };
 
 }  // namespace tavlin

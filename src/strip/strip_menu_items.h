@@ -33,6 +33,9 @@ enum MenuCommand : uint32_t {
   kN5Exit,
   kEditAlarms,
   kStartWithWindows,
+  kMuteForAnHour,        ///< "1시간 동안 소리 끄기(&M)"
+  kHoldForAnHour,        ///< "1시간 동안 알림 모아 두기(&P)"
+  kHoldWhileFullScreen,  ///< "전체 화면일 때 모아 두기(&F)"
 };
 
 /// The items of one radio group: checking one clears the others. Commands first..last.

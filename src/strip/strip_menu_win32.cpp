@@ -2,7 +2,9 @@
 
 #include <initializer_list>
 
+#include "alarms/quiet_modes.h"
 #include "base/scaling.h"
+#include "base/wide_text.h"
 #include "strip/colour_mark.h"
 #include "win32/gdi_win32.h"
 
@@ -105,6 +107,11 @@ StripMenu::StripMenu()
   // Its check is set each time the menu opens (WM_INITMENUPOPUP), from the registry.
   AddItem(menu_, {.caption = L"윈도우 시작 시 실행(&W)", .id = kStartWithWindows});
   AddSeparator(menu_);
+  AddItem(menu_, {.caption = Utf8ToWide(kMuteMenuText).c_str(), .id = kMuteForAnHour});
+  AddItem(menu_, {.caption = Utf8ToWide(kHoldMenuText).c_str(), .id = kHoldForAnHour});
+  AddItem(menu_,
+          {.caption = Utf8ToWide(kHoldFullScreenMenuText).c_str(), .id = kHoldWhileFullScreen});
+  AddSeparator(menu_);
   AddItem(menu_, {.caption = L"문답공부시계 종료", .id = kN5Exit});
 }
 
@@ -159,6 +166,16 @@ void StripMenu::CheckRadio(UINT command) {
                         : group->first == kN2Opaque ? alpha_
                                                     : colour_;
   CheckMenuRadioItem(submenu, group->first, group->last, command, MF_BYCOMMAND);
+}
+
+void StripMenu::SetItem(UINT command, const std::wstring& text, bool checked) {
+  std::wstring caption = text;
+  MENUITEMINFOW item{};
+  item.cbSize = sizeof item;
+  item.fMask = MIIM_STRING | MIIM_STATE;
+  item.fState = checked ? MFS_CHECKED : MFS_UNCHECKED;
+  item.dwTypeData = caption.data();
+  SetMenuItemInfoW(menu_, command, FALSE, &item);
 }
 
 void StripMenu::OpenAt(HWND owner, POINT screen_point) const {

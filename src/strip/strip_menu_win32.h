@@ -6,6 +6,8 @@
 
 #include <commctrl.h>
 
+#include <string>
+
 #include "strip/strip_menu_items.h"
 
 namespace tavlin {
@@ -26,6 +28,8 @@ class StripMenu {
   void EnableSound();
   /// Checks `command` and clears the other items of its radio group.
   void CheckRadio(UINT command);
+  /// The caption and check mark of the plain item `command`.
+  void SetItem(UINT command, const std::wstring& text, bool checked);
 
   /// Opens the menu with its top-left corner at `screen_point`; commands go to `owner`.
   void OpenAt(HWND owner, POINT screen_point) const;

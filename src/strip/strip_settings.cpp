@@ -142,7 +142,7 @@ struct Key {
   std::string (*write)(const StripSettings& settings);  // "" when the value is absent
 };
 
-const std::array<Key, 7> kKeys{{
+const std::array<Key, 8> kKeys{{
     {"position",
      [](std::string_view v, StripSettings& s) {
        if (auto n = Integers(v, 2)) s.left = (*n)[0], s.top = (*n)[1];
@@ -196,6 +196,13 @@ const std::array<Key, 7> kKeys{{
      },
      [](const StripSettings& s) {
        return s.sound_on ? std::string(*s.sound_on ? "on" : "off") : std::string();
+     }},
+    {"fullscreen_hold",
+     [](std::string_view v, StripSettings& s) {
+       if (auto on = OnOff(v)) s.hold_full_screen = on;
+     },
+     [](const StripSettings& s) {
+       return s.hold_full_screen ? std::string(*s.hold_full_screen ? "on" : "off") : std::string();
      }},
 }};
 

@@ -9,6 +9,7 @@
 //   colour=Yellow
 //   quiz=off
 //   sound=on
+//   fullscreen_hold=on
 //
 // Keys count only in the [tavlin] section, in any case, with spaces around the key and the value
 // allowed; the first line of a key is the one read and rewritten. A key with a value tavlin does
@@ -47,6 +48,8 @@ struct StripSettings {
   std::optional<bool> quiz_panel;
   /// Whether "켜기" is checked (used only where the sound menu is enabled).
   std::optional<bool> sound_on;
+  /// Whether "전체 화면일 때 모아 두기(&F)" is checked.
+  std::optional<bool> hold_full_screen;
 
   friend bool operator==(const StripSettings&, const StripSettings&) = default;
 };

@@ -28,6 +28,8 @@ class StripView {
   /// Checks the menu item `command` and clears the others of its radio group.
   virtual void CheckMenuRadio(uint32_t command) = 0;
   virtual void EnableSoundMenu() = 0;  ///< "알림팝업 소리" becomes choosable
+  /// The text (UTF-8, "&" before its access key) and check mark of the plain item `command`.
+  virtual void SetMenuItem(uint32_t command, const std::string& text, bool checked) = 0;
 
   // The quiz line.
   virtual void ShowQuizPanel(bool shown) = 0;  ///< Panel2
@@ -50,6 +52,9 @@ class StripView {
   /// Shows `text` in a message box and returns when the player has closed it.
   virtual void ShowReportBox(const std::string& text) = 0;
   virtual void Close() = 0;  ///< closes the strip, which ends the program
+  /// Asks `text` in a box with the buttons kShowHeldNowButton and kEndAnywayButton and returns
+  /// when the player has chosen: true for kShowHeldNowButton.
+  virtual bool AskShowHeldBeforeEnding(const std::string& text) = 0;
 };
 
 }  // namespace tavlin

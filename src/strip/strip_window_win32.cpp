@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "alarms/quiet_modes.h"
 #include "base/scaling.h"
 #include "base/wide_text.h"
 #include "strip/strip_fit.h"
@@ -12,6 +13,7 @@
 #include "win32/monitors_win32.h"
 #include "win32/system_library_win32.h"
 #include "win32/text_widths_win32.h"
+#include "win32/two_way_box_win32.h"
 
 namespace tavlin {
 
@@ -411,6 +413,10 @@ void StripWindow::EnableSoundMenu() {
   menu_.EnableSound();
 }
 
+void StripWindow::SetMenuItem(uint32_t command, const std::string& text, bool checked) {
+  menu_.SetItem(command, Utf8ToWide(text), checked);
+}
+
 void StripWindow::ShowQuizPanel(bool shown) {
   ShowWindow(panel2_->hwnd(), shown ? SW_SHOWNA : SW_HIDE);
 }
@@ -448,6 +454,11 @@ void StripWindow::ScheduleReport() {
 void StripWindow::ShowReportBox(const std::string& text) {
   // The box runs its own message loop: the strip's timer keeps ticking behind it.
   MessageBoxW(hwnd(), Utf8ToWide(text).c_str(), kTitle, MB_OK | MB_ICONWARNING);
+}
+
+bool StripWindow::AskShowHeldBeforeEnding(const std::string& text) {
+  return AskTwoWays(hwnd(), Utf8ToWide(text), kTitle, Utf8ToWide(kShowHeldNowButton),
+                    Utf8ToWide(kEndAnywayButton));
 }
 
 void StripWindow::Close() {

@@ -52,6 +52,7 @@ class StripWindow : public WindowBase, public StripView {
   void SetAlpha(uint8_t alpha) override;
   void CheckMenuRadio(uint32_t command) override;
   void EnableSoundMenu() override;
+  void SetMenuItem(uint32_t command, const std::string& text, bool checked) override;
   void ShowQuizPanel(bool shown) override;
   void SetQuizLine(const std::string& text) override;
   void FocusNextQuizButton() override;
@@ -62,6 +63,7 @@ class StripWindow : public WindowBase, public StripView {
   void ScheduleReport() override;
   void ShowReportBox(const std::string& text) override;
   void Close() override;
+  bool AskShowHeldBeforeEnding(const std::string& text) override;
 
   // Window events.
   void OnCreate();

@@ -13,6 +13,9 @@
 // closes it.
 // tavlin_probe --drop-topmost CLASS takes the window of CLASS out of the top-most band and prints
 // "dropped".
+// tavlin_probe --cover-screen SECONDS covers the primary monitor with a borderless window in
+// front, as a game or a slide show in full screen does, prints "covering", keeps it there for
+// SECONDS, closes it and prints "closed".
 // tavlin_probe --serve stays running and answers requests, one a line on its input: the
 // arguments of one of the calls above separated by tabs (an empty line for the window list).
 // Each answer is what that call prints, then the line "end-of-answer". It ends at the end of its
@@ -156,12 +159,39 @@ int PrintWindows() {
   return 0;
 }
 
+int CoverScreen(int seconds) {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSW cover_class{};
+  cover_class.lpfnWndProc = DefWindowProcW;
+  cover_class.hInstance = instance;
+  cover_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+  cover_class.lpszClassName = L"TavlinE2eCover";
+  RegisterClassW(&cover_class);
+  HWND cover = CreateWindowExW(0, cover_class.lpszClassName, L"cover", WS_POPUP | WS_VISIBLE, 0, 0,
+                               GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                               nullptr, nullptr, instance, nullptr);
+  if (cover == nullptr) return 1;
+  SetForegroundWindow(cover);
+  std::printf("covering\n");
+  std::fflush(stdout);
+  const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds) * 1000;
+  for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+  }
+  DestroyWindow(cover);
+  std::printf("closed\n");
+  return 0;
+}
+
 // One call: the arguments after the program's name.
 int Answer(const std::vector<std::wstring>& args) {
   const size_t count = args.size();
   if (count == 1 && args[0] == L"--resources") return PrintResourcesOfTavlin();
   if (count == 3 && args[0] == L"--hold") return HoldFile(args[1].c_str(), _wtoi(args[2].c_str()));
   if (count == 2 && args[0] == L"--drop-topmost") return DropTopMost(args[1].c_str());
+  if (count == 2 && args[0] == L"--cover-screen") return CoverScreen(_wtoi(args[1].c_str()));
   return PrintWindows();
 }
 

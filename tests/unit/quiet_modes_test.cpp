@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
+#include "alarms/quiet_gate.h"
+
 namespace tavlin {
 namespace {
 
@@ -14,9 +18,9 @@ TEST(QuietModesTest, AnHourOfQuietEndsAfterItsHourOrWhenTheClockGoesBackBeforeIt
     int64_t start, now;
     const char* text;
   } rows[] = {
-      {At(21, 35, 20), At(22, 35, 19), "소리 끔 · 22:35까지"},
+      {At(21, 35, 20), At(22, 35, 19), "소리 끔 · 22:35까지(&M)"},
       {At(21, 35, 20), At(22, 35, 20), "1시간 동안 소리 끄기(&M)"},
-      {At(23, 30), At(23, 59), "소리 끔 · 00:30까지"},
+      {At(23, 30), At(23, 59), "소리 끔 · 00:30까지(&M)"},
       {At(21, 35), At(20, 35), "1시간 동안 소리 끄기(&M)"},  // the clock set back an hour
   };
   for (const auto& row : rows) {
@@ -51,26 +55,101 @@ TEST(QuietModesTest, HeldNoticesGoOldestFirstAndMoreThanThreeAsOneSummary) {
   }
 }
 
-TEST(QuietModesTest, OnlyAWindowCoveringItsWholeMonitorIsFullScreen) {
+TEST(QuietModesTest, OnlyAProgramsWindowCoveringItsWholeMonitorIsFullScreen) {
   const Rect first{0, 0, 1920, 1080}, second{1920, 0, 3200, 1024};
-  const ForegroundKind program = ForegroundKind::kProgram;
   const struct {
-    ForegroundKind kind;
+    const char* class_name;
+    bool tavlins_own;
     bool maximised;
     Rect window, monitor;
     bool fills;
   } rows[] = {
-      {program, true, {-8, -8, 1928, 1048}, first, false},  // maximised beside the task bar
-      {program, true, {-8, -8, 1928, 1088}, first, false},  // maximised, task bar auto-hidden
-      {program, false, second, second, true},               // full screen on another monitor
-      {program, false, {-1, -1, 1921, 1081}, first, true},  // borderless full screen
-      {program, false, {0, 0, 1920, 1079}, first, false},
-      {ForegroundKind::kDesktop, false, first, first, false},
-      {ForegroundKind::kTavlin, false, first, first, false},
+      {"Game", false, true, {-8, -8, 1928, 1048}, first, false},  // maximised beside the task bar
+      {"Game", false, true, {-8, -8, 1928, 1088}, first, false},  // maximised, task bar hidden
+      {"Game", false, false, second, second, true},               // full screen on another monitor
+      {"Game", false, false, {-1, -1, 1921, 1081}, first, true},  // borderless full screen
+      {"Game", false, false, {0, 0, 1920, 1079}, first, false},
+      // The desktop and the shell cover the monitor without being a program in front of it.
+      {"Progman", false, false, first, first, false},
+      {"WorkerW", false, false, first, first, false},
+      {"Shell_TrayWnd", false, false, first, first, false},
+      {"", false, false, first, first, false},  // no foreground window
+      {"TfrmPopUp", true, false, first, first, false},
   };
   for (const auto& row : rows) {
-    SCOPED_TRACE(std::to_string(row.window.left) + "," + std::to_string(row.window.bottom));
-    EXPECT_EQ(FillsItsMonitor(row.kind, row.maximised, row.window, row.monitor), row.fills);
+    SCOPED_TRACE(std::string(row.class_name) + " " + std::to_string(row.window.left) + "," +
+                 std::to_string(row.window.bottom));
+    EXPECT_EQ(FillsItsMonitor(ForegroundKindOf(row.class_name, row.tavlins_own), row.maximised,
+                              row.window, row.monitor),
+              row.fills);
+  }
+}
+
+// The popups and sounds that get through the gate, in order.
+class RecordingAnnouncer : public AlarmAnnouncer {
+ public:
+  std::vector<std::string> log;
+  void Announce(const Notice& notice) override { log.push_back(notice.title); }
+  void PlaySound() override { log.push_back("sound"); }
+};
+
+TEST(QuietModesTest, TheGateHoldsUntilNothingHoldsAndMutesOnlyTheSound) {
+  // Steps "hh:mm what": "tick" (or "tick full": a program fills the screen), "mute", "hold",
+  // "now" (show the held ones now), or "alarm NAME" (an alarm's popup with its sound).
+  const struct {
+    const char* name;
+    std::vector<std::string> steps;
+    std::vector<std::string> shown;
+  } rows[] = {
+      {"muted: popups without sound until the hour is over",
+       {"10:00 mute", "10:10 alarm A", "10:59 tick", "10:59 alarm B", "11:00 tick",
+        "11:00 alarm C"},
+       {"A", "B", "C", "sound"}},
+      {"ending the hold lets them go oldest first with one sound",
+       {"10:00 hold", "10:10 alarm A", "10:20 alarm B", "10:30 hold", "10:40 alarm C"},
+       {"A", "B", "sound", "C", "sound"}},
+      {"the hour's end lets them go at the tick",
+       {"10:00 hold", "10:10 alarm A", "10:59 tick", "11:00 tick", "11:01 tick"},
+       {"A", "sound"}},
+      {"a full screen holds until it goes, past the hour's end too",
+       {"10:00 hold", "10:10 alarm A", "10:30 tick full", "10:30 hold", "11:10 alarm B",
+        "11:20 tick full", "11:21 tick"},
+       {"A", "B", "sound"}},
+      {"more than three come as one summary",
+       {"10:00 hold", "10:01 alarm A", "10:02 alarm B", "10:03 alarm C", "10:04 alarm D",
+        "10:05 hold"},
+       {"모아 둔 알림 4개", "sound"}},
+      {"let go while muted: without sound",
+       {"10:00 hold", "10:01 alarm A", "10:02 mute", "10:03 hold"},
+       {"A"}},
+      {"shown now once, whatever holds them",
+       {"10:00 tick full", "10:01 alarm A", "10:02 now", "10:03 now", "10:04 tick"},
+       {"A", "sound"}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    RecordingAnnouncer out;
+    QuietGate gate(out);
+    bool full = false;  // as the last tick found the screen
+    for (const std::string& step : row.steps) {
+      std::istringstream in(step);
+      int h = 0, m = 0;
+      char colon = 0;
+      std::string what, arg;
+      in >> h >> colon >> m >> what >> arg;
+      const int64_t now = At(h, m);
+      if (what == "tick") gate.Tick(now, full = arg == "full");
+      if (what == "mute") gate.SwitchMute(now);
+      if (what == "hold") gate.SwitchHold(now);
+      if (what == "now") gate.ReleaseNow();
+      if (what == "alarm") {
+        gate.Tick(now, full);  // the tick that checks the alarms
+        gate.Announce(Notice{arg, "본문"});
+        gate.PlaySound();
+      }
+    }
+    EXPECT_EQ(out.log, row.shown);
+    EXPECT_EQ(gate.held(), 0u);
   }
 }
 

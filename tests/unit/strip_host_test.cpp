@@ -15,7 +15,10 @@ using Strings = std::vector<std::string>;
 
 // One log for everything the host asks of the view, the alarms and the timetable, in order. The
 // clock's texts and blinking are not logged: the clock tick's own tests cover them.
-class RecordingView : public StripView, public AlarmLink, public TimetableLink {
+class RecordingView : public StripView,
+                      public AlarmLink,
+                      public TimetableLink,
+                      public AlarmAnnouncer {
  public:
   Strings log;
   std::string failing_check;  // CheckAlarms throws it when set
@@ -30,6 +33,9 @@ class RecordingView : public StripView, public AlarmLink, public TimetableLink {
   void SetAlpha(uint8_t alpha) override { log.push_back("alpha " + std::to_string(alpha)); }
   void CheckMenuRadio(uint32_t command) override { log.push_back(Check(command)); }
   void EnableSoundMenu() override { log.push_back("enable sound"); }
+  void SetMenuItem(uint32_t command, const std::string& text, bool checked) override {
+    log.push_back(Item(command, text, checked));
+  }
   void ShowQuizPanel(bool shown) override { log.push_back(shown ? "panel shown" : "panel hidden"); }
   void SetQuizLine(const std::string& text) override { log.push_back("quiz line " + text); }
   void FocusNextQuizButton() override { log.push_back("focus N"); }
@@ -40,6 +46,7 @@ class RecordingView : public StripView, public AlarmLink, public TimetableLink {
   void ScheduleReport() override { log.push_back("schedule report"); }
   void ShowReportBox(const std::string& text) override { log.push_back("report box " + text); }
   void Close() override { log.push_back("close"); }
+  bool AskShowHeldBeforeEnding(const std::string&) override { return false; }
 
   void LoadAlarmList() override { log.push_back("alarms load"); }
   void CheckAlarms(int32_t real_hhmm, int32_t, const ClockReading& now, bool sound_on) override {
@@ -49,6 +56,9 @@ class RecordingView : public StripView, public AlarmLink, public TimetableLink {
                   (sound_on ? " sound on" : " sound off"));
   }
 
+  void Announce(const Notice& notice) override { log.push_back("popup " + notice.title); }
+  void PlaySound() override { log.push_back("sound"); }
+
   void ShowFromMenu() override { log.push_back("timetable shown"); }
   bool Visible() const override { return false; }
   bool MenuOpen() const override { return false; }
@@ -56,6 +66,9 @@ class RecordingView : public StripView, public AlarmLink, public TimetableLink {
   HWND__* window() const override { return nullptr; }
 
   static std::string Check(uint32_t command) { return "check " + std::to_string(command); }
+  static std::string Item(uint32_t command, const std::string& text, bool checked) {
+    return "item " + std::to_string(command) + " " + text + (checked ? " checked" : "");
+  }
 };
 
 // The settings file: what it remembers, and every save in a short form.
@@ -71,7 +84,9 @@ class FakeSettingsStore : public StripSettingsStore {
       return i ? std::to_string(*i) : std::string("-");
     };
     saves.push_back("alpha " + item(s.alpha_item) + " colour " + item(s.colour_item) + " quiz " +
-                    flag(s.quiz_panel) + " sound " + flag(s.sound_on));
+                    flag(s.quiz_panel) + " sound " + flag(s.sound_on) +
+                    (s.hold_full_screen ? std::string(" fullscreen ") + flag(s.hold_full_screen)
+                                        : std::string()));
     return std::nullopt;
   }
 };
@@ -115,6 +130,7 @@ struct StartedHost {
   StripHost host{{files, store, [this] { return clock; }, [] { return uint64_t{7}; }, ":",
                   "/opt/tavlin/", &registry, "C:\\tavlin\\tavlin.exe",
                   [this] { view.log.push_back("alarm editor shown"); }}};
+  QuietGate quiet{view};
 
   explicit StartedHost(const StripSettings& remembered = {}, bool quiz_file = true,
                        bool sound_menu = true, const std::string& folder = kWorkingDirectory) {
@@ -122,7 +138,7 @@ struct StartedHost {
     if (sound_menu) files.files[folder + kAlarmSoundFileName] = "RIFF";
     files.files[AlarmFilePath(folder)] = "";
     store.remembered = remembered;
-    host.Start(view, &view, &view);
+    host.Start(view, &view, &view, &quiet);
     host.OnShown();
   }
   void Tick(int hhmmss) {
@@ -165,6 +181,20 @@ TEST(StripHostTest, MenuCommandsBecomeChoicesAndSavedSettings) {
       {"문답공부시계 종료", kN5Exit, {"close", check_sound_on}, {}},
       {"알림 편집", kEditAlarms, {"alarm editor shown", check_sound_on}, {}},
       {"the title line does nothing", kN12Title, {check_sound_on}, {}},
+      {"1시간 동안 소리 끄기",
+       kMuteForAnHour,
+       {RecordingView::Item(kMuteForAnHour, "소리 끔 · 13:00까지(&M)", true),
+        RecordingView::Item(kHoldForAnHour, kHoldMenuText, false), check_sound_on},
+       {}},
+      {"1시간 동안 알림 모아 두기",
+       kHoldForAnHour,
+       {RecordingView::Item(kMuteForAnHour, kMuteMenuText, false),
+        RecordingView::Item(kHoldForAnHour, kHoldMenuText, true), check_sound_on},
+       {}},
+      {"전체 화면일 때 모아 두기",
+       kHoldWhileFullScreen,
+       {RecordingView::Item(kHoldWhileFullScreen, kHoldFullScreenMenuText, true), check_sound_on},
+       {"alpha - colour - quiz - sound - fullscreen on"}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);

@@ -71,7 +71,8 @@ menu_item_at() {
 # Offsets from the top of the strip's menu to the middle of its items, measured on the menu as
 # Wine draws it with the prefix's fonts (items 17-18 pixels, separators about 9).
 declare -A MENU_OFFSET=([sound]=35 [alpha]=53 [colour]=70 [timetable]=98 [quiz_mode]=115
-                        [next_quiz]=133 [alarm_editor]=150 [start_with_windows]=168 [exit]=191)
+                        [next_quiz]=133 [alarm_editor]=150 [start_with_windows]=168 [mute]=192
+                        [hold]=210 [full_screen]=227 [exit]=252)
 
 # Opens the strip's menu and chooses item $1 of MENU_OFFSET; with $2 and $3, opens that submenu
 # and chooses its item $2 (0-based) of $3.
