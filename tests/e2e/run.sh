@@ -2,7 +2,7 @@
 # Runs every end-to-end case (tests/e2e/cases/*.sh) against the Windows build in $1, each on its
 # own virtual display, and keeps screenshots under $1/e2e-artifacts/<case>/.
 # Usage: tests/e2e/run.sh BUILD_DIR [CASE_NAME_PATTERN]
-# The cases run in E2E_LANES lanes side by side (3 unless set), each lane one case at a time in a
+# The cases run in E2E_LANES lanes side by side (2 unless set), each lane one case at a time in a
 # Wine prefix of its own, so that the Wine settings a case changes (DPI, frames) never reach a case
 # of another lane. The cases that took longest on the last run start first.
 set -uo pipefail
@@ -10,7 +10,7 @@ shopt -s nullglob
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 export E2E_BUILD="$(realpath "$1")"
 pattern="${2:-}"
-lanes="${E2E_LANES:-3}"
+lanes="${E2E_LANES:-2}"
 started=$SECONDS
 
 # The prefix of lane $1: the first keeps the name it always had.
