@@ -5,7 +5,9 @@
 #  - a top folder of src/ includes only folders below it in `layers`, so includes go one way;
 #  - no top folder holds more than 30 % of src/ (non-blank lines): a larger one is two rooms;
 #  - no file of src/ but src/win32/system_library_win32.h loads a library (LoadLibrary...): every
-#    library comes from the system folder through it, never from the folder tavlin.exe is in.
+#    library comes from the system folder through it, never from the folder tavlin.exe is in;
+#  - every unit test of a platform seam (the real disk, text decoding) is among the Windows unit
+#    tests in CMakeLists.txt, which run only those.
 # Prints each fault and exits 1 when there is one.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -67,6 +69,15 @@ while IFS= read -r file; do
   done < <(grep -n 'LoadLibrary' "$file" || true)
 done < <(sources 'src/*')
 
+# The list of the Windows unit tests, from "set(unit_test_sources" to its ")".
+windows_tests="$(sed -n '/^ *set(unit_test_sources$/,/)/p' CMakeLists.txt)"
+[ -n "$windows_tests" ] || fault "CMakeLists.txt has no list of the Windows unit tests"
+while IFS= read -r file; do
+  grep -qE 'RealFileSystem|#include "base/text_decode\.h"' "$file" || continue
+  grep -qE "^ *$file\)?\$" <<<"$windows_tests" ||
+    fault "$file tests a platform seam, but is not among the Windows unit tests in CMakeLists.txt"
+done < <(sources 'tests/unit/*_test.cpp')
+
 non_blank() { cat "$@" | grep -cv '^[[:space:]]*$'; }
 total="$(non_blank $(sources 'src/*.h' 'src/*.cpp'))"
 for dir in src/*/; do
@@ -79,4 +90,5 @@ if [ "$faults" -gt 0 ]; then
   exit 1
 fi
 echo "layout: $(wc -l <<<"$edges") folder dependencies, all down the layers; no folder over 30 %;" \
-  "portable sources free of window code; libraries loaded through system_library_win32.h only"
+  "portable sources free of window code; libraries loaded through system_library_win32.h only;" \
+  "the platform seams' tests run under Windows"

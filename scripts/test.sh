@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Builds tavlin and runs every test: native unit tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer, the fuzzers for a bounded time, the Windows build, its release zip,
-# its unit tests under Wine, and the end-to-end tests of the real tavlin.exe under Wine and Xvfb.
+# Builds tavlin and runs every test: the Windows build, its release zip, its unit tests under
+# Wine, the end-to-end tests of the real tavlin.exe under Wine and Xvfb, native unit tests under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzzers for a bounded time.
 # Work that needs no other's result overlaps where it would leave a core idle: the four build
-# folders are configured at once, the Wine prefix is made meanwhile, and the fuzzers run side by
-# side, one a core, each for its whole time. Each step says when it started.
+# folders are configured at once, the Wine prefix is made meanwhile, the native builds and tests
+# take the turns the end-to-end cases leave idle, and the fuzzers run side by side, one a core,
+# each for its whole time. Each step says when it started.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root="$PWD"
@@ -25,7 +26,8 @@ prefix_job=$!
 configure_jobs=()
 cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVLIN_SANITIZE=ON >/dev/null &
 configure_jobs+=($!)
-cmake -S . -B build/native-release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null &
+cmake -S . -B build/native-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAVLIN_TESTS=OFF \
+  >/dev/null &
 configure_jobs+=($!)
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTAVLIN_FUZZ=ON -DTAVLIN_TESTS=OFF >/dev/null &
@@ -35,26 +37,68 @@ cmake -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
 configure_jobs+=($!)
 for job in "${configure_jobs[@]}"; do wait "$job"; done
 
+step "Windows build"
+cmake --build build/windows
+scripts/check-imports.sh build/windows/tavlin.exe
+
+step "release zip"
+cmake --build build/windows --target release_zip >/dev/null
+scripts/check-release-zip.sh build/windows
+
+step "Windows unit tests under Wine"
+wait "$prefix_job" || { cat build/wine-prefix.log; exit 1; }
+(
+  source scripts/wine-prefix.sh "$prefix"
+  ctest --test-dir build/windows --output-on-failure
+  # The end-to-end cases start their own Wine sessions, with a display.
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w >/dev/null 2>&1 || true
+)
+
+step "end-to-end tests under Wine + Xvfb"
+# The cases mostly wait for the program's moments, leaving the cores idle; the native builds,
+# their tests and the fuzzer build take those idle turns meanwhile. They run in the idle
+# scheduling class, which gets a core only when no ordinary process wants it, so a case's timing
+# sees the machine as if they were not there. The cases' report follows those steps.
+echo "(runs alongside the next steps; its report comes after them)"
+tests/e2e/run.sh "$root/build/windows" >build/e2e.log 2>&1 &
+e2e_job=$!
+# A failing step ends the script only once the cases have ended, leaving no Wine behind.
+trap 'wait "$e2e_job" 2>/dev/null || true; cat build/e2e.log' EXIT
+idle() { chrt --idle 0 "$@"; }
+
 step "native unit tests (ASan + UBSan)"
-cmake --build build/native
+idle cmake --build build/native
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build/native --output-on-failure -j "$(nproc)"
+  idle ctest --test-dir build/native --output-on-failure -j "$(nproc)"
 
 step "native release build"
 # Optimised builds warn differently; the program's own code must stay free of warnings there too.
-cmake --build build/native-release
-ctest --test-dir build/native-release --output-on-failure -j "$(nproc)" >/dev/null
+# The Windows build compiles every other source of the program with the same GCC release and
+# options; only the POSIX side of the platform seams is left to this build.
+posix_objects=($(ninja -C build/native-release -t targets all | grep -o '^[^:]*_posix\.cpp\.o'))
+[ "${#posix_objects[@]}" -gt 0 ] || { echo "no POSIX sources in build/native-release"; exit 1; }
+idle ninja -C build/native-release "${posix_objects[@]}"
+
+step "fuzzer build"
+idle cmake --build build/fuzz
+
+step "end-to-end results"
+e2e_status=0
+wait "$e2e_job" || e2e_status=$?
+trap - EXIT
+cat build/e2e.log
+[ "$e2e_status" -eq 0 ]
 
 step "fuzzers"
-cmake --build build/fuzz
 # Runs fuzzer $1 for its time; prints the end of its log when it found a fault.
 run_fuzzer() {
   local fuzzer="$1" name corpus
   name="$(basename "$fuzzer")"
   corpus="build/fuzz/corpus-$name"
   mkdir -p "$corpus"
-  echo "$name: ${FUZZ_SECONDS:-30} s"
-  "$fuzzer" -max_total_time="${FUZZ_SECONDS:-30}" -timeout=5 -print_final_stats=0 \
+  echo "$name: ${FUZZ_SECONDS:-15} s"
+  "$fuzzer" -max_total_time="${FUZZ_SECONDS:-15}" -timeout=5 -print_final_stats=0 \
     "$corpus" "tests/fuzz/corpus/$name" 2>"build/fuzz/$name.log" ||
     { tail -n 40 "build/fuzz/$name.log"; return 1; }
 }
@@ -67,23 +111,4 @@ for fuzzer in build/fuzz/*_fuzz; do
   fuzz_jobs+=($!)
 done
 for job in "${fuzz_jobs[@]}"; do wait "$job"; done
-
-step "Windows build"
-cmake --build build/windows
-scripts/check-imports.sh build/windows/tavlin.exe
-
-step "release zip"
-cmake --build build/windows --target release_zip >/dev/null
-scripts/check-release-zip.sh build/windows
-
-step "Windows unit tests under Wine"
-wait "$prefix_job" || { cat build/wine-prefix.log; exit 1; }
-source scripts/wine-prefix.sh "$prefix"
-ctest --test-dir build/windows --output-on-failure
-# The end-to-end cases start their own Wine sessions, with a display.
-wineserver -k >/dev/null 2>&1 || true
-wineserver -w >/dev/null 2>&1 || true
-
-step "end-to-end tests under Wine + Xvfb"
-tests/e2e/run.sh "$root/build/windows"
 step "all passed"

@@ -4,7 +4,7 @@
 # Usage: tests/e2e/run.sh BUILD_DIR [CASE_NAME_PATTERN]
 # The cases run in E2E_LANES lanes side by side (2 unless set), each lane one case at a time in a
 # Wine prefix of its own, so that the Wine settings a case changes (DPI, frames) never reach a case
-# of the other lane. The cases that took longest on the last run start first.
+# of another lane. The cases that took longest on the last run start first.
 set -uo pipefail
 shopt -s nullglob
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -87,7 +87,7 @@ run_lane() {
   local lane="$1" name start seconds
   export E2E_PREFIX="$(prefix_of "$lane")"
   # Lanes look for free displays from different numbers, so that they seldom reach for the same.
-  export E2E_DISPLAY_FIRST=$((40 + (lane - 1) * 30))
+  export E2E_DISPLAY_FIRST=$((40 + (lane - 1) * 20))
   while name="$(next_case)"; do
     export E2E_ARTIFACTS="$E2E_BUILD/e2e-artifacts/$name"
     rm -rf "$E2E_ARTIFACTS"

@@ -39,7 +39,7 @@ for _ in $(seq 300); do
   e2e_probe | grep -q '^window TfrmPopUp ' || break
   sleep 0.2
 done
-e2e_move_clock "2026-12-07 02:04:37"
+e2e_move_clock "2026-12-07 02:04:44"
 due="$(second_of_popup '자시 보스 ')" || fail "no alarm after the warning"
 echo "alarm seen at $due (02:04:47 is 7487)"
 [ "$due" -ge 7487 ] && [ "$due" -le 7499 ] || fail "the alarm came at second $due"
