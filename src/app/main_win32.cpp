@@ -9,6 +9,7 @@
 
 #include "alarms/alarm_service.h"
 #include "app/notifier_announcer_win32.h"
+#include "app/notify_icon_win32.h"
 #include "app/single_instance_win32.h"
 #include "base/file_system.h"
 #include "base/wide_text.h"
@@ -67,8 +68,13 @@ int RunStrip() {
 
   tavlin::RealFileSystem files;
   SettingsFileStore settings;
+  // `Notifier1`, made once the strip is there to own its popups.
+  tavlin::TPopupNotifier* popups = nullptr;
   // The strip's logic; it outlives the strip's window, which hands it every command.
-  tavlin::StripHost host({files, settings, ReadLocalClock, QuizSeed, TimeSeparator()});
+  tavlin::StripHost host({files, settings, ReadLocalClock, QuizSeed, TimeSeparator(),
+                          [&popups](tavlin::TDefaultMonitor monitor) {
+                            if (popups != nullptr) popups->DefaultMonitor = monitor;
+                          }});
   // The window's text is the program's title: the task bar and screen readers show it.
   tavlin::StripWindow strip(host);
   // Its creation failed and has been reported: there is nothing to run.
@@ -80,6 +86,7 @@ int RunStrip() {
   // `Notifier1`, whose popups belong to the strip.
   tavlin::Win32PopupNotifier notifier1(strip.hwnd());
   tavlin::ConfigureSystemNotifier(notifier1.Notifier());
+  popups = &notifier1.Notifier();
   tavlin::NotifierAnnouncer announcer(notifier1.Notifier());
   // The alarm list lives beside the program, whatever the working directory.
   tavlin::AlarmService alarms(
@@ -95,6 +102,12 @@ int RunStrip() {
   // A fault in any window from here on reaches the player as the strip's reports do; it goes
   // before the windows do.
   tavlin::ScopedFaultSink faults([&host](const std::string& text) { host.ShowReport(text); });
+
+  // The icon in the notification area, before the remembered choices: a strip remembered hidden
+  // stays hidden only when the icon is there to bring it back.
+  tavlin::NotifyIcon icon({[&strip] { strip.OnShowStripRequest(); },
+                           [&strip](POINT at) { strip.OpenMenuAt(at); },
+                           [&host](bool added) { host.OnNotifyIconPresence(added); }});
 
   host.Start(strip, &alarms, &timetable);
   strip.Show();

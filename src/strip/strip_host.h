@@ -19,6 +19,7 @@
 #include "base/geometry.h"
 #include "clock/clock_tick.h"
 #include "clock/tick_timing.h"
+#include "popup/popup_types.h"
 #include "quiz/quiz_line.h"
 #include "strip/report_queue.h"
 #include "strip/strip_settings.h"
@@ -52,6 +53,8 @@ class StripHost : private StripDuties {
     std::function<WallClockReading()> read_clock;  ///< read once per timer message
     std::function<uint64_t()> quiz_seed;           ///< a fresh seed for each quiz pick
     std::string time_separator = ":";              ///< of the real time shown
+    /// Where the popups go from now on (dmDesktop: the primary monitor; dmMainForm: the strip's).
+    std::function<void(TDefaultMonitor)> set_popup_monitor = nullptr;
   };
 
   explicit StripHost(Services services);
@@ -75,6 +78,15 @@ class StripHost : private StripDuties {
   void OnDragEnded(int left, int top, const MonitorPlace& monitor);
   /// The strip is going: the settings file gets the choices of this run.
   void OnClosing();
+  /// Whether the notification-area icon is there now. Without it the strip cannot be hidden (the
+  /// item is greyed) and a hidden strip comes back: the player is never left without a way back.
+  void OnNotifyIconPresence(bool present);
+  /// True while the strip is put away; from Start on when the settings file remembers it hidden
+  /// and the icon is there.
+  bool hidden() const { return hidden_; }
+  /// The player looks for the strip (a second start, a left click on the icon): a hidden strip is
+  /// shown, and the strip comes on top.
+  void OnShowStripRequest();
 
   // Commands.
   /// A menu item's command id; ids that are not the strip's menu items do nothing.
@@ -87,6 +99,8 @@ class StripHost : private StripDuties {
   void OnChooseTransparency(uint32_t item);  ///< "불투명" .. "60%"
   void OnChooseColour(uint32_t item);        ///< "White" .. "Fuchsia"
   void OnChooseSound(uint32_t item);         ///< "켜기", "끄기"
+  void OnHideStrip();                        ///< "스트립 숨기기", "스트립 보이기"
+  void OnChoosePopupMonitor(uint32_t item);  ///< "주 모니터", "스트립이 있는 모니터"
 
   // Reports, one message box at a time.
   /// Shows `text` once the current message has been handled, so the tick reporting it is not
@@ -119,6 +133,9 @@ class StripHost : private StripDuties {
   void ApplyTransparency(uint32_t item);
   void ApplyColour(uint32_t item);
   void ApplySound(uint32_t item);
+  void ApplyPopupMonitor(uint32_t item);
+  /// Shows or hides the strip and names the hide item accordingly.
+  void ApplyHidden(bool hidden);
   /// The remembered choices as if the player had chosen them.
   void RestoreChoices();
   /// Shows the quiz panel exactly when quiz mode is on.
@@ -139,6 +156,8 @@ class StripHost : private StripDuties {
   bool sound_menu_enabled_ = false;
   bool sound_on_ = false;
   bool menu_open_ = false;
+  bool icon_present_ = false;
+  bool hidden_ = false;
 };
 
 }  // namespace tavlin

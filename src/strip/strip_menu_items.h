@@ -30,6 +30,9 @@ enum MenuCommand : uint32_t {
   kN3QuizMode,
   kN7NextQuiz,
   kN5Exit,
+  kHideStrip,             ///< "스트립 숨기기(&H)", "스트립 보이기(&H)" while hidden
+  kPopupsOnPrimary,       ///< "알림 위치" > "주 모니터"
+  kPopupsOnStripMonitor,  ///< "알림 위치" > "스트립이 있는 모니터"
 };
 
 /// The items of one radio group: checking one clears the others. Commands first..last.
@@ -39,7 +42,8 @@ struct RadioGroup {
   friend bool operator==(const RadioGroup&, const RadioGroup&) = default;
 };
 
-/// The radio group `command` belongs to (sound, transparency or colour), or nothing.
+/// The radio group `command` belongs to (sound, transparency, colour or the popups' monitor), or
+/// nothing.
 std::optional<RadioGroup> RadioGroupOf(uint32_t command);
 
 /// Window alpha of a transparency item ("불투명" 255, "20%" 200, "40%" 160, "60%" 120).

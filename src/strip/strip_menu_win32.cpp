@@ -12,9 +12,11 @@ namespace {
 
 constexpr int kMarkSize = 16;
 constexpr int kNoMark = -1;
+constexpr wchar_t kHideCaption[] = L"스트립 숨기기(&H)";
+constexpr wchar_t kShowCaption[] = L"스트립 보이기(&H)";
 
-// One item of the menu. Captions carry no "&": the menu shows them as written and assigns no
-// access keys.
+// One item of the menu. The first captions carry no "&": the menu shows them as written and
+// assigns them no access keys.
 struct MenuItemDef {
   const wchar_t* caption;
   UINT id = 0;              // the command; an item that opens a submenu has none
@@ -60,7 +62,8 @@ StripMenu::StripMenu()
     : menu_(CreatePopupMenu()),
       sound_(CreatePopupMenu()),
       alpha_(CreatePopupMenu()),
-      colour_(CreatePopupMenu()) {
+      colour_(CreatePopupMenu()),
+      popup_monitor_(CreatePopupMenu()) {
   SetDpi(kDesignDpi);
 
   AddItem(sound_, {.caption = L"켜기", .id = kN9SoundOn, .radio = true});
@@ -80,6 +83,13 @@ StripMenu::StripMenu()
   AddItem(colour_, {.caption = L"Yellow", .id = kYellow1, .radio = true, .mark = 3});
   AddItem(colour_, {.caption = L"Fuchsia", .id = kFuchsia1, .radio = true, .mark = 4});
 
+  AddItem(popup_monitor_, {.caption = L"주 모니터(&P)",
+                           .id = kPopupsOnPrimary,
+                           .radio = true,
+                           .state = MFS_CHECKED});
+  AddItem(popup_monitor_,
+          {.caption = L"스트립이 있는 모니터(&S)", .id = kPopupsOnStripMonitor, .radio = true});
+
   AddItem(menu_, {.caption = L"[문답 기출문제 공부]", .id = kN12Title, .state = MFS_DISABLED});
   AddSeparator(menu_);
   AddItem(menu_, {.caption = L"알림팝업 소리", .submenu = sound_, .state = MFS_DISABLED});
@@ -89,6 +99,9 @@ StripMenu::StripMenu()
   AddItem(menu_, {.caption = L"게임시진->현실시간표", .id = kN6Timetable});
   AddItem(menu_, {.caption = L"시계모드/문답+", .id = kN3QuizMode});
   AddItem(menu_, {.caption = L"다른문제보기", .id = kN7NextQuiz});
+  AddSeparator(menu_);
+  AddItem(menu_, {.caption = kHideCaption, .id = kHideStrip, .state = MFS_DISABLED});
+  AddItem(menu_, {.caption = L"알림 위치(&L)", .submenu = popup_monitor_});
   AddSeparator(menu_);
   AddItem(menu_, {.caption = L"문답공부시계 종료", .id = kN5Exit});
 }
@@ -140,10 +153,20 @@ void StripMenu::EnableSound() {
 void StripMenu::CheckRadio(UINT command) {
   const std::optional<RadioGroup> group = RadioGroupOf(command);
   if (!group) return;
-  const HMENU submenu = group->first == kN9SoundOn  ? sound_
-                        : group->first == kN2Opaque ? alpha_
-                                                    : colour_;
+  const HMENU submenu = group->first == kN9SoundOn         ? sound_
+                        : group->first == kN2Opaque        ? alpha_
+                        : group->first == kPopupsOnPrimary ? popup_monitor_
+                                                           : colour_;
   CheckMenuRadioItem(submenu, group->first, group->last, command, MF_BYCOMMAND);
+}
+
+void StripMenu::ShowHideItem(bool hidden, bool enabled) {
+  MENUITEMINFOW item{};
+  item.cbSize = sizeof item;
+  item.fMask = MIIM_STRING | MIIM_STATE;
+  item.fState = enabled ? MFS_ENABLED : MFS_DISABLED;
+  item.dwTypeData = const_cast<wchar_t*>(hidden ? kShowCaption : kHideCaption);
+  SetMenuItemInfoW(menu_, kHideStrip, FALSE, &item);
 }
 
 void StripMenu::OpenAt(HWND owner, POINT screen_point) const {

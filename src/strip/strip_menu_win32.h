@@ -21,6 +21,9 @@ class StripMenu {
   void EnableSound();
   /// Checks `command` and clears the other items of its radio group.
   void CheckRadio(UINT command);
+  /// The hide item: "스트립 보이기(&H)" while `hidden`, "스트립 숨기기(&H)" otherwise; greyed
+  /// unless `enabled` (it is greyed as made).
+  void ShowHideItem(bool hidden, bool enabled);
 
   /// Opens the menu with its top-left corner at `screen_point`; commands go to `owner`.
   void OpenAt(HWND owner, POINT screen_point) const;
@@ -38,6 +41,7 @@ class StripMenu {
   HMENU sound_ = nullptr;
   HMENU alpha_ = nullptr;
   HMENU colour_ = nullptr;
+  HMENU popup_monitor_ = nullptr;
   HIMAGELIST marks_ = nullptr;  // ImageList1
   int mark_size_ = 0;
 };

@@ -9,6 +9,8 @@
 //   colour=Yellow
 //   quiz=off
 //   sound=on
+//   strip=hidden
+//   popups=strip
 //
 // Keys count only in the [tavlin] section, in any case, with spaces around the key and the value
 // allowed; the first line of a key is the one read and rewritten. A key with a value tavlin does
@@ -47,6 +49,10 @@ struct StripSettings {
   std::optional<bool> quiz_panel;
   /// Whether "켜기" is checked (used only where the sound menu is enabled).
   std::optional<bool> sound_on;
+  /// Whether the strip was put away, leaving only the notification-area icon.
+  std::optional<bool> strip_hidden;
+  /// The checked item of "알림 위치" (a MenuCommand value).
+  std::optional<uint32_t> popup_monitor_item;
 
   friend bool operator==(const StripSettings&, const StripSettings&) = default;
 };

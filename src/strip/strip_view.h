@@ -50,6 +50,13 @@ class StripView {
   /// Shows `text` in a message box and returns when the player has closed it.
   virtual void ShowReportBox(const std::string& text) = 0;
   virtual void Close() = 0;  ///< closes the strip, which ends the program
+
+  // Putting the strip away.
+  /// Shows the strip where it stands, or hides it; the clock and the alarms go on either way.
+  virtual void SetStripShown(bool shown) = 0;
+  /// The hide item reads "스트립 보이기(&H)" while `hidden` and "스트립 숨기기(&H)" otherwise; it
+  /// is greyed unless `enabled`.
+  virtual void ShowHideItem(bool hidden, bool enabled) = 0;
 };
 
 }  // namespace tavlin

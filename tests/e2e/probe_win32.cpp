@@ -13,6 +13,9 @@
 // closes it.
 // tavlin_probe --drop-topmost CLASS takes the window of CLASS out of the top-most band and prints
 // "dropped".
+// tavlin_probe --post CLASS MESSAGE WPARAM LPARAM posts MESSAGE (numbers in C notation, 0x.. for
+// hexadecimal) to the top-level window of CLASS, shown or hidden, as the shell posts its
+// notification-area messages, and prints "posted".
 // tavlin_probe --serve stays running and answers requests, one a line on its input: the
 // arguments of one of the calls above separated by tabs (an empty line for the window list).
 // Each answer is what that call prints, then the line "end-of-answer". It ends at the end of its
@@ -70,7 +73,7 @@ std::wstring TextOf(HWND window) {
 bool IsListed(const std::wstring& class_name) {
   return class_name == L"TForm_study" || class_name == L"TForm_TimeTable" ||
          class_name == L"TfrmPopUp" || class_name == L"#32768" || class_name == L"#32770" ||
-         class_name == L"tooltips_class32";
+         class_name == L"tooltips_class32" || class_name == L"TavlinNotifyIcon";
 }
 
 BOOL CALLBACK PrintChild(HWND child, LPARAM) {
@@ -147,6 +150,20 @@ int DropTopMost(const wchar_t* class_name) {
   return 0;
 }
 
+// Posts a message to the window of `class_name`, as another process (the shell) does.
+int Post(const wchar_t* class_name, const wchar_t* message, const wchar_t* wparam,
+         const wchar_t* lparam) {
+  HWND window = FindWindowW(class_name, nullptr);
+  const auto number = [](const wchar_t* text) { return std::wcstoll(text, nullptr, 0); };
+  if (window == nullptr ||
+      !PostMessageW(window, static_cast<UINT>(number(message)), static_cast<WPARAM>(number(wparam)),
+                    static_cast<LPARAM>(number(lparam)))) {
+    return 1;
+  }
+  std::printf("posted\n");
+  return 0;
+}
+
 int PrintWindows() {
   EnumWindows(PrintTopLevel, 0);
   if (HWND foreground = GetForegroundWindow()) {
@@ -162,6 +179,9 @@ int Answer(const std::vector<std::wstring>& args) {
   if (count == 1 && args[0] == L"--resources") return PrintResourcesOfTavlin();
   if (count == 3 && args[0] == L"--hold") return HoldFile(args[1].c_str(), _wtoi(args[2].c_str()));
   if (count == 2 && args[0] == L"--drop-topmost") return DropTopMost(args[1].c_str());
+  if (count == 5 && args[0] == L"--post") {
+    return Post(args[1].c_str(), args[2].c_str(), args[3].c_str(), args[4].c_str());
+  }
   return PrintWindows();
 }
 
