@@ -33,13 +33,19 @@ class RecordingView : public StripView, public AlarmLink, public TimetableLink {
   void ShowQuizPanel(bool shown) override { log.push_back(shown ? "panel shown" : "panel hidden"); }
   void SetQuizLine(const std::string& text) override { log.push_back("quiz line " + text); }
   void FocusNextQuizButton() override { log.push_back("focus N"); }
-  bool IsOnTop() const override { return true; }
+  bool on_top = true;
+  bool IsOnTop() const override { return on_top; }
   void PlaceOnTop() override { log.push_back("place on top"); }
   void PlaceBelow(HWND__*) override { log.push_back("place below timetable"); }
   void SetTickInterval(int) override {}
   void ScheduleReport() override { log.push_back("schedule report"); }
   void ShowReportBox(const std::string& text) override { log.push_back("report box " + text); }
   void Close() override { log.push_back("close"); }
+  void SetStripShown(bool shown) override { log.push_back(shown ? "strip shown" : "strip hidden"); }
+  void ShowHideItem(bool hidden, bool enabled) override {
+    log.push_back(std::string(hidden ? "item 보이기" : "item 숨기기") +
+                  (enabled ? "" : " greyed"));
+  }
 
   void LoadAlarmList() override { log.push_back("alarms load"); }
   void CheckAlarms(int32_t real_hhmm, int32_t, const ClockReading& now, bool sound_on) override {
@@ -71,7 +77,9 @@ class FakeSettingsStore : public StripSettingsStore {
       return i ? std::to_string(*i) : std::string("-");
     };
     saves.push_back("alpha " + item(s.alpha_item) + " colour " + item(s.colour_item) + " quiz " +
-                    flag(s.quiz_panel) + " sound " + flag(s.sound_on));
+                    flag(s.quiz_panel) + " sound " + flag(s.sound_on) +
+                    (s.strip_hidden ? std::string(" hidden ") + flag(s.strip_hidden) : "") +
+                    (s.popup_monitor_item ? " popups " + item(s.popup_monitor_item) : ""));
     return std::nullopt;
   }
 };
@@ -83,10 +91,15 @@ struct StartedHost {
   FakeSettingsStore store;
   RecordingView view;
   WallClockReading clock{{12, 0, 0, 3}, 500};
-  StripHost host{{files, store, [this] { return clock; }, [] { return uint64_t{7}; }, ":"}};
+  StripHost host{{files, store, [this] { return clock; }, [] { return uint64_t{7}; }, ":",
+                   [this](TDefaultMonitor m) {
+                     view.log.push_back(m == TDefaultMonitor::dmMainForm ? "popups on strip's"
+                                                                         : "popups on primary");
+                   }}};
 
   explicit StartedHost(const StripSettings& remembered = {}, bool quiz_file = true,
-                       bool sound_menu = true) {
+                       bool sound_menu = true, bool icon = false) {
+    if (icon) host.OnNotifyIconPresence(true);
     if (quiz_file) files.files[kQuizFilePath] = "Q1 // A1\n";
     if (sound_menu) files.files[kAlarmSoundFile] = "RIFF";
     files.files[AlarmFilePath(kWorkingDirectory)] = "";
@@ -133,6 +146,15 @@ TEST(StripHostTest, MenuCommandsBecomeChoicesAndSavedSettings) {
       {"게임시진->현실시간표", kN6Timetable, {"timetable shown", check_sound_on}, {}},
       {"문답공부시계 종료", kN5Exit, {"close", check_sound_on}, {}},
       {"the title line does nothing", kN12Title, {check_sound_on}, {}},
+      {"스트립이 있는 모니터",
+       kPopupsOnStripMonitor,
+       {RecordingView::Check(kPopupsOnStripMonitor), "popups on strip's", check_sound_on},
+       {"alpha - colour - quiz - sound - popups " + std::to_string(kPopupsOnStripMonitor)}},
+      {"주 모니터",
+       kPopupsOnPrimary,
+       {RecordingView::Check(kPopupsOnPrimary), "popups on primary", check_sound_on},
+       {"alpha - colour - quiz - sound - popups " + std::to_string(kPopupsOnPrimary)}},
+      {"스트립 숨기기 without the icon does nothing", kHideStrip, {check_sound_on}, {}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -165,6 +187,8 @@ TEST(StripHostTest, StartRestoresRememberedChoices) {
   sound_off.sound_on = false;
   sound_on.sound_on = true;
   quiz_off.quiz_panel = false;
+  StripSettings popups_strip;
+  popups_strip.popup_monitor_item = kPopupsOnStripMonitor;
   const Row rows[] = {
       {"the designed state",
        {},
@@ -203,6 +227,14 @@ TEST(StripHostTest, StartRestoresRememberedChoices) {
        {quiz_line, "panel shown", "panel hidden"},
        false,
        false},
+      {"popups on the strip's monitor",
+       popups_strip,
+       true,
+       false,
+       {quiz_line, "panel shown", RecordingView::Check(kPopupsOnStripMonitor), "popups on strip's",
+        "panel shown", "focus N"},
+       false,
+       true},
       {"quiz panel off without a quiz file leaves quiz mode off",
        quiz_off,
        false,
@@ -219,6 +251,84 @@ TEST(StripHostTest, StartRestoresRememberedChoices) {
     EXPECT_EQ(s.host.quiz_mode(), row.quiz_mode);
     EXPECT_EQ(s.store.saves, Strings{}) << "restoring saves nothing";
   }
+}
+
+// The strip hides only while the icon is there to bring it back; hidden, the clock and the alarms
+// go on without placing it on top, and every way back shows it again.
+TEST(StripHostTest, TheStripHidesOnlyWhileTheIconCanBringItBack) {
+  StartedHost s({}, true, true, /*icon=*/true);
+  EXPECT_FALSE(s.host.hidden());
+  s.Tick(120001);
+  s.view.on_top = false;  // another window came over the strip: each :x0 tick places it again
+  const Strings shown = {"strip shown", "place on top", "panel shown", "focus N"};
+  const struct Step {
+    const char* what;
+    std::function<void()> act;
+    Strings log;  // the step, then its :x0 tick's placement (none while hidden)
+    std::optional<bool> saved_hidden;
+  } steps[] = {
+      {"스트립 숨기기", [&] { s.host.OnMenuCommand(kHideStrip); }, {"strip hidden", "item 보이기"},
+       true},
+      {"a left click on the icon",
+       [&] { s.host.OnShowStripRequest(); },
+       {"strip shown", "item 숨기기", "place on top", "panel shown", "focus N", "place on top"},
+       false},
+      {"a second start while shown only raises it",
+       [&] { s.host.OnShowStripRequest(); },
+       {"place on top", "place on top"},
+       {}},
+      {"hidden from the icon's menu",
+       [&] { s.host.OnMenuCommand(kHideStrip); },
+       {"strip hidden", "item 보이기"},
+       true},
+      {"스트립 보이기",
+       [&] { s.host.OnMenuCommand(kHideStrip); },
+       {"strip shown", "item 숨기기", "place on top", "panel shown", "focus N", "place on top"},
+       false},
+      {"hidden once more",
+       [&] { s.host.OnMenuCommand(kHideStrip); },
+       {"strip hidden", "item 보이기"},
+       true},
+      {"the icon is lost and cannot come back: shown, the choice kept",
+       [&] { s.host.OnNotifyIconPresence(false); },
+       {"strip shown", "item 숨기기 greyed", "place on top", "panel shown", "focus N",
+        "place on top"},
+       {}},
+      {"without the icon the item does nothing",
+       [&] { s.host.OnMenuCommand(kHideStrip); },
+       {"place on top"},
+       {}},
+      {"the icon is back", [&] { s.host.OnNotifyIconPresence(true); }, {"item 숨기기", "place on top"},
+       {}},
+  };
+  int second = 0;
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.what);
+    s.view.log.clear();
+    s.store.saves.clear();
+    step.act();
+    second += second % 60 == 50 ? 20 : 10;  // the :x0 seconds, past a minute's quiz pick
+    s.Tick(120000 + second / 60 * 100 + second % 60);
+    Strings log = step.log;
+    // The alarms are checked before the placement, hidden or not.
+    log.insert(log.end() - (log.empty() || log.back() != "place on top" ? 0 : 1),
+               "alarms check " + std::to_string(1200 + second / 60) + " at 12:" +
+                   std::to_string(second / 60) + ":" + std::to_string(second % 60) +
+                   " sound on");
+    EXPECT_EQ(s.view.log, log);
+    Strings saves;
+    if (step.saved_hidden) {
+      saves.push_back(std::string("alpha - colour - quiz - sound - hidden ") +
+                      (*step.saved_hidden ? "on" : "off"));
+    }
+    EXPECT_EQ(s.store.saves, saves);
+  }
+
+  // A strip remembered hidden starts hidden only with the icon.
+  StripSettings hidden;
+  hidden.strip_hidden = true;
+  EXPECT_TRUE(StartedHost(hidden, true, true, true).host.hidden());
+  EXPECT_FALSE(StartedHost(hidden, true, true, false).host.hidden());
 }
 
 TEST(StripHostTest, AFailingDutyIsReportedOnceAndAgainAfterADifferentFailure) {
