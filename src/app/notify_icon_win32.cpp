@@ -71,9 +71,9 @@ NotifyIcon::~NotifyIcon() {
 
 void NotifyIcon::Add() {
   // The size the shell asks for may have changed with the scaling: the icon is made afresh.
-  const HICON icon = static_cast<HICON>(
-      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON,
-                 SmallIconSize(SM_CXSMICON), SmallIconSize(SM_CYSMICON), 0));
+  const HICON icon =
+      static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                    SmallIconSize(SM_CXSMICON), SmallIconSize(SM_CYSMICON), 0));
   NOTIFYICONDATAW data = IconData(hwnd());
   data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP;
   data.uCallbackMessage = kNotifyIconMessage;

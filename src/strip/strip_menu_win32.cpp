@@ -83,10 +83,9 @@ StripMenu::StripMenu()
   AddItem(colour_, {.caption = L"Yellow", .id = kYellow1, .radio = true, .mark = 3});
   AddItem(colour_, {.caption = L"Fuchsia", .id = kFuchsia1, .radio = true, .mark = 4});
 
-  AddItem(popup_monitor_, {.caption = L"주 모니터(&P)",
-                           .id = kPopupsOnPrimary,
-                           .radio = true,
-                           .state = MFS_CHECKED});
+  AddItem(
+      popup_monitor_,
+      {.caption = L"주 모니터(&P)", .id = kPopupsOnPrimary, .radio = true, .state = MFS_CHECKED});
   AddItem(popup_monitor_,
           {.caption = L"스트립이 있는 모니터(&S)", .id = kPopupsOnStripMonitor, .radio = true});
 

@@ -43,8 +43,7 @@ class RecordingView : public StripView, public AlarmLink, public TimetableLink {
   void Close() override { log.push_back("close"); }
   void SetStripShown(bool shown) override { log.push_back(shown ? "strip shown" : "strip hidden"); }
   void ShowHideItem(bool hidden, bool enabled) override {
-    log.push_back(std::string(hidden ? "item 보이기" : "item 숨기기") +
-                  (enabled ? "" : " greyed"));
+    log.push_back(std::string(hidden ? "item 보이기" : "item 숨기기") + (enabled ? "" : " greyed"));
   }
 
   void LoadAlarmList() override { log.push_back("alarms load"); }
@@ -92,10 +91,10 @@ struct StartedHost {
   RecordingView view;
   WallClockReading clock{{12, 0, 0, 3}, 500};
   StripHost host{{files, store, [this] { return clock; }, [] { return uint64_t{7}; }, ":",
-                   [this](TDefaultMonitor m) {
-                     view.log.push_back(m == TDefaultMonitor::dmMainForm ? "popups on strip's"
-                                                                         : "popups on primary");
-                   }}};
+                  [this](TDefaultMonitor m) {
+                    view.log.push_back(m == TDefaultMonitor::dmMainForm ? "popups on strip's"
+                                                                        : "popups on primary");
+                  }}};
 
   explicit StartedHost(const StripSettings& remembered = {}, bool quiz_file = true,
                        bool sound_menu = true, bool icon = false) {
@@ -267,7 +266,9 @@ TEST(StripHostTest, TheStripHidesOnlyWhileTheIconCanBringItBack) {
     Strings log;  // the step, then its :x0 tick's placement (none while hidden)
     std::optional<bool> saved_hidden;
   } steps[] = {
-      {"스트립 숨기기", [&] { s.host.OnMenuCommand(kHideStrip); }, {"strip hidden", "item 보이기"},
+      {"스트립 숨기기",
+       [&] { s.host.OnMenuCommand(kHideStrip); },
+       {"strip hidden", "item 보이기"},
        true},
       {"a left click on the icon",
        [&] { s.host.OnShowStripRequest(); },
@@ -298,7 +299,9 @@ TEST(StripHostTest, TheStripHidesOnlyWhileTheIconCanBringItBack) {
        [&] { s.host.OnMenuCommand(kHideStrip); },
        {"place on top"},
        {}},
-      {"the icon is back", [&] { s.host.OnNotifyIconPresence(true); }, {"item 숨기기", "place on top"},
+      {"the icon is back",
+       [&] { s.host.OnNotifyIconPresence(true); },
+       {"item 숨기기", "place on top"},
        {}},
   };
   int second = 0;
@@ -313,8 +316,7 @@ TEST(StripHostTest, TheStripHidesOnlyWhileTheIconCanBringItBack) {
     // The alarms are checked before the placement, hidden or not.
     log.insert(log.end() - (log.empty() || log.back() != "place on top" ? 0 : 1),
                "alarms check " + std::to_string(1200 + second / 60) + " at 12:" +
-                   std::to_string(second / 60) + ":" + std::to_string(second % 60) +
-                   " sound on");
+                   std::to_string(second / 60) + ":" + std::to_string(second % 60) + " sound on");
     EXPECT_EQ(s.view.log, log);
     Strings saves;
     if (step.saved_hidden) {
