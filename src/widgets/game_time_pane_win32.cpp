@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/ink_placement.h"
 #include "base/scaling.h"
 #include "win32/colours_win32.h"
 #include "win32/dpi_win32.h"
@@ -29,6 +30,25 @@ int WidestClockInk(HDC dc) {
     widest = std::max(widest, static_cast<int>(size.cx) - abc.abcC);
   }
   return widest;
+}
+
+// The rows of the cell the digits and the colon ink, from the glyphs' outlines; the whole cell
+// where the font has none to give.
+InkRows ClockInkRows(HDC dc, int cell_height) {
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+  InkRows ink{cell_height, 0};
+  for (const wchar_t c : {L'0', L'1', L'2', L'3', L'4', L'5', L'6', L'7', L'8', L'9', L':'}) {
+    GLYPHMETRICS glyph{};
+    if (GetGlyphOutlineW(dc, c, GGO_METRICS, &glyph, 0, nullptr, &identity) == GDI_ERROR) {
+      return InkRows{0, cell_height};
+    }
+    const int top = metrics.tmAscent - glyph.gmptGlyphOrigin.y;
+    ink.top = std::min(ink.top, top);
+    ink.bottom = std::max(ink.bottom, top + static_cast<int>(glyph.gmBlackBoxY));
+  }
+  return ink.top < ink.bottom ? ink : InkRows{0, cell_height};
 }
 
 }  // namespace
@@ -79,7 +99,7 @@ void BlinkClock::OnPhase() {
 GameTimePane::GameTimePane(HWND parent, const Bounds& bounds, int dpi,
                            std::function<void()> on_press)
     : Widget({std::move(on_press), nullptr}) {
-  MakeDrawingTools(dpi);
+  MakeDrawingTools(dpi, bounds.height);
   // A context of its own: drawn every second, it is not taken from the shared ones and set up
   // afresh each time (under Wine each fresh one selects the system font again).
   RegisterClassOnce(kClassName, CS_OWNDC, nullptr);
@@ -88,21 +108,36 @@ GameTimePane::GameTimePane(HWND parent, const Bounds& bounds, int dpi,
   BlinkClock::Instance().Join(this);
 }
 
-void GameTimePane::MakeDrawingTools(int dpi) {
+void GameTimePane::MakeDrawingTools(int dpi, int height) {
   dpi_ = dpi;
   buffer_.KeepFont(nullptr);
-  font_.Reset(CreateGameTimeFont(dpi));
+  int font_height = ScaleToDpi(kFontHeight, dpi);
+  MeasureFont(font_height);
+  // A face whose digits stand taller than the interior less a pixel each side is drawn that much
+  // smaller, rather than with its ink on the frame.
+  const int u = ScaleToDpi(1, dpi);
+  const int room = height - 6 * u;
+  const int ink_height = ink_rows_.bottom - ink_rows_.top;
+  if (ink_height > room && room > 0) {
+    font_height = font_height * room / ink_height;
+    MeasureFont(font_height);
+  }
+  frame_colour_ = LightenColour(GetSysColor(COLOR_BTNSHADOW), 30);
+}
+
+void GameTimePane::MeasureFont(int font_height) {
+  font_.Reset(CreateGulimFont(font_height, FW_BOLD));
   MemoryDC measure;
   SelectionScope font(measure.dc(), font_.get());
   SIZE pp{};
   GetTextExtentPoint32W(measure.dc(), L"Pp", 2, &pp);
   pp_height_ = pp.cy;
+  ink_rows_ = ClockInkRows(measure.dc(), pp_height_);
   widest_ink_ = WidestClockInk(measure.dc());
-  frame_colour_ = LightenColour(GetSysColor(COLOR_BTNSHADOW), 30);
 }
 
 void GameTimePane::Place(const Bounds& bounds, int dpi) {
-  MakeDrawingTools(dpi);
+  MakeDrawingTools(dpi, bounds.height);
   SetWindowPos(hwnd(), nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(hwnd(), nullptr, FALSE);
@@ -168,7 +203,10 @@ void GameTimePane::Paint(HDC target, const RECT& area) {
   buffer_.KeepFont(font_.get());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ShownColour());
-  const int top = interior.top + (interior.bottom - interior.top - pp_height_) / 2;
+  // Centred by its cell as designed, or by its ink where a face's digits sit higher or lower in
+  // the cell and would touch the frame.
+  const int top =
+      interior.top + CellTopInBox(interior.bottom - interior.top, pp_height_, ink_rows_, u);
   // The text is set in by its indent, or less where a wide face would otherwise bring the last
   // digit's ink within a pixel of the frame (or under it, clipped); it never moves with the
   // digits shown.

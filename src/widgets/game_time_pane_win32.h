@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/geometry.h"
+#include "base/ink_placement.h"
 #include "widgets/widget_win32.h"
 #include "win32/gdi_win32.h"
 
@@ -69,8 +70,11 @@ class GameTimePane : public Widget {
   /// A new text is drawn at once, the interior only.
   void OnTextChanged() override { RepaintInterior(); }
   COLORREF ShownColour() const;
-  /// The font, the text's place and the frame colour for `dpi`, made once per DPI.
-  void MakeDrawingTools(int dpi);
+  /// The font, the text's place and the frame colour for `dpi` and a pane `height` high, made
+  /// once per DPI.
+  void MakeDrawingTools(int dpi, int height);
+  /// The font of `font_height` pixels and what the text's place needs of it.
+  void MeasureFont(int font_height);
   /// Draws the black interior, where the text is, at once; the ring and frame stay.
   void RepaintInterior();
   RECT Interior() const;
@@ -79,6 +83,7 @@ class GameTimePane : public Widget {
   int dpi_ = 96;
   int pp_height_ = 0;   // of "Pp" in the font: the text is centred on it
   int widest_ink_ = 0;  // where the ink of the widest "hh:mm:ss" ends, from the text's start
+  InkRows ink_rows_;    // the rows of the cell the clock's glyphs ink
   COLORREF frame_colour_ = 0;
   PaintBuffer buffer_;
   COLORREF text_colour_ = RGB(0, 255, 0);

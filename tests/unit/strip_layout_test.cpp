@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 
+#include "base/ink_placement.h"
 #include "base/scaling.h"
 #include "strip/strip_fit.h"
 
@@ -174,6 +175,34 @@ TEST(StripFitTest, EveryTextBoxHoldsTheWidestTextItCanShow) {
     EXPECT_LE(widest.real_time + 4 * u, l.panel3.width);
     EXPECT_LT(l.panel1.left + l.panel1.width, l.panel3.left);
     EXPECT_EQ(l.least_client_width, l.panel3.left + l.panel3.width + ScaleToDpi(3, c.dpi));
+  }
+}
+
+// The game time's cell in its pane's 17-row interior at 96 DPI (and 33 at 144): the designed face
+// stays centred by its cell; a face whose digits reach higher in the cell is centred by its ink,
+// a pixel clear of the frame.
+TEST(StripFitTest, TheGameTimeInkKeepsOffThePaneTopAndBottom) {
+  struct Case {
+    const char* what;
+    int box, cell;
+    InkRows ink;
+    int margin, want;
+  } cases[] = {
+      {"designed face: centred cell, ink already clear", 17, 19, {4, 17}, 1, -1},
+      {"ink high in a taller cell: ink centred", 17, 22, {2, 17}, 1, -1},
+      {"ink low in the cell", 17, 19, {6, 19}, 1, -4},
+      {"ink as tall as the box: it fills it, not more", 17, 20, {0, 17}, 1, 0},
+      {"at 144 DPI, two pixels clear", 33, 38, {2, 30}, 2, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const int top = CellTopInBox(c.box, c.cell, c.ink, c.margin);
+    EXPECT_EQ(top, c.want);
+    const int ink_height = c.ink.bottom - c.ink.top;
+    if (ink_height <= c.box - 2 * c.margin) {
+      EXPECT_GE(top + c.ink.top, c.margin);
+      EXPECT_LE(top + c.ink.bottom, c.box - c.margin);
+    }
   }
 }
 

@@ -27,10 +27,9 @@ check_strip() {
   # Nanum's game time fits the designed pane: a wider pane shows the wide face is in use.
   [ $((pr - pl)) -gt "$designed" ] || fail "the pane is $((pr - pl)) wide at $dpi DPI"
   shot="$(e2e_shot "strip-wide-$dpi")"
-  # Inside the black interior; the face's digits may reach its top row, but the last digit's ink
-  # keeps a column clear of the frame on the right.
+  # Inside the black interior, a pixel clear of it on every side: the last digit's ink too.
   local seen w=$((pr - pl - 4 * u))
-  seen="$(expect_text_inside "$shot" $((pl + 2 * u)) $((pt + 2 * u)) "$w" $((pb - pt - 4 * u)) 0 \
+  seen="$(expect_text_inside "$shot" $((pl + 2 * u)) $((pt + 2 * u)) "$w" $((pb - pt - 4 * u)) 1 \
     "game time at $dpi DPI")" || exit 1
   echo "$seen"
   read -r bw bx <<<"$(sed -E 's/.* text ([0-9]+)x[0-9]+\+([0-9]+)\+.*/\1 \2/' <<<"$seen")"
