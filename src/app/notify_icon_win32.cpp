@@ -79,8 +79,10 @@ void NotifyIcon::Add() {
   data.uCallbackMessage = kNotifyIconMessage;
   data.hIcon = icon;
   lstrcpynW(data.szTip, kTooltip, ARRAYSIZE(data.szTip));
-  // After an Explorer restart the old icon is gone with the old notification area.
-  added_ = NotifyShell(NIM_ADD, &data) != FALSE;
+  // After an Explorer restart the old icon is gone with the old notification area; when the
+  // shell announces itself again without having lost it (a new scaling), the icon is still there
+  // and only takes the new picture.
+  added_ = NotifyShell(NIM_ADD, &data) != FALSE || NotifyShell(NIM_MODIFY, &data) != FALSE;
   if (icon_ != nullptr) DestroyIcon(icon_);
   icon_ = icon;
   if (added_) {

@@ -14,7 +14,8 @@
 // tavlin_probe --drop-topmost CLASS takes the window of CLASS out of the top-most band and prints
 // "dropped".
 // tavlin_probe --post CLASS MESSAGE WPARAM LPARAM posts MESSAGE (numbers in C notation, 0x.. for
-// hexadecimal) to the top-level window of CLASS, shown or hidden, as the shell posts its
+// hexadecimal; a MESSAGE that is not a number is the registered message of that name, such as
+// TaskbarCreated) to the top-level window of CLASS, shown or hidden, as the shell posts its
 // notification-area messages, and prints "posted".
 // tavlin_probe --serve stays running and answers requests, one a line on its input: the
 // arguments of one of the calls above separated by tabs (an empty line for the window list).
@@ -24,6 +25,7 @@
 
 #include <cstdio>
 #include <cwchar>
+#include <cwctype>
 #include <string>
 #include <vector>
 
@@ -155,9 +157,10 @@ int Post(const wchar_t* class_name, const wchar_t* message, const wchar_t* wpara
          const wchar_t* lparam) {
   HWND window = FindWindowW(class_name, nullptr);
   const auto number = [](const wchar_t* text) { return std::wcstoll(text, nullptr, 0); };
-  if (window == nullptr ||
-      !PostMessageW(window, static_cast<UINT>(number(message)), static_cast<WPARAM>(number(wparam)),
-                    static_cast<LPARAM>(number(lparam)))) {
+  const UINT id = std::iswdigit(message[0]) ? static_cast<UINT>(number(message))
+                                            : RegisterWindowMessageW(message);
+  if (window == nullptr || !PostMessageW(window, id, static_cast<WPARAM>(number(wparam)),
+                                         static_cast<LPARAM>(number(lparam)))) {
     return 1;
   }
   std::printf("posted\n");

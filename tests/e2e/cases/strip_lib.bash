@@ -137,5 +137,6 @@ choose_icon_menu() {
   icon_message 0x7b "$2" "$3"
   menu="$(wait_for_menu)"
   read -r l t r b <<<"$(rect_of "$menu")"
+  [ "$l $t" = "$2 $3" ] || fail "the icon's menu opened at $l $t, not at the pointer $2 $3"
   xdotool mousemove $((l + 40)) $((t + ${MENU_OFFSET[$1]})) sleep 0.3 click 1
 }
