@@ -259,7 +259,6 @@ TEST(StripHostTest, TheStripHidesOnlyWhileTheIconCanBringItBack) {
   EXPECT_FALSE(s.host.hidden());
   s.Tick(120001);
   s.view.on_top = false;  // another window came over the strip: each :x0 tick places it again
-  const Strings shown = {"strip shown", "place on top", "panel shown", "focus N"};
   const struct Step {
     const char* what;
     std::function<void()> act;
@@ -274,10 +273,6 @@ TEST(StripHostTest, TheStripHidesOnlyWhileTheIconCanBringItBack) {
        [&] { s.host.OnShowStripRequest(); },
        {"strip shown", "item 숨기기", "place on top", "panel shown", "focus N", "place on top"},
        false},
-      {"a second start while shown only raises it",
-       [&] { s.host.OnShowStripRequest(); },
-       {"place on top", "place on top"},
-       {}},
       {"hidden from the icon's menu",
        [&] { s.host.OnMenuCommand(kHideStrip); },
        {"strip hidden", "item 보이기"},
