@@ -27,7 +27,8 @@ namespace tavlin {
 
 /// The strip's window class, by which a second start of the program finds the running strip.
 inline constexpr wchar_t kStripWindowClass[] = L"TForm_study";
-/// Posted to the strip by a second start of the program: the strip comes to the front, top-most.
+/// Posted to the strip by a second start of the program: a hidden strip is shown, and the strip
+/// comes to the front, top-most.
 inline constexpr UINT kShowStripRequest = WM_APP + 20;
 
 class StripWindow : public WindowBase, public StripView {
