@@ -8,7 +8,8 @@ packages=(cmake ninja-build g++ googletest
   fonts-nanum fonts-droid-fallback xcompmgr faketime)
 if [ "${1:-}" = "--test" ]; then
   # fonts-baekmuk: a wider face than Nanum for "굴림", to see the strip fit its texts.
-  packages+=(clang libclang-rt-14-dev unzip icoutils fonts-baekmuk)
+  # xserver-xephyr: a virtual screen of two monitors side by side, for the popups' monitor.
+  packages+=(clang libclang-rt-14-dev unzip icoutils fonts-baekmuk xserver-xephyr)
 fi
 
 missing=()

@@ -12,6 +12,7 @@
 #include "alarms/quiet_gate.h"
 #include "app/full_screen_win32.h"
 #include "app/notifier_announcer_win32.h"
+#include "app/notify_icon_win32.h"
 #include "app/single_instance_win32.h"
 #include "base/file_system.h"
 #include "base/player_files.h"
@@ -78,6 +79,8 @@ int RunStrip() {
   // files are looked for in the working directory first, then there (Windows starts a Run entry
   // in its system folder).
   const std::string program_directory = tavlin::ExecutableDirectory();
+  // `Notifier1`, made once the strip is there to own its popups.
+  tavlin::TPopupNotifier* popups = nullptr;
   // The strip's logic; it outlives the strip's window, which hands it every command.
   // The alarm editor is made after the host; the menu reaches it through this.
   std::function<void()> open_alarm_editor;
@@ -86,7 +89,10 @@ int RunStrip() {
                           [&open_alarm_editor] {
                             if (open_alarm_editor) open_alarm_editor();
                           },
-                          tavlin::ProgramFillsPopupScreen});
+                          tavlin::ProgramFillsPopupScreen,
+                          [&popups](tavlin::TDefaultMonitor monitor) {
+                            if (popups != nullptr) popups->DefaultMonitor = monitor;
+                          }});
   // The window's text is the program's title: the task bar and screen readers show it.
   tavlin::StripWindow strip(host);
   // Its creation failed and has been reported: there is nothing to run.
@@ -98,6 +104,7 @@ int RunStrip() {
   // `Notifier1`, whose popups belong to the strip.
   tavlin::Win32PopupNotifier notifier1(strip.hwnd());
   tavlin::ConfigureSystemNotifier(notifier1.Notifier());
+  popups = &notifier1.Notifier();
   tavlin::NotifierAnnouncer announcer(notifier1.Notifier(), files, program_directory);
   // Mute and hold stand between the alarms and the popups.
   tavlin::QuietGate quiet(announcer);
@@ -119,6 +126,12 @@ int RunStrip() {
   // A fault in any window from here on reaches the player as the strip's reports do; it goes
   // before the windows do.
   tavlin::ScopedFaultSink faults([&host](const std::string& text) { host.ShowReport(text); });
+
+  // The icon in the notification area, before the remembered choices: a strip remembered hidden
+  // stays hidden only when the icon is there to bring it back.
+  tavlin::NotifyIcon icon({[&strip] { strip.OnShowStripRequest(); },
+                           [&strip](POINT at) { strip.OpenMenuAt(at); },
+                           [&host](bool added) { host.OnNotifyIconPresence(added); }});
 
   host.Start(strip, &alarms, &timetable, &quiet);
   strip.Show();

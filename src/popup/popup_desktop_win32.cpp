@@ -4,7 +4,9 @@
 // After windows.h, which it needs.
 #include <shellapi.h>
 
+#include "popup/popup_monitor.h"
 #include "win32/dpi_win32.h"
+#include "win32/monitors_win32.h"
 #include "win32/system_library_win32.h"
 
 namespace tavlin {
@@ -33,7 +35,13 @@ std::optional<TaskbarState> Win32PopupDesktop::Taskbar() {
   return state;
 }
 
-Rect Win32PopupDesktop::WorkArea() {
+Rect Win32PopupDesktop::WorkArea(TDefaultMonitor monitor) {
+  RECT window{};
+  if (monitor == TDefaultMonitor::dmMainForm && GetWindowRect(owner_, &window)) {
+    const std::optional<MonitorPlace> place = PopupMonitor(
+        monitor, Rect{window.left, window.top, window.right, window.bottom}, Monitors());
+    if (place) return place->work;
+  }
   RECT r{};
   if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0)) {
     r = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
@@ -41,8 +49,8 @@ Rect Win32PopupDesktop::WorkArea() {
   return Rect{r.left, r.top, r.right, r.bottom};
 }
 
-int Win32PopupDesktop::Dpi() {
-  const Rect area = WorkArea();
+int Win32PopupDesktop::Dpi(TDefaultMonitor monitor) {
+  const Rect area = WorkArea(monitor);
   const RECT r{area.left, area.top, area.right, area.bottom};
   return DpiOfMonitor(MonitorFromRect(&r, MONITOR_DEFAULTTOPRIMARY));
 }

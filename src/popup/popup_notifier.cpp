@@ -49,9 +49,9 @@ bool TPopupNotifier::ShowNotice(const Notice& notice) {
     last_edge_ = edge;
     popup_count_ = 0;
   }
-  const Rect work_area = desktop_.WorkArea();
+  const Rect work_area = WorkArea();
   // Sizes are written at 96 DPI; the popups and the room they need are at the monitor's.
-  const int dpi = desktop_.Dpi();
+  const int dpi = desktop_.Dpi(DefaultMonitor);
   const int height = ScaleToDpi(Height, dpi);
   const int start_y = ScaleToDpi(PopupStartY, dpi);
 

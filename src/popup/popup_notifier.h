@@ -31,10 +31,11 @@ class PopupDesktop {
   /// The task bar's screen rectangle, its monitor and whether it hides, or nothing when the
   /// shell does not answer.
   virtual std::optional<TaskbarState> Taskbar() = 0;
-  /// The primary display's desktop rectangle without the task bar.
-  virtual Rect WorkArea() = 0;
-  /// The DPI of the monitor the work area lies on: popups are sized and placed at it.
-  virtual int Dpi() = 0;
+  /// The desktop rectangle without the task bar of the monitor `monitor` chooses (PopupMonitor):
+  /// the primary one's for every choice but dmMainForm.
+  virtual Rect WorkArea(TDefaultMonitor monitor) = 0;
+  /// The DPI of the monitor that work area lies on: popups are sized and placed at it.
+  virtual int Dpi(TDefaultMonitor monitor) = 0;
   /// True while any window of the popup window class exists, visible or not, in any process.
   virtual bool PopupWindowExists() = 0;
 };
@@ -139,8 +140,8 @@ class TPopupNotifier {
 
   /// The edge the task bar sits on now.
   TaskbarEdgeKind TaskbarEdge();
-  /// The desktop work area now.
-  Rect WorkArea() { return desktop_.WorkArea(); }
+  /// The work area the popups rise in now, on the monitor DefaultMonitor chooses.
+  Rect WorkArea() { return desktop_.WorkArea(DefaultMonitor); }
 
   /// Popups opened and not yet counted out; never below 0.
   int PopupCount() const { return popup_count_; }

@@ -38,7 +38,8 @@ class Win32PopupFactory final : public PopupWindowFactory {
 /// it go with the main window (its open popups go with it).
 class Win32PopupNotifier {
  public:
-  explicit Win32PopupNotifier(HWND owner) : factory_(owner), notifier_(desktop_, factory_) {}
+  explicit Win32PopupNotifier(HWND owner)
+      : desktop_(owner), factory_(owner), notifier_(desktop_, factory_) {}
   Win32PopupNotifier(const Win32PopupNotifier&) = delete;
   Win32PopupNotifier& operator=(const Win32PopupNotifier&) = delete;
   ~Win32PopupNotifier() { factory_.DestroyAll(); }

@@ -60,6 +60,8 @@ void StripHost::OnTimer() {
 }
 
 void StripHost::KeepOnTop() {
+  // A hidden strip has no place among the shown windows.
+  if (hidden_) return;
   const bool timetable_visible = timetable_ != nullptr && timetable_->Visible();
   const bool menu_open = menu_open_ || (timetable_ != nullptr && timetable_->MenuOpen());
   const TopMostSteps steps = KeepOnTopSteps(menu_open, timetable_visible, view_->IsOnTop());
@@ -86,6 +88,18 @@ void StripHost::OnDragEnded(int left, int top, const MonitorPlace& monitor) {
 
 void StripHost::OnClosing() {
   SaveSettings();
+}
+
+void StripHost::OnNotifyIconPresence(bool present) {
+  icon_present_ = present;
+  if (view_ == nullptr) return;  // Start names the item
+  if (!present && hidden_) return ApplyHidden(false);
+  view_->ShowHideItem(hidden_, icon_present_);
+}
+
+void StripHost::OnShowStripRequest() {
+  if (hidden_) return OnHideStrip();
+  KeepOnTop();
 }
 
 void StripHost::OnMenuCommand(uint32_t command) {
@@ -115,6 +129,11 @@ void StripHost::OnMenuCommand(uint32_t command) {
       return OnSwitchHold();
     case kHoldWhileFullScreen:
       return OnSwitchFullScreenHold();
+    case kHideStrip:
+      return OnHideStrip();
+    case kPopupsOnPrimary:
+    case kPopupsOnStripMonitor:
+      return OnChoosePopupMonitor(command);
     default:
       return;
   }
@@ -229,6 +248,36 @@ void StripHost::ShowQuietItems(int64_t now) {
   view_->SetMenuItem(kHoldForAnHour, kHoldMenuText, quiet_shown_.second);
 }
 
+void StripHost::OnHideStrip() {
+  // Without the icon there would be no way back.
+  if (!hidden_ && !icon_present_) return;
+  ApplyHidden(!hidden_);
+  settings_.strip_hidden = hidden_;
+  SaveSettings();
+}
+
+void StripHost::OnChoosePopupMonitor(uint32_t item) {
+  ApplyPopupMonitor(item);
+  settings_.popup_monitor_item = item;
+  SaveSettings();
+}
+
+void StripHost::ApplyHidden(bool hidden) {
+  hidden_ = hidden;
+  view_->SetStripShown(!hidden);
+  view_->ShowHideItem(hidden_, icon_present_);
+  if (!hidden) OnShown();
+}
+
+void StripHost::ApplyPopupMonitor(uint32_t item) {
+  if (item != kPopupsOnPrimary && item != kPopupsOnStripMonitor) return;
+  view_->CheckMenuRadio(item);
+  if (services_.set_popup_monitor) {
+    services_.set_popup_monitor(item == kPopupsOnStripMonitor ? TDefaultMonitor::dmMainForm
+                                                              : TDefaultMonitor::dmDesktop);
+  }
+}
+
 void StripHost::ApplyTransparency(uint32_t item) {
   const std::optional<uint8_t> alpha = AlphaOfCommand(item);
   if (!alpha) return;
@@ -265,6 +314,11 @@ void StripHost::RestoreChoices() {
   if (settings_.hold_full_screen == true) ApplyFullScreenHold(true);
   // Without a quiz file there is no panel to show, whatever the file says.
   if (settings_.quiz_panel == false && quiz_.quiz_mode()) quiz_.SwitchMode();
+  if (settings_.popup_monitor_item) ApplyPopupMonitor(*settings_.popup_monitor_item);
+  // The strip starts hidden only when the icon is there to bring it back; the window shows it
+  // otherwise. The hide item is greyed as made, until the icon is known to be there.
+  hidden_ = settings_.strip_hidden == true && icon_present_;
+  if (icon_present_) view_->ShowHideItem(hidden_, true);
 }
 
 void StripHost::ModeChange() {

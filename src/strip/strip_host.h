@@ -21,6 +21,7 @@
 #include "base/geometry.h"
 #include "clock/clock_tick.h"
 #include "clock/tick_timing.h"
+#include "popup/popup_types.h"
 #include "quiz/quiz_line.h"
 #include "strip/report_queue.h"
 #include "strip/start_with_windows.h"
@@ -65,6 +66,8 @@ class StripHost : private StripDuties {
     /// Whether a program fills the popups' screen now (read once a tick, and only while
     /// "전체 화면일 때 모아 두기(&F)" is checked); none: never.
     std::function<bool()> program_fills_screen = {};
+    /// Where the popups go from now on (dmDesktop: the primary monitor; dmMainForm: the strip's).
+    std::function<void(TDefaultMonitor)> set_popup_monitor = nullptr;
   };
 
   explicit StripHost(Services services);
@@ -89,6 +92,15 @@ class StripHost : private StripDuties {
   void OnDragEnded(int left, int top, const MonitorPlace& monitor);
   /// The strip is going: the settings file gets the choices of this run.
   void OnClosing();
+  /// Whether the notification-area icon is there now. Without it the strip cannot be hidden (the
+  /// item is greyed) and a hidden strip comes back: the player is never left without a way back.
+  void OnNotifyIconPresence(bool present);
+  /// True while the strip is put away; from Start on when the settings file remembers it hidden
+  /// and the icon is there.
+  bool hidden() const { return hidden_; }
+  /// The player looks for the strip (a second start, a left click on the icon): a hidden strip is
+  /// shown, and the strip comes on top.
+  void OnShowStripRequest();
 
   // Commands.
   /// A menu item's command id; ids that are not the strip's menu items do nothing.
@@ -107,8 +119,10 @@ class StripHost : private StripDuties {
   void OnToggleStartWithWindows();
   void OnEditAlarms();  ///< "알림 편집(&E)..."
   void OnSwitchMute();  ///< "1시간 동안 소리 끄기(&M)", or its "소리 끔 · hh:mm까지(&M)"
-  void OnSwitchHold();            ///< "1시간 동안 알림 모아 두기(&P)"
-  void OnSwitchFullScreenHold();  ///< "전체 화면일 때 모아 두기(&F)"
+  void OnSwitchHold();                       ///< "1시간 동안 알림 모아 두기(&P)"
+  void OnSwitchFullScreenHold();             ///< "전체 화면일 때 모아 두기(&F)"
+  void OnHideStrip();                        ///< "스트립 숨기기", "스트립 보이기"
+  void OnChoosePopupMonitor(uint32_t item);  ///< "주 모니터", "스트립이 있는 모니터"
 
   // Reports, one message box at a time.
   /// Shows `text` once the current message has been handled, so the tick reporting it is not
@@ -144,6 +158,9 @@ class StripHost : private StripDuties {
   void ApplyColour(uint32_t item);
   void ApplySound(uint32_t item);
   void ApplyFullScreenHold(bool on);
+  void ApplyPopupMonitor(uint32_t item);
+  /// Shows or hides the strip and names the hide item accordingly.
+  void ApplyHidden(bool hidden);
   /// The remembered choices as if the player had chosen them.
   void RestoreChoices();
   /// Shows the quiz panel exactly when quiz mode is on.
@@ -176,6 +193,8 @@ class StripHost : private StripDuties {
   bool asking_before_ending_ = false;
   // The quiet modes as the menu shows them: muted, holding for the hour.
   std::pair<bool, bool> quiet_shown_{false, false};
+  bool icon_present_ = false;
+  bool hidden_ = false;
 };
 
 }  // namespace tavlin

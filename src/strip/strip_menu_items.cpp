@@ -7,7 +7,7 @@ namespace tavlin {
 std::optional<RadioGroup> RadioGroupOf(uint32_t command) {
   for (const RadioGroup group :
        {RadioGroup{kN9SoundOn, kN10SoundOff}, RadioGroup{kN2Opaque, kN601Alpha60},
-        RadioGroup{kWhite1, kFuchsia1}}) {
+        RadioGroup{kWhite1, kFuchsia1}, RadioGroup{kPopupsOnPrimary, kPopupsOnStripMonitor}}) {
     if (command >= group.first && command <= group.last) return group;
   }
   return std::nullopt;

@@ -33,9 +33,12 @@ enum MenuCommand : uint32_t {
   kN5Exit,
   kEditAlarms,
   kStartWithWindows,
-  kMuteForAnHour,        ///< "1시간 동안 소리 끄기(&M)"
-  kHoldForAnHour,        ///< "1시간 동안 알림 모아 두기(&P)"
-  kHoldWhileFullScreen,  ///< "전체 화면일 때 모아 두기(&F)"
+  kMuteForAnHour,         ///< "1시간 동안 소리 끄기(&M)"
+  kHoldForAnHour,         ///< "1시간 동안 알림 모아 두기(&P)"
+  kHoldWhileFullScreen,   ///< "전체 화면일 때 모아 두기(&F)"
+  kHideStrip,             ///< "스트립 숨기기(&H)", "스트립 보이기(&H)" while hidden
+  kPopupsOnPrimary,       ///< "알림 위치" > "주 모니터"
+  kPopupsOnStripMonitor,  ///< "알림 위치" > "스트립이 있는 모니터"
 };
 
 /// The items of one radio group: checking one clears the others. Commands first..last.
@@ -45,7 +48,8 @@ struct RadioGroup {
   friend bool operator==(const RadioGroup&, const RadioGroup&) = default;
 };
 
-/// The radio group `command` belongs to (sound, transparency or colour), or nothing.
+/// The radio group `command` belongs to (sound, transparency, colour or the popups' monitor), or
+/// nothing.
 std::optional<RadioGroup> RadioGroupOf(uint32_t command);
 
 /// Window alpha of a transparency item ("불투명" 255, "20%" 200, "40%" 160, "60%" 120).

@@ -14,6 +14,8 @@ namespace {
 
 constexpr int kMarkSize = 16;
 constexpr int kNoMark = -1;
+constexpr wchar_t kHideCaption[] = L"스트립 숨기기(&H)";
+constexpr wchar_t kShowCaption[] = L"스트립 보이기(&H)";
 
 // One item of the menu. The strip's first items carry no "&": the menu shows them as written and
 // assigns them no access keys. Later items name theirs with "&".
@@ -74,7 +76,8 @@ StripMenu::StripMenu()
     : menu_(CreatePopupMenu()),
       sound_(CreatePopupMenu()),
       alpha_(CreatePopupMenu()),
-      colour_(CreatePopupMenu()) {
+      colour_(CreatePopupMenu()),
+      popup_monitor_(CreatePopupMenu()) {
   SetDpi(kDesignDpi);
 
   AddItem(sound_, {.caption = L"켜기", .id = kN9SoundOn, .radio = true});
@@ -94,6 +97,12 @@ StripMenu::StripMenu()
   AddItem(colour_, {.caption = L"Yellow", .id = kYellow1, .radio = true, .mark = 3});
   AddItem(colour_, {.caption = L"Fuchsia", .id = kFuchsia1, .radio = true, .mark = 4});
 
+  AddItem(
+      popup_monitor_,
+      {.caption = L"주 모니터(&P)", .id = kPopupsOnPrimary, .radio = true, .state = MFS_CHECKED});
+  AddItem(popup_monitor_,
+          {.caption = L"스트립이 있는 모니터(&S)", .id = kPopupsOnStripMonitor, .radio = true});
+
   AddItem(menu_, {.caption = L"[문답 기출문제 공부]", .id = kN12Title, .state = MFS_DISABLED});
   AddSeparator(menu_);
   AddItem(menu_, {.caption = L"알림팝업 소리", .submenu = sound_, .state = MFS_DISABLED});
@@ -104,13 +113,16 @@ StripMenu::StripMenu()
   AddItem(menu_, {.caption = L"시계모드/문답+", .id = kN3QuizMode});
   AddItem(menu_, {.caption = L"다른문제보기", .id = kN7NextQuiz});
   AddItem(menu_, {.caption = L"알림 편집(&E)...", .id = kEditAlarms});
-  // Its check is set each time the menu opens (WM_INITMENUPOPUP), from the registry.
-  AddItem(menu_, {.caption = L"윈도우 시작 시 실행(&W)", .id = kStartWithWindows});
   AddSeparator(menu_);
   AddItem(menu_, {.caption = Utf8ToWide(kMuteMenuText).c_str(), .id = kMuteForAnHour});
   AddItem(menu_, {.caption = Utf8ToWide(kHoldMenuText).c_str(), .id = kHoldForAnHour});
   AddItem(menu_,
           {.caption = Utf8ToWide(kHoldFullScreenMenuText).c_str(), .id = kHoldWhileFullScreen});
+  AddSeparator(menu_);
+  AddItem(menu_, {.caption = kHideCaption, .id = kHideStrip, .state = MFS_DISABLED});
+  AddItem(menu_, {.caption = L"알림 위치(&L)", .submenu = popup_monitor_});
+  // Its check is set each time the menu opens (WM_INITMENUPOPUP), from the registry.
+  AddItem(menu_, {.caption = L"윈도우 시작 시 실행(&W)", .id = kStartWithWindows});
   AddSeparator(menu_);
   AddItem(menu_, {.caption = L"문답공부시계 종료", .id = kN5Exit});
 }
@@ -162,9 +174,10 @@ void StripMenu::EnableSound() {
 void StripMenu::CheckRadio(UINT command) {
   const std::optional<RadioGroup> group = RadioGroupOf(command);
   if (!group) return;
-  const HMENU submenu = group->first == kN9SoundOn  ? sound_
-                        : group->first == kN2Opaque ? alpha_
-                                                    : colour_;
+  const HMENU submenu = group->first == kN9SoundOn         ? sound_
+                        : group->first == kN2Opaque        ? alpha_
+                        : group->first == kPopupsOnPrimary ? popup_monitor_
+                                                           : colour_;
   CheckMenuRadioItem(submenu, group->first, group->last, command, MF_BYCOMMAND);
 }
 
@@ -176,6 +189,15 @@ void StripMenu::SetItem(UINT command, const std::wstring& text, bool checked) {
   item.fState = checked ? MFS_CHECKED : MFS_UNCHECKED;
   item.dwTypeData = caption.data();
   SetMenuItemInfoW(menu_, command, FALSE, &item);
+}
+
+void StripMenu::ShowHideItem(bool hidden, bool enabled) {
+  MENUITEMINFOW item{};
+  item.cbSize = sizeof item;
+  item.fMask = MIIM_STRING | MIIM_STATE;
+  item.fState = enabled ? MFS_ENABLED : MFS_DISABLED;
+  item.dwTypeData = const_cast<wchar_t*>(hidden ? kShowCaption : kHideCaption);
+  SetMenuItemInfoW(menu_, kHideStrip, FALSE, &item);
 }
 
 void StripMenu::OpenAt(HWND owner, POINT screen_point) const {

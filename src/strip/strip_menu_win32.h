@@ -30,6 +30,9 @@ class StripMenu {
   void CheckRadio(UINT command);
   /// The caption and check mark of the plain item `command`.
   void SetItem(UINT command, const std::wstring& text, bool checked);
+  /// The hide item: "스트립 보이기(&H)" while `hidden`, "스트립 숨기기(&H)" otherwise; greyed
+  /// unless `enabled` (it is greyed as made).
+  void ShowHideItem(bool hidden, bool enabled);
 
   /// Opens the menu with its top-left corner at `screen_point`; commands go to `owner`.
   void OpenAt(HWND owner, POINT screen_point) const;
@@ -47,6 +50,7 @@ class StripMenu {
   HMENU sound_ = nullptr;
   HMENU alpha_ = nullptr;
   HMENU colour_ = nullptr;
+  HMENU popup_monitor_ = nullptr;
   HIMAGELIST marks_ = nullptr;  // ImageList1
   int mark_size_ = 0;
 };

@@ -25,6 +25,8 @@ constexpr std::array<ItemWord, 5> kColourWords{{{kWhite1, "White"},
                                                 {kBlue1, "Blue"},
                                                 {kYellow1, "Yellow"},
                                                 {kFuchsia1, "Fuchsia"}}};
+constexpr std::array<ItemWord, 2> kPopupMonitorWords{
+    {{kPopupsOnPrimary, "primary"}, {kPopupsOnStripMonitor, "strip"}}};
 
 char Lower(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -142,7 +144,7 @@ struct Key {
   std::string (*write)(const StripSettings& settings);  // "" when the value is absent
 };
 
-const std::array<Key, 8> kKeys{{
+const std::array<Key, 10> kKeys{{
     {"position",
      [](std::string_view v, StripSettings& s) {
        if (auto n = Integers(v, 2)) s.left = (*n)[0], s.top = (*n)[1];
@@ -203,6 +205,22 @@ const std::array<Key, 8> kKeys{{
      },
      [](const StripSettings& s) {
        return s.hold_full_screen ? std::string(*s.hold_full_screen ? "on" : "off") : std::string();
+     }},
+    {"strip",
+     [](std::string_view v, StripSettings& s) {
+       if (SameWord(v, "hidden")) s.strip_hidden = true;
+       if (SameWord(v, "shown")) s.strip_hidden = false;
+     },
+     [](const StripSettings& s) {
+       return s.strip_hidden ? std::string(*s.strip_hidden ? "hidden" : "shown") : std::string();
+     }},
+    {"popups",
+     [](std::string_view v, StripSettings& s) {
+       if (auto item = ItemOfWord(kPopupMonitorWords, v)) s.popup_monitor_item = item;
+     },
+     [](const StripSettings& s) {
+       return s.popup_monitor_item ? WordOfItem(kPopupMonitorWords, *s.popup_monitor_item)
+                                   : std::string();
      }},
 }};
 

@@ -10,6 +10,8 @@
 //   quiz=off
 //   sound=on
 //   fullscreen_hold=on
+//   strip=hidden
+//   popups=strip
 //
 // Keys count only in the [tavlin] section, in any case, with spaces around the key and the value
 // allowed; the first line of a key is the one read and rewritten. A key with a value tavlin does
@@ -50,6 +52,10 @@ struct StripSettings {
   std::optional<bool> sound_on;
   /// Whether "전체 화면일 때 모아 두기(&F)" is checked.
   std::optional<bool> hold_full_screen;
+  /// Whether the strip was put away, leaving only the notification-area icon.
+  std::optional<bool> strip_hidden;
+  /// The checked item of "알림 위치" (a MenuCommand value).
+  std::optional<uint32_t> popup_monitor_item;
 
   friend bool operator==(const StripSettings&, const StripSettings&) = default;
 };

@@ -55,6 +55,13 @@ class StripView {
   /// Asks `text` in a box with the buttons kShowHeldNowButton and kEndAnywayButton and returns
   /// when the player has chosen: true for kShowHeldNowButton.
   virtual bool AskShowHeldBeforeEnding(const std::string& text) = 0;
+
+  // Putting the strip away.
+  /// Shows the strip where it stands, or hides it; the clock and the alarms go on either way.
+  virtual void SetStripShown(bool shown) = 0;
+  /// The hide item reads "스트립 보이기(&H)" while `hidden` and "스트립 숨기기(&H)" otherwise; it
+  /// is greyed unless `enabled`.
+  virtual void ShowHideItem(bool hidden, bool enabled) = 0;
 };
 
 }  // namespace tavlin

@@ -265,13 +265,14 @@ void StripWindow::Show() {
                restored ? restored->top : (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   placing_ = false;
+  if (host_.hidden()) return;
   ShowWindow(hwnd(), SW_SHOW);
   host_.OnShown();
 }
 
 void StripWindow::OnShowStripRequest() {
   if (IsIconic(hwnd())) ShowWindow(hwnd(), SW_RESTORE);
-  host_.KeepOnTop();
+  host_.OnShowStripRequest();
   // Allowed by the second start, which the player has just made: in front of every window.
   SetForegroundWindow(hwnd());
 }
@@ -293,6 +294,10 @@ void StripWindow::OnOpenMenu() {
   POINT at{};
   GetCursorPos(&at);
   menu_.OpenAt(hwnd(), at);
+}
+
+void StripWindow::OpenMenuAt(POINT screen_point) {
+  menu_.OpenAt(hwnd(), screen_point);
 }
 
 void StripWindow::OnContextMenu(LPARAM screen_point) {
@@ -459,6 +464,20 @@ void StripWindow::ShowReportBox(const std::string& text) {
 bool StripWindow::AskShowHeldBeforeEnding(const std::string& text) {
   return AskTwoWays(hwnd(), Utf8ToWide(text), kTitle, Utf8ToWide(kShowHeldNowButton),
                     Utf8ToWide(kEndAnywayButton));
+}
+
+void StripWindow::SetStripShown(bool shown) {
+  if (!shown) {
+    ShowWindow(hwnd(), SW_HIDE);
+    return;
+  }
+  // Where it stood, unless the screen has changed under the hidden strip meanwhile.
+  KeepStripWithinReach();
+  ShowWindow(hwnd(), SW_SHOW);
+}
+
+void StripWindow::ShowHideItem(bool hidden, bool enabled) {
+  menu_.ShowHideItem(hidden, enabled);
 }
 
 void StripWindow::Close() {

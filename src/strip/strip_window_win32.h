@@ -27,7 +27,8 @@ namespace tavlin {
 
 /// The strip's window class, by which a second start of the program finds the running strip.
 inline constexpr wchar_t kStripWindowClass[] = L"TForm_study";
-/// Posted to the strip by a second start of the program: the strip comes to the front, top-most.
+/// Posted to the strip by a second start of the program: a hidden strip is shown, and the strip
+/// comes to the front, top-most.
 inline constexpr UINT kShowStripRequest = WM_APP + 20;
 
 class StripWindow : public WindowBase, public StripView {
@@ -37,8 +38,13 @@ class StripWindow : public WindowBase, public StripView {
   explicit StripWindow(StripHost& host);
 
   /// Shows the strip top-most, with the quiz panel as quiz mode says: where the settings file
-  /// remembers it, or else centred on the screen.
+  /// remembers it, or else centred on the screen. A strip the host keeps hidden is only placed.
   void Show();
+  /// The player looks for the strip (a second start, a click on the notification-area icon): a
+  /// hidden strip is shown, and the strip comes to the front, top-most.
+  void OnShowStripRequest();
+  /// The strip's menu at `screen_point`, as from the notification-area icon.
+  void OpenMenuAt(POINT screen_point);
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
@@ -64,6 +70,8 @@ class StripWindow : public WindowBase, public StripView {
   void ShowReportBox(const std::string& text) override;
   void Close() override;
   bool AskShowHeldBeforeEnding(const std::string& text) override;
+  void SetStripShown(bool shown) override;
+  void ShowHideItem(bool hidden, bool enabled) override;
 
   // Window events.
   void OnCreate();
@@ -85,8 +93,6 @@ class StripWindow : public WindowBase, public StripView {
   void OnScreenChanged();
   /// WM_EXITSIZEMOVE: a window drag has ended: the strip back within reach, its place remembered.
   void OnDragEnded();
-  /// The player started the program again, looking for the strip.
-  void OnShowStripRequest();
   /// A press on the strip's background, a panel, the label or the pane: a window drag.
   void StartDrag();
 

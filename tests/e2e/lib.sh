@@ -69,6 +69,35 @@ e2e_display() {
   fail "no free display"
 }
 
+# Makes the case's screen two monitors side by side, as Windows sees them: a 1280 x 800 primary
+# one and a 1024 x 768 one at its right (1280,0). Xvfb cannot place two screens apart, so a nested
+# server shows them on the virtual display, and without its RandR Wine takes its Xinerama heads for
+# monitors. Call it before starting a program; it ends with the case.
+e2e_two_monitors() {
+  [ -n "${DISPLAY:-}" ] || e2e_display
+  local n host="$DISPLAY" nested
+  for n in $(seq "$((${DISPLAY#:} + 1))" 99); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    DISPLAY="$host" Xephyr ":$n" -screen 1280x800+0+0 -screen 1024x768+1280+0 +xinerama \
+      -extension RANDR -nolisten tcp -noreset >/dev/null 2>&1 &
+    nested=$!
+    for _ in $(seq 50); do
+      DISPLAY=":$n" xdpyinfo >/dev/null 2>&1 && break
+      sleep 0.1
+    done
+    kill -0 "$nested" 2>/dev/null || continue
+    [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock")" = "$nested" ] || {
+      kill "$nested" 2>/dev/null || true
+      continue
+    }
+    E2E_UNDO+=("kill $nested")
+    export DISPLAY=":$n"
+    DISPLAY=":$n" xsetroot -solid '#336699' 2>/dev/null || true
+    return 0
+  done
+  fail "no free display for two monitors"
+}
+
 # Puts files for the case beside tavlin.exe: e2e_file NAME CONTENT (CONTENT taken as printf %b).
 e2e_file() {
   printf '%b' "$2" >"$E2E_WORK/$1"

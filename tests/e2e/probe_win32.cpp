@@ -16,6 +16,10 @@
 // tavlin_probe --cover-screen SECONDS covers the primary monitor with a borderless window in
 // front, as a game or a slide show in full screen does, prints "covering", keeps it there for
 // SECONDS, closes it and prints "closed".
+// tavlin_probe --post CLASS MESSAGE WPARAM LPARAM posts MESSAGE (numbers in C notation, 0x.. for
+// hexadecimal; a MESSAGE that is not a number is the registered message of that name, such as
+// TaskbarCreated) to the top-level window of CLASS, shown or hidden, as the shell posts its
+// notification-area messages, and prints "posted".
 // tavlin_probe --serve stays running and answers requests, one a line on its input: the
 // arguments of one of the calls above separated by tabs (an empty line for the window list).
 // Each answer is what that call prints, then the line "end-of-answer". It ends at the end of its
@@ -24,6 +28,7 @@
 
 #include <cstdio>
 #include <cwchar>
+#include <cwctype>
 #include <string>
 #include <vector>
 
@@ -73,7 +78,8 @@ std::wstring TextOf(HWND window) {
 bool IsListed(const std::wstring& class_name) {
   return class_name == L"TForm_study" || class_name == L"TForm_TimeTable" ||
          class_name == L"TfrmPopUp" || class_name == L"#32768" || class_name == L"#32770" ||
-         class_name == L"tooltips_class32" || class_name == L"TavlinAlarmEditor";
+         class_name == L"tooltips_class32" || class_name == L"TavlinAlarmEditor" ||
+         class_name == L"TavlinNotifyIcon";
 }
 
 BOOL CALLBACK PrintChild(HWND child, LPARAM) {
@@ -150,6 +156,21 @@ int DropTopMost(const wchar_t* class_name) {
   return 0;
 }
 
+// Posts a message to the window of `class_name`, as another process (the shell) does.
+int Post(const wchar_t* class_name, const wchar_t* message, const wchar_t* wparam,
+         const wchar_t* lparam) {
+  HWND window = FindWindowW(class_name, nullptr);
+  const auto number = [](const wchar_t* text) { return std::wcstoll(text, nullptr, 0); };
+  const UINT id = std::iswdigit(message[0]) ? static_cast<UINT>(number(message))
+                                            : RegisterWindowMessageW(message);
+  if (window == nullptr || !PostMessageW(window, id, static_cast<WPARAM>(number(wparam)),
+                                         static_cast<LPARAM>(number(lparam)))) {
+    return 1;
+  }
+  std::printf("posted\n");
+  return 0;
+}
+
 int PrintWindows() {
   EnumWindows(PrintTopLevel, 0);
   if (HWND foreground = GetForegroundWindow()) {
@@ -192,6 +213,9 @@ int Answer(const std::vector<std::wstring>& args) {
   if (count == 3 && args[0] == L"--hold") return HoldFile(args[1].c_str(), _wtoi(args[2].c_str()));
   if (count == 2 && args[0] == L"--drop-topmost") return DropTopMost(args[1].c_str());
   if (count == 2 && args[0] == L"--cover-screen") return CoverScreen(_wtoi(args[1].c_str()));
+  if (count == 5 && args[0] == L"--post") {
+    return Post(args[1].c_str(), args[2].c_str(), args[3].c_str(), args[4].c_str());
+  }
   return PrintWindows();
 }
 

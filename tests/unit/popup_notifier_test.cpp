@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "popup/notice_queue.h"
+#include "popup/popup_monitor.h"
 #include "test_support.h"
 
 namespace tavlin {
@@ -262,6 +263,68 @@ TEST(NoticeQueueTest, RefusedNoticesWaitInOrderAndOpenOnceWhenTheColumnHasLeft) 
   EXPECT_EQ(rig.notifier.GradientColor1, ColourFromBgr(kNeutralGradientColour));
   ASSERT_TRUE(rig.notifier.ShowNotice());  // a plain ShowNotice still shows the notifier's own
   EXPECT_EQ(rig.factory[12].Settings().Title, "title");
+}
+
+}  // namespace
+}  // namespace tavlin
+
+namespace tavlin {
+namespace {
+
+// The monitor whose work area popups rise in: the strip's with dmMainForm, the primary one
+// otherwise and whenever the strip's monitor has gone.
+TEST(PopupMonitorTest, PopupsUseTheStripsMonitorOrElseThePrimaryOne) {
+  const MonitorPlace primary{"\\\\.\\DISPLAY1", {0, 0, 1920, 1080}, {0, 0, 1920, 1040}, 96};
+  const MonitorPlace left{"\\\\.\\DISPLAY2", {-1280, 0, 0, 1024}, {-1280, 0, 0, 984}, 144};
+  const MonitorPlace above{"\\\\.\\DISPLAY3", {0, -900, 1600, 0}, {0, -900, 1600, -40}, 120};
+  const std::vector<MonitorPlace> three{left, primary, above};
+  const struct Row {
+    const char* what;
+    TDefaultMonitor choice;
+    Rect strip;
+    std::vector<MonitorPlace> monitors;
+    std::optional<std::string> device;  // of the chosen monitor
+  } rows[] = {
+      {"주 모니터 with the strip elsewhere",
+       TDefaultMonitor::dmDesktop,
+       {-900, 40, -575, 90},
+       three,
+       primary.device},
+      {"the strip's, on the left",
+       TDefaultMonitor::dmMainForm,
+       {-900, 40, -575, 90},
+       three,
+       left.device},
+      {"the strip's, above (negative y)",
+       TDefaultMonitor::dmMainForm,
+       {100, -60, 425, -10},
+       three,
+       above.device},
+      {"astride two: the one holding more of it",
+       TDefaultMonitor::dmMainForm,
+       {-100, 40, 225, 90},
+       three,
+       primary.device},
+      {"its monitor has gone: the primary",
+       TDefaultMonitor::dmMainForm,
+       {-900, 40, -575, 90},
+       {primary, above},
+       primary.device},
+      {"no monitor at the origin: the first",
+       TDefaultMonitor::dmMainForm,
+       {5000, 0, 5325, 50},
+       {left, above},
+       left.device},
+      {"no monitor listed", TDefaultMonitor::dmMainForm, {0, 0, 325, 50}, {}, std::nullopt},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    const std::optional<MonitorPlace> chosen = PopupMonitor(row.choice, row.strip, row.monitors);
+    ASSERT_EQ(chosen.has_value(), row.device.has_value());
+    if (chosen) {
+      EXPECT_EQ(chosen->device, *row.device);
+    }
+  }
 }
 
 }  // namespace

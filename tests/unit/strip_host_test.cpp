@@ -39,7 +39,8 @@ class RecordingView : public StripView,
   void ShowQuizPanel(bool shown) override { log.push_back(shown ? "panel shown" : "panel hidden"); }
   void SetQuizLine(const std::string& text) override { log.push_back("quiz line " + text); }
   void FocusNextQuizButton() override { log.push_back("focus N"); }
-  bool IsOnTop() const override { return true; }
+  bool on_top = true;
+  bool IsOnTop() const override { return on_top; }
   void PlaceOnTop() override { log.push_back("place on top"); }
   void PlaceBelow(HWND__*) override { log.push_back("place below timetable"); }
   void SetTickInterval(int) override {}
@@ -47,6 +48,10 @@ class RecordingView : public StripView,
   void ShowReportBox(const std::string& text) override { log.push_back("report box " + text); }
   void Close() override { log.push_back("close"); }
   bool AskShowHeldBeforeEnding(const std::string&) override { return false; }
+  void SetStripShown(bool shown) override { log.push_back(shown ? "strip shown" : "strip hidden"); }
+  void ShowHideItem(bool hidden, bool enabled) override {
+    log.push_back(std::string(hidden ? "item 보이기" : "item 숨기기") + (enabled ? "" : " greyed"));
+  }
 
   void LoadAlarmList() override { log.push_back("alarms load"); }
   void CheckAlarms(int32_t real_hhmm, int32_t, const ClockReading& now, bool sound_on) override {
@@ -86,7 +91,9 @@ class FakeSettingsStore : public StripSettingsStore {
     saves.push_back("alpha " + item(s.alpha_item) + " colour " + item(s.colour_item) + " quiz " +
                     flag(s.quiz_panel) + " sound " + flag(s.sound_on) +
                     (s.hold_full_screen ? std::string(" fullscreen ") + flag(s.hold_full_screen)
-                                        : std::string()));
+                                        : std::string()) +
+                    (s.strip_hidden ? std::string(" hidden ") + flag(s.strip_hidden) : "") +
+                    (s.popup_monitor_item ? " popups " + item(s.popup_monitor_item) : ""));
     return std::nullopt;
   }
 };
@@ -129,11 +136,17 @@ struct StartedHost {
   WallClockReading clock{{12, 0, 0, 3}, 500};
   StripHost host{{files, store, [this] { return clock; }, [] { return uint64_t{7}; }, ":",
                   "/opt/tavlin/", &registry, "C:\\tavlin\\tavlin.exe",
-                  [this] { view.log.push_back("alarm editor shown"); }}};
+                  [this] { view.log.push_back("alarm editor shown"); }, nullptr,
+                  [this](TDefaultMonitor m) {
+                    view.log.push_back(m == TDefaultMonitor::dmMainForm ? "popups on strip's"
+                                                                        : "popups on primary");
+                  }}};
   QuietGate quiet{view};
 
   explicit StartedHost(const StripSettings& remembered = {}, bool quiz_file = true,
-                       bool sound_menu = true, const std::string& folder = kWorkingDirectory) {
+                       bool sound_menu = true, const std::string& folder = kWorkingDirectory,
+                       bool icon = false) {
+    if (icon) host.OnNotifyIconPresence(true);
     if (quiz_file) files.files[folder + kQuizFileName] = "Q1 // A1\n";
     if (sound_menu) files.files[folder + kAlarmSoundFileName] = "RIFF";
     files.files[AlarmFilePath(folder)] = "";
@@ -195,6 +208,15 @@ TEST(StripHostTest, MenuCommandsBecomeChoicesAndSavedSettings) {
        kHoldWhileFullScreen,
        {RecordingView::Item(kHoldWhileFullScreen, kHoldFullScreenMenuText, true), check_sound_on},
        {"alpha - colour - quiz - sound - fullscreen on"}},
+      {"스트립이 있는 모니터",
+       kPopupsOnStripMonitor,
+       {RecordingView::Check(kPopupsOnStripMonitor), "popups on strip's", check_sound_on},
+       {"alpha - colour - quiz - sound - popups " + std::to_string(kPopupsOnStripMonitor)}},
+      {"주 모니터",
+       kPopupsOnPrimary,
+       {RecordingView::Check(kPopupsOnPrimary), "popups on primary", check_sound_on},
+       {"alpha - colour - quiz - sound - popups " + std::to_string(kPopupsOnPrimary)}},
+      {"스트립 숨기기 without the icon does nothing", kHideStrip, {check_sound_on}, {}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -227,6 +249,8 @@ TEST(StripHostTest, StartRestoresRememberedChoices) {
   sound_off.sound_on = false;
   sound_on.sound_on = true;
   quiz_off.quiz_panel = false;
+  StripSettings popups_strip;
+  popups_strip.popup_monitor_item = kPopupsOnStripMonitor;
   const Row rows[] = {
       {"the designed state",
        {},
@@ -265,6 +289,14 @@ TEST(StripHostTest, StartRestoresRememberedChoices) {
        {quiz_line, "panel shown", "panel hidden"},
        false,
        false},
+      {"popups on the strip's monitor",
+       popups_strip,
+       true,
+       false,
+       {quiz_line, "panel shown", RecordingView::Check(kPopupsOnStripMonitor), "popups on strip's",
+        "panel shown", "focus N"},
+       false,
+       true},
       {"quiz panel off without a quiz file leaves quiz mode off",
        quiz_off,
        false,
@@ -316,6 +348,82 @@ TEST(StripHostTest, StartWithWindowsTicksUnticksAndReportsARefusalOnce) {
                                  "report box 윈도우 시작 시 실행을 바꿀 수 없습니다.\n"
                                  "Access is denied"}));
   EXPECT_EQ(s.store.saves, Strings{}) << "the settings file is not the place for it";
+}
+
+// The strip hides only while the icon is there to bring it back; hidden, the clock and the alarms
+// go on without placing it on top, and every way back shows it again.
+TEST(StripHostTest, TheStripHidesOnlyWhileTheIconCanBringItBack) {
+  StartedHost s({}, true, true, kWorkingDirectory, /*icon=*/true);
+  EXPECT_FALSE(s.host.hidden());
+  s.Tick(120001);
+  s.view.on_top = false;  // another window came over the strip: each :x0 tick places it again
+  const struct Step {
+    const char* what;
+    std::function<void()> act;
+    Strings log;  // the step, then its :x0 tick's placement (none while hidden)
+    std::optional<bool> saved_hidden;
+  } steps[] = {
+      {"스트립 숨기기",
+       [&] { s.host.OnMenuCommand(kHideStrip); },
+       {"strip hidden", "item 보이기"},
+       true},
+      {"a left click on the icon",
+       [&] { s.host.OnShowStripRequest(); },
+       {"strip shown", "item 숨기기", "place on top", "panel shown", "focus N", "place on top"},
+       false},
+      {"hidden from the icon's menu",
+       [&] { s.host.OnMenuCommand(kHideStrip); },
+       {"strip hidden", "item 보이기"},
+       true},
+      {"스트립 보이기",
+       [&] { s.host.OnMenuCommand(kHideStrip); },
+       {"strip shown", "item 숨기기", "place on top", "panel shown", "focus N", "place on top"},
+       false},
+      {"hidden once more",
+       [&] { s.host.OnMenuCommand(kHideStrip); },
+       {"strip hidden", "item 보이기"},
+       true},
+      {"the icon is lost and cannot come back: shown, the choice kept",
+       [&] { s.host.OnNotifyIconPresence(false); },
+       {"strip shown", "item 숨기기 greyed", "place on top", "panel shown", "focus N",
+        "place on top"},
+       {}},
+      {"without the icon the item does nothing",
+       [&] { s.host.OnMenuCommand(kHideStrip); },
+       {"place on top"},
+       {}},
+      {"the icon is back",
+       [&] { s.host.OnNotifyIconPresence(true); },
+       {"item 숨기기", "place on top"},
+       {}},
+  };
+  int second = 0;
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.what);
+    s.view.log.clear();
+    s.store.saves.clear();
+    step.act();
+    second += second % 60 == 50 ? 20 : 10;  // the :x0 seconds, past a minute's quiz pick
+    s.Tick(120000 + second / 60 * 100 + second % 60);
+    Strings log = step.log;
+    // The alarms are checked before the placement, hidden or not.
+    log.insert(log.end() - (log.empty() || log.back() != "place on top" ? 0 : 1),
+               "alarms check " + std::to_string(1200 + second / 60) + " at 12:" +
+                   std::to_string(second / 60) + ":" + std::to_string(second % 60) + " sound on");
+    EXPECT_EQ(s.view.log, log);
+    Strings saves;
+    if (step.saved_hidden) {
+      saves.push_back(std::string("alpha - colour - quiz - sound - hidden ") +
+                      (*step.saved_hidden ? "on" : "off"));
+    }
+    EXPECT_EQ(s.store.saves, saves);
+  }
+
+  // A strip remembered hidden starts hidden only with the icon.
+  StripSettings hidden;
+  hidden.strip_hidden = true;
+  EXPECT_TRUE(StartedHost(hidden, true, true, kWorkingDirectory, true).host.hidden());
+  EXPECT_FALSE(StartedHost(hidden, true, true, kWorkingDirectory, false).host.hidden());
 }
 
 TEST(StripHostTest, AFailingDutyIsReportedOnceAndAgainAfterADifferentFailure) {

@@ -29,6 +29,9 @@ TEST(StripMenuItemsTest, ItemsChooseTheirAlphaColourAndGroup) {
       {kN15AlarmCheck, {}, {}, {}},
       {kN6Timetable, {}, {}, {}},
       {kN5Exit, {}, {}, {}},
+      {kHideStrip, {}, {}, {}},
+      {kPopupsOnPrimary, {}, {}, RadioGroup{kPopupsOnPrimary, kPopupsOnStripMonitor}},
+      {kPopupsOnStripMonitor, {}, {}, RadioGroup{kPopupsOnPrimary, kPopupsOnStripMonitor}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.command);

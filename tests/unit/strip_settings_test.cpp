@@ -23,12 +23,15 @@ StripSettings Chosen() {
   s.quiz_panel = false;
   s.sound_on = true;
   s.hold_full_screen = true;
+  s.strip_hidden = true;
+  s.popup_monitor_item = kPopupsOnStripMonitor;
   return s;
 }
 
 constexpr char kChosenKeys[] =
     "position=-1200,40\r\nmonitor=\\\\.\\DISPLAY2\r\nmonitor_area=-1280,0,0,1024\r\n"
-    "transparency=60\r\ncolour=Yellow\r\nquiz=off\r\nsound=on\r\nfullscreen_hold=on\r\n";
+    "transparency=60\r\ncolour=Yellow\r\nquiz=off\r\nsound=on\r\nfullscreen_hold=on\r\n"
+    "strip=hidden\r\npopups=strip\r\n";
 
 TEST(StripSettingsTest, FilesReadKeyByKeyAndWrittenBackWithThePlayersLines) {
   const StripSettings none;
@@ -50,19 +53,21 @@ TEST(StripSettingsTest, FilesReadKeyByKeyAndWrittenBackWithThePlayersLines) {
        only_colour,
        "\xEF\xBB\xBF; my clock\n[Other]\ncolour=Red\n[ TAVLIN ]\ncolour=Yellow\nx=1\n"
        "position=-1200,40\nmonitor=\\\\.\\DISPLAY2\nmonitor_area=-1280,0,0,1024\n"
-       "transparency=60\nquiz=off\nsound=on\nfullscreen_hold=on\n\n[b]\n"},
+       "transparency=60\nquiz=off\nsound=on\nfullscreen_hold=on\nstrip=hidden\npopups=strip\n\n[b]"
+       "\n"},
       {"malformed values ignored one by one, the first line of a key counts",
        "[tavlin]\rposition=0x10,5\rmonitor_area=5,5,1,1\rtransparency=50\rcolour=Blue\r"
        "colour=Lime\rquiz=yes\rsound=off\rposition=1,2,3",
        colour_and_sound,
        "[tavlin]\rposition=-1200,40\rmonitor_area=-1280,0,0,1024\rtransparency=60\r"
        "colour=Yellow\rcolour=Lime\rquiz=off\rsound=on\rposition=1,2,3\r"
-       "monitor=\\\\.\\DISPLAY2\rfullscreen_hold=on\r"},
+       "monitor=\\\\.\\DISPLAY2\rfullscreen_hold=on\rstrip=hidden\rpopups=strip\r"},
       {"binary bytes are lines like any other", std::string("\0\xFF[tavlin\x01\n\x80=\x81", 14),
        none,
        std::string("\0\xFF[tavlin\x01\n\x80=\x81", 14) + "\n[tavlin]\n" +
            "position=-1200,40\nmonitor=\\\\.\\DISPLAY2\nmonitor_area=-1280,0,0,1024\n"
-           "transparency=60\ncolour=Yellow\nquiz=off\nsound=on\nfullscreen_hold=on\n"},
+           "transparency=60\ncolour=Yellow\nquiz=off\nsound=on\nfullscreen_hold=on\nstrip=hidden\n"
+           "popups=strip\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

@@ -189,8 +189,8 @@ class FakeDesktop : public PopupDesktop {
     if (!taskbar) return std::nullopt;
     return TaskbarState{*taskbar, monitor, auto_hide};
   }
-  Rect WorkArea() override { return work_area; }
-  int Dpi() override { return dpi; }
+  Rect WorkArea(TDefaultMonitor) override { return work_area; }
+  int Dpi(TDefaultMonitor) override { return dpi; }
   bool PopupWindowExists() override { return factory_.Live() > 0; }
 
  private:

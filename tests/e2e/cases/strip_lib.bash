@@ -71,8 +71,9 @@ menu_item_at() {
 # Offsets from the top of the strip's menu to the middle of its items, measured on the menu as
 # Wine draws it with the prefix's fonts (items 17-18 pixels, separators about 9).
 declare -A MENU_OFFSET=([sound]=35 [alpha]=53 [colour]=70 [timetable]=98 [quiz_mode]=115
-                        [next_quiz]=133 [alarm_editor]=150 [start_with_windows]=168 [mute]=192
-                        [hold]=210 [full_screen]=227 [exit]=252)
+                        [next_quiz]=133 [alarm_editor]=150 [mute]=176 [hold]=193
+                        [full_screen]=210 [hide]=236 [popups]=253 [start_with_windows]=270
+                        [exit]=296)
 
 # Opens the strip's menu and chooses item $1 of MENU_OFFSET; with $2 and $3, opens that submenu
 # and chooses its item $2 (0-based) of $3.
@@ -121,4 +122,23 @@ expect_fitted_width() {
   want=$((r - l + 40))
   [ "$want" -ge 325 ] || want=325
   expect_eq "client width for a label $((r - l)) wide" "$w $h" "$want 50"
+}
+
+# Sends tavlin's notification-area icon the message the shell sends for event $1 (NIN_SELECT
+# 0x400 for a left click, WM_CONTEXTMENU 0x7b for a right click) at screen X Y ($2 $3), in the
+# layout of NOTIFYICON_VERSION_4: the event and the icon's id 1 in lParam, the point in wParam.
+# Wine's notification area cannot be clicked on the virtual screen, so the case speaks for it.
+icon_message() {
+  e2e_probe --post TavlinNotifyIcon 0x801e $((($3 << 16) | $2)) $(((1 << 16) | $1)) |
+    grep -q '^posted' || fail "no icon window took the message"
+}
+
+# Opens the icon's menu with a right click at X Y ($2 $3) and chooses item $1 of MENU_OFFSET.
+choose_icon_menu() {
+  local menu l t r b
+  icon_message 0x7b "$2" "$3"
+  menu="$(wait_for_menu)"
+  read -r l t r b <<<"$(rect_of "$menu")"
+  [ "$l $t" = "$2 $3" ] || fail "the icon's menu opened at $l $t, not at the pointer $2 $3"
+  xdotool mousemove $((l + 40)) $((t + ${MENU_OFFSET[$1]})) sleep 0.3 click 1
 }
