@@ -8,6 +8,9 @@ source "$(dirname "$0")/strip_lib.bash"
 
 run='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 approved='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\StartupApproved\Run'
+# Wine's first program of the session starts its desktop, notification area included, on the
+# display: the registry tool must not be that program without one.
+e2e_display
 E2E_UNDO+=("wine reg delete '$run' /v tavlin /f" "wine reg delete '$approved' /v tavlin /f")
 # A run that was killed may have left them behind.
 for key in "$run" "$approved"; do wine reg delete "$key" /v tavlin /f >/dev/null 2>&1 || true; done
