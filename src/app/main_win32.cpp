@@ -82,8 +82,9 @@ int RunStrip() {
   // `Notifier1`, made once the strip is there to own its popups.
   tavlin::TPopupNotifier* popups = nullptr;
   // The strip's logic; it outlives the strip's window, which hands it every command.
-  // The alarm editor is made after the host; the menu reaches it through this.
+  // The alarm editor is made after the host; the menu and the end reach it through these.
   std::function<void()> open_alarm_editor;
+  std::function<bool()> editor_may_end;
   tavlin::StripHost host({files, settings, ReadLocalClock, QuizSeed, TimeSeparator(),
                           program_directory, &startup, tavlin::ExecutablePath(),
                           [&open_alarm_editor] {
@@ -92,7 +93,8 @@ int RunStrip() {
                           tavlin::ProgramFillsPopupScreen,
                           [&popups](tavlin::TDefaultMonitor monitor) {
                             if (popups != nullptr) popups->DefaultMonitor = monitor;
-                          }});
+                          },
+                          [&editor_may_end] { return !editor_may_end || editor_may_end(); }});
   // The window's text is the program's title: the task bar and screen readers show it.
   tavlin::StripWindow strip(host);
   // Its creation failed and has been reported: there is nothing to run.
@@ -123,6 +125,7 @@ int RunStrip() {
                                     announcer, [&host] { return host.sound_on(); },
                                     [&alarms] { alarms.LoadSavedList(); }});
   open_alarm_editor = [&editor] { editor.ShowFromMenu(); };
+  editor_may_end = [&editor] { return editor.MayEnd(); };
   // A fault in any window from here on reaches the player as the strip's reports do; it goes
   // before the windows do.
   tavlin::ScopedFaultSink faults([&host](const std::string& text) { host.ShowReport(text); });

@@ -64,6 +64,8 @@ enum ControlId : int {
   kStatus,
   kSaveButton,
   kCloseButton,
+  kLineLabel,
+  kLineBox,
 };
 
 // Where a control lies at 96 DPI, in the client area.
@@ -82,6 +84,8 @@ constexpr std::array kPlaces = {
     Place{kUpButton, 160, 194, 72, 26},
     Place{kDownButton, 236, 194, 72, 26},
     Place{kPreviewButton, 312, 194, 96, 26},
+    Place{kLineLabel, 420, 198, 24, 20},
+    Place{kLineBox, 448, 194, 304, 26},
     Place{kKindLabel, 8, kFormTop + 4, 56, 20},
     Place{kKindBox, 68, kFormTop, 180, 200},
     Place{kKindProblem, 260, kFormTop + 4, 492, 20},
@@ -173,6 +177,12 @@ void AlarmEditorWindow::ShowFromMenu() {
   }
   SetWindowPos(hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   SetForegroundWindow(hwnd());
+}
+
+bool AlarmEditorWindow::MayEnd() {
+  if (hwnd() == nullptr || !IsWindowVisible(hwnd()) || !Unsaved()) return true;
+  SetForegroundWindow(hwnd());
+  return Ask(kAskDiscard);
 }
 
 bool AlarmEditorWindow::TranslateKeys(const MSG& message) {
@@ -279,6 +289,9 @@ void AlarmEditorWindow::CreateControls() {
   make(kUpButton, L"BUTTON", L"위로", kButton);
   make(kDownButton, L"BUTTON", L"아래로", kButton);
   make(kPreviewButton, L"BUTTON", L"미리 보기(&T)", kButton);
+  // The selected line as the file holds it; a line the list cannot read is mended here.
+  make(kLineLabel, L"STATIC", L"줄", 0);
+  make(kLineBox, L"EDIT", L"", ES_AUTOHSCROLL | ES_READONLY, WS_EX_CLIENTEDGE);
   make(kKindLabel, L"STATIC", L"종류", 0);
   make(kKindBox, L"COMBOBOX", L"", kDropDown);
   make(kKindProblem, L"STATIC", L"", SS_NOPREFIX);
@@ -358,6 +371,9 @@ void AlarmEditorWindow::OnCommand(int id, int code) {
     case kDayBox:
       if (code == CBN_SELCHANGE) OnFormEdited();
       return;
+    case kLineBox:
+      if (code == EN_CHANGE) OnLineTextEdited();
+      return;
     case kStartBox:
     case kEndBox:
     case kTitleBox:
@@ -389,6 +405,7 @@ void AlarmEditorWindow::OnAdd() {
   form_touched_ = false;
   SelectQuietly(std::nullopt);
   FillForm(FormTexts{});
+  ShowLineText("", false);
   ShowProblems({});
   SetStatus(kNewAlarm);
   SetFocus(GetDlgItem(hwnd(), kKindBox));
@@ -398,6 +415,7 @@ void AlarmEditorWindow::OnDelete() {
   if (binding_ == Binding::kNew) {
     binding_ = Binding::kNone;
     FillForm(FormTexts{});
+    ShowLineText("", false);
     ShowProblems({});
     return;
   }
@@ -406,6 +424,7 @@ void AlarmEditorWindow::OnDelete() {
   if (list_view_.size() == 0) {
     binding_ = Binding::kNone;
     FillForm(FormTexts{});
+    ShowLineText("", false);
     ShowProblems({});
     return;
   }
@@ -493,8 +512,9 @@ void AlarmEditorWindow::Reload() {
   RefreshRows();
   SetStatus(list_.problem);
   FillForm(FormTexts{});
+  ShowLineText("", false);
   ShowProblems({});
-  if (!list_view_.size() == 0) {
+  if (list_view_.size() != 0) {
     SelectQuietly(0);
     BindLine(0);
   }
@@ -507,7 +527,35 @@ void AlarmEditorWindow::BindLine(size_t index) {
   bound_ = index;
   form_touched_ = false;
   FillForm(line.kind == EditLine::Kind::kAlarm ? FormOf(line.fields) : FormTexts{});
+  ShowLineText(line.text, line.kind == EditLine::Kind::kRefused);
   ShowProblems({});
+}
+
+void AlarmEditorWindow::ShowLineText(const std::string& text, bool editable) {
+  filling_ = true;
+  // Tab passes over it unless there is a line to mend, so the form's fields keep their places.
+  const HWND box = GetDlgItem(hwnd(), kLineBox);
+  const LONG_PTR style = GetWindowLongPtrW(box, GWL_STYLE);
+  SetWindowLongPtrW(box, GWL_STYLE, editable ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+  SendDlgItemMessageW(hwnd(), kLineBox, EM_SETREADONLY, editable ? FALSE : TRUE, 0);
+  SetDlgItemTextW(hwnd(), kLineBox, Utf8ToWide(text).c_str());
+  filling_ = false;
+}
+
+void AlarmEditorWindow::OnLineTextEdited() {
+  if (filling_ || binding_ != Binding::kLine) return;
+  form_touched_ = true;
+  const std::vector<FieldProblem> problems =
+      list_.edit.ChangeText(bound_, WideToUtf8(WindowText(GetDlgItem(hwnd(), kLineBox))));
+  if (problems.empty()) {
+    // Mended, the line's fields show in the form; still refused, its row says why.
+    const EditLine& line = list_.edit.lines()[bound_];
+    FillForm(line.kind == EditLine::Kind::kAlarm ? FormOf(line.fields) : FormTexts{});
+    RefreshRows();
+    SelectQuietly(bound_);
+    SetStatus(line.kind == EditLine::Kind::kRefused ? line.error : "");
+  }
+  ShowProblems(problems);
 }
 
 void AlarmEditorWindow::FillForm(const FormTexts& texts) {
@@ -564,6 +612,8 @@ void AlarmEditorWindow::OnFormEdited() {
     if (problems.empty()) {
       RefreshRows();
       SelectQuietly(bound_);
+      ShowLineText(list_.edit.lines()[bound_].text,
+                   list_.edit.lines()[bound_].kind == EditLine::Kind::kRefused);
     }
   }
   ShowProblems(problems);

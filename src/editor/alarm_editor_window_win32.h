@@ -40,6 +40,8 @@ class AlarmEditorWindow final : public WindowBase {
 
   /// Opens the window with the list read afresh, or brings the open one to the front.
   void ShowFromMenu();
+  /// Whether tavlin may end: true without unsaved changes, otherwise as the player answers.
+  bool MayEnd();
   /// Ctrl+N, Ctrl+S, Escape, Tab, Delete in the list, Alt+Up/Down and Alt+T for a message bound
   /// for this window or its controls; true when the message has been handled and goes no further.
   bool TranslateKeys(const MSG& message);
@@ -71,6 +73,10 @@ class AlarmEditorWindow final : public WindowBase {
   void Reload();
   void BindLine(size_t index);
   void FillForm(const FormTexts& texts);
+  /// The selected line's text in the line box, which only a refused line may change.
+  void ShowLineText(const std::string& text, bool editable);
+  /// The line box changed: a refused line is read again from what the player typed.
+  void OnLineTextEdited();
   FormTexts FormTextsNow() const;
   /// The form changed: its alarm goes into the list when it can, or its problems are shown.
   void OnFormEdited();

@@ -245,6 +245,24 @@ std::vector<FieldProblem> AlarmListEdit::Change(size_t index, const AlarmFields&
   return problems;
 }
 
+std::vector<FieldProblem> AlarmListEdit::ChangeText(size_t index, const std::string& text) {
+  std::vector<FieldProblem> problems;
+  if (index >= lines_.size() || (lines_[index].kind != EditLine::Kind::kRefused &&
+                                 lines_[index].kind != EditLine::Kind::kAlarm)) {
+    problems.push_back({AlarmField::kList, kNotAnAlarmMessage});
+  }
+  if (text.find_first_of("\r\n") != std::string::npos)
+    problems.push_back({AlarmField::kList, kOneLineMessage});
+  if (encoding_ == TextEncoding::kCp949) {
+    const std::string missing = CharactersNotInCp949(text);
+    if (!missing.empty()) problems.push_back({AlarmField::kList, kNotInCp949Message + missing});
+  }
+  if (!problems.empty()) return problems;
+  Rewrite(lines_[index], text);
+  Refresh();
+  return problems;
+}
+
 bool AlarmListEdit::Delete(size_t index) {
   if (index >= lines_.size()) return false;
   // The last line's missing line end stays missing: the line before takes its place at the end.

@@ -30,6 +30,7 @@ inline constexpr char kLineBreakMessage[] = "줄을 바꾸려면 //를 쓰세요
 inline constexpr char kWarningRangeMessage[] = "미리 알림은 1부터 720까지의 분이거나 비워 둡니다";
 inline constexpr char kListFullMessage[] = "알림은 100개까지 쓸 수 있습니다";
 inline constexpr char kNotAnAlarmMessage[] = "알림 줄이 아닙니다";
+inline constexpr char kOneLineMessage[] = "한 줄에는 줄바꿈을 쓸 수 없습니다";
 /// Followed by the characters, each once, separated by blanks.
 inline constexpr char kNotInCp949Message[] = "ANSI(949) 목록에 쓸 수 없는 글자: ";
 
@@ -98,6 +99,11 @@ class AlarmListEdit {
   std::vector<FieldProblem> Add(const AlarmFields& fields);
   /// Rewrites line `index` (an alarm or a refused line) from `fields`, keeping its number field.
   std::vector<FieldProblem> Change(size_t index, const AlarmFields& fields);
+  /// Rewrites line `index` (a refused line, or an alarm) as the player typed it; the load's code
+  /// reads it again, so that a refused line may become an alarm or stay refused with the load's
+  /// new message. Nothing changes for an empty or unread line, a line break, or characters the
+  /// file cannot hold.
+  std::vector<FieldProblem> ChangeText(size_t index, const std::string& text);
   bool Delete(size_t index);
   /// Swaps line `index` with the one above or below; across the first empty line an alarm
   /// switches off or on. False when there is no such line or a line would pass the 100th.

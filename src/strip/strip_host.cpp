@@ -140,10 +140,14 @@ void StripHost::OnMenuCommand(uint32_t command) {
 }
 
 void StripHost::OnClose() {
-  // Held notices live in memory only: the player may see them instead of losing them. The box
-  // runs its own message loop, in which another close must not ask again.
+  // The boxes below run their own message loops, in which another close must not ask again.
+  if (asking_before_ending_) return;
+  asking_before_ending_ = true;
+  const bool may_end = !services_.may_end || services_.may_end();
+  asking_before_ending_ = false;
+  if (!may_end) return;
+  // Held notices live in memory only: the player may see them instead of losing them.
   if (quiet_ != nullptr && quiet_->held() > 0) {
-    if (asking_before_ending_) return;
     asking_before_ending_ = true;
     const bool show_now = view_->AskShowHeldBeforeEnding(HeldOnEndingText(quiet_->held()));
     asking_before_ending_ = false;

@@ -68,6 +68,9 @@ class StripHost : private StripDuties {
     std::function<bool()> program_fills_screen = {};
     /// Where the popups go from now on (dmDesktop: the primary monitor; dmMainForm: the strip's).
     std::function<void(TDefaultMonitor)> set_popup_monitor = nullptr;
+    /// Whether tavlin may end now; false when the player keeps it running (the alarm editor asks
+    /// about its unsaved changes). None: always.
+    std::function<bool()> may_end = nullptr;
   };
 
   explicit StripHost(Services services);

@@ -96,6 +96,22 @@ TEST(AlarmListEditTest, ChangedAndNewLinesHaveTheirExactText) {
     EXPECT_FALSE(list.MoveDown(3));
     EXPECT_EQ(list.Bytes(), Cp949(ReplaceAll(expected, "8" + kAddedLine + end, "")));
   }
+  // A refused line edited as text: only it changes, read again by the load; an empty line, line
+  // breaks and characters code page 949 has not are refused.
+  const std::string refused =
+      Cp949("번호\r\n1|7|1:00|2:00|0|가|나\r\n2|7|2O:00|3:00|0|t|m\r\n\r\n");
+  AlarmListEdit mend = AlarmListEdit::Load(refused);
+  EXPECT_EQ(Kinds(mend), "Are");
+  EXPECT_EQ(mend.ChangeText(2, "3|7|1:00|2:00|0|t|m"),
+            (Problems{{AlarmField::kList, kNotAnAlarmMessage}}));
+  EXPECT_EQ(mend.ChangeText(1, "2|7|2:00|3:00|0|t|m\r\n3"),
+            (Problems{{AlarmField::kList, kOneLineMessage}}));
+  EXPECT_EQ(mend.ChangeText(1, "2|7|2:00|3:00|0|☕|m"),
+            (Problems{{AlarmField::kList, kNotInCp949Message + std::string("☕")}}));
+  EXPECT_EQ(mend.Bytes(), refused);
+  EXPECT_TRUE(mend.ChangeText(1, "2|7|2:00|3:00|0|셋|m").empty());
+  EXPECT_EQ(Kinds(mend), "AAe");
+  EXPECT_EQ(mend.Bytes(), Cp949("번호\r\n1|7|1:00|2:00|0|가|나\r\n2|7|2:00|3:00|0|셋|m\r\n\r\n"));
   // After a last line without a line end; into a new list (UTF-8, BOM, CR LF); into UTF-16.
   AlarmListEdit unended = AlarmListEdit::Load("h\n5|7|1:00|2:00|0|t|m");
   EXPECT_TRUE(unended.Add(kAdded).empty());
