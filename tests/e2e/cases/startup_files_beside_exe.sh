@@ -16,13 +16,8 @@ e2e_start --working-folder "$system"
 sleep 2
 expect_eq "quiz line" "$(text_of "$(quiz_label)")" "시작 폴더 밖의 문제  답"
 
-menu="$(open_menu)"
-read -r l t r b <<<"$(rect_of "$menu")"
-xdotool mousemove $((l + 40)) $((t + ${MENU_OFFSET[sound]})) sleep 0.2 click 1
-sleep 0.8
-shot="$(e2e_shot sound-menu)"
-sub="$(e2e_probe | grep '^window #32768 .* visible=1 ' | grep -v "${menu%% text=*}" | head -n 1)"
-[ -n "$sub" ] || fail "the sound submenu did not open: it is disabled"
+sub="$(open_sound_menu sound-menu)"
+shot="$E2E_ARTIFACTS/sound-menu.png"
 read -r sl st sr sb <<<"$(rect_of "$sub")"
 on="$(count_colour "$shot" $((sl + 2)) $((st + 3)) "0,0,0" 16 14)"
 echo "bullet pixels of 켜기: $on"

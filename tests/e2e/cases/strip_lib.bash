@@ -75,6 +75,20 @@ declare -A MENU_OFFSET=([sound]=35 [alpha]=53 [colour]=70 [timetable]=98 [quiz_m
                         [full_screen]=210 [hide]=236 [popups]=253 [start_with_windows]=270
                         [exit]=296)
 
+# Opens the strip's menu and its "알림팝업 소리" submenu, takes the screenshot $1 of it open, and
+# prints the submenu's probe line; fails when the submenu does not open (the item is disabled).
+open_sound_menu() {
+  local menu l t r b sub
+  menu="$(open_menu)"
+  read -r l t r b <<<"$(rect_of "$menu")"
+  xdotool mousemove $((l + 40)) $((t + ${MENU_OFFSET[sound]})) sleep 0.2 click 1
+  sleep 0.8
+  e2e_shot "$1" >/dev/null
+  sub="$(e2e_probe | grep '^window #32768 .* visible=1 ' | grep -v "${menu%% text=*}" | head -n 1)"
+  [ -n "$sub" ] || fail "the sound submenu did not open: it is disabled"
+  echo "$sub"
+}
+
 # Opens the strip's menu and chooses item $1 of MENU_OFFSET; with $2 and $3, opens that submenu
 # and chooses its item $2 (0-based) of $3.
 choose_menu() {

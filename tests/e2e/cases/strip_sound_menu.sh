@@ -8,13 +8,8 @@ e2e_file tavlin00.wav "RIFF"
 e2e_file tavlin.gogo ""
 e2e_start
 sleep 2
-menu="$(open_menu)"
-read -r l t r b <<<"$(rect_of "$menu")"
-xdotool mousemove $((l + 40)) $((t + ${MENU_OFFSET[sound]})) sleep 0.2 click 1
-sleep 0.8
-shot="$(e2e_shot sound-menu)"
-sub="$(e2e_probe | grep '^window #32768 .* visible=1 ' | grep -v "${menu%% text=*}" | head -n 1)"
-[ -n "$sub" ] || fail "the sound submenu did not open"
+sub="$(open_sound_menu sound-menu)"
+shot="$E2E_ARTIFACTS/sound-menu.png"
 echo "$sub"
 # "켜기" is the first item: its check bullet is black on the menu face, "끄기" (second) has none.
 read -r sl st sr sb <<<"$(rect_of "$sub")"
