@@ -3,9 +3,10 @@
 # Wine, the end-to-end tests of the real tavlin.exe under Wine and Xvfb, native unit tests under
 # AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzzers for a bounded time.
 # Work that needs no other's result overlaps where it would leave a core idle: the four build
-# folders are configured at once, the Wine prefix is made meanwhile, the native builds and tests
-# take the turns the end-to-end cases leave idle, and the fuzzers run side by side, one a core,
-# each for its whole time. Each step says when it started.
+# folders are configured at once, the Wine prefix is made meanwhile, the end-to-end cases start
+# once the programs they run are built, the other builds and tests take the turns those cases
+# leave idle, and the fuzzers run side by side, one a core, each for its whole time. Each step
+# says when it started.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root="$PWD"
@@ -37,29 +38,19 @@ cmake -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
 configure_jobs+=($!)
 for job in "${configure_jobs[@]}"; do wait "$job"; done
 
-step "Windows build"
-cmake --build build/windows
+step "Windows build of the programs the end-to-end cases run"
+# The end-to-end cases take longest, so they start as soon as their programs are built; the rest
+# of the Windows build (its unit tests, the benchmarks' programs) follows beside them.
+cmake --build build/windows --target tavlin tavlin_probe tavlin_timetable_demo tavlin_popup_demo \
+  tavlin_send_dpi_change
 scripts/check-imports.sh build/windows/tavlin.exe
 
-step "release zip"
-cmake --build build/windows --target release_zip >/dev/null
-scripts/check-release-zip.sh build/windows
-
-step "Windows unit tests under Wine"
-wait "$prefix_job" || { cat build/wine-prefix.log; exit 1; }
-(
-  source scripts/wine-prefix.sh "$prefix"
-  ctest --test-dir build/windows --output-on-failure
-  # The end-to-end cases start their own Wine sessions, with a display.
-  wineserver -k >/dev/null 2>&1 || true
-  wineserver -w >/dev/null 2>&1 || true
-)
-
 step "end-to-end tests under Wine + Xvfb"
-# The cases mostly wait for the program's moments, leaving the cores idle; the native builds,
-# their tests and the fuzzer build take those idle turns meanwhile. They run in the idle
-# scheduling class, which gets a core only when no ordinary process wants it, so a case's timing
-# sees the machine as if they were not there. The cases' report follows those steps.
+wait "$prefix_job" || { cat build/wine-prefix.log; exit 1; }
+# The cases mostly wait for the program's moments, leaving the cores idle; the builds and the
+# native tests take those idle turns meanwhile. They run in the idle scheduling class, which gets
+# a core only when no ordinary process wants it, so a case's timing sees the machine as if they
+# were not there. The cases' report follows those steps.
 echo "(runs alongside the next steps; its report comes after them)"
 tests/e2e/run.sh "$root/build/windows" >build/e2e.log 2>&1 &
 e2e_job=$!
@@ -67,10 +58,16 @@ e2e_job=$!
 trap 'wait "$e2e_job" 2>/dev/null || true; cat build/e2e.log' EXIT
 idle() { chrt --idle 0 "$@"; }
 
+step "the rest of the Windows build, and its release zip"
+idle cmake --build build/windows
+idle cmake --build build/windows --target release_zip >/dev/null
+scripts/check-release-zip.sh build/windows
+
 step "native unit tests (ASan + UBSan)"
 idle cmake --build build/native
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  idle ctest --test-dir build/native --output-on-failure -j "$(nproc)"
+# One process for all the tests: CTest would start one a test, each paying the sanitizers' start.
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 idle build/native/tavlin_unit_tests \
+  --gtest_brief=1
 
 step "native release build"
 # Optimised builds warn differently; the program's own code must stay free of warnings there too.
@@ -89,6 +86,14 @@ wait "$e2e_job" || e2e_status=$?
 trap - EXIT
 cat build/e2e.log
 [ "$e2e_status" -eq 0 ]
+
+step "Windows unit tests under Wine"
+# In the first lane's Wine prefix, free again now that the cases have ended.
+(
+  source scripts/wine-prefix.sh "$prefix"
+  ctest --test-dir build/windows --output-on-failure
+  wineserver -k >/dev/null 2>&1 || true
+)
 
 step "fuzzers"
 # Runs fuzzer $1 for its time; prints the end of its log when it found a fault.

@@ -7,7 +7,9 @@ set -eu
 
 E2E_BUILD="${E2E_BUILD:?run cases through tests/e2e/run.sh}"
 E2E_ARTIFACTS="${E2E_ARTIFACTS:?}"
-export WINEPREFIX="${E2E_PREFIX:?}" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# No menu entries for the desktop: winemenubuilder would only spend the cores at every start.
+export WINEPREFIX="${E2E_PREFIX:?}" WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export TZ="${TZ:-UTC}"
 FAKETIME_LIB=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
 E2E_WORK="$(mktemp -d)"
@@ -23,6 +25,10 @@ E2E_WORKING_FOLDER=""
 E2E_PROBE_PID=""
 E2E_PROBE_IN=""
 E2E_PROBE_OUT=""
+E2E_PROBE_ANSWER=""
+# The last answer e2e_look took, and the pipe e2e_nap waits on.
+E2E_ANSWER=""
+E2E_NAP=""
 # Commands that put back the Wine settings a case changed, run when the case ends.
 E2E_UNDO=()
 
@@ -111,11 +117,10 @@ e2e_launch() {
   shift 3
   [ -n "${DISPLAY:-}" ] || e2e_display
   cp "$E2E_BUILD/$program" "$E2E_WORK/"
-  # The server starts unfaked (a faked one sees absurd tick counts), warmed by one program.
+  # The server starts unfaked (a faked one sees absurd tick counts), and so does the session's
+  # first program, the probe: before the program, not beside it, so that the program's start-up
+  # has the machine to itself. It runs with the same Wine settings (DPI, say), set before this.
   wineserver -p30 </dev/null >/dev/null 2>&1 || true
-  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
-  # The probe starts before the program, not beside it, so that the program's start-up has the
-  # machine to itself; it runs with the same Wine settings (DPI, say), set before this.
   e2e_probe_serve
   local run="$program"
   [ -n "$E2E_WORKING_FOLDER" ] && run="$E2E_WORK/$program"
@@ -193,21 +198,63 @@ e2e_expect_exit() {
 # probe's options (--resources, --drop-topmost CLASS, --hold FILE SECONDS), what that call prints.
 # The probe started with the program answers, when it runs; otherwise a new probe does.
 e2e_probe() {
-  if [ "${1:-}" != --hold ] && e2e_probe_ask "$@"; then return 0; fi
+  if [ "${1:-}" != --hold ] && e2e_probe_ask "$@"; then
+    printf '%s' "$E2E_ANSWER"
+    return 0
+  fi
   wine "$E2E_BUILD/tavlin_probe.exe" "$@" </dev/null 2>/dev/null | tr -d '\r'
 }
 
+# Sets E2E_ANSWER to what e2e_probe prints, in this shell: the waits below look up to ten times a
+# second, and a pipe into grep starts two processes a look.
+e2e_look() {
+  e2e_probe_ask "$@" || E2E_ANSWER="$(e2e_probe "$@")"
+}
+
+# Polls the probe at most $2 times, $3 seconds apart, and prints the first line matching the
+# extended regex $1; fails (returns 1) when none came. A wait for a top-level window's line asks
+# the probe for those lines only.
+e2e_poll() {
+  local _ line rest only=()
+  [[ $1 == "^window "* || $1 == "^foreground "* ]] && only=(--top-level)
+  for _ in $(seq "$2"); do
+    e2e_look "${only[@]}"
+    rest="$E2E_ANSWER"
+    while [ -n "$rest" ]; do
+      line="${rest%%$'\n'*}"
+      rest="${rest#"$line"}"
+      rest="${rest#$'\n'}"
+      [[ $line =~ $1 ]] && { echo "$line"; return 0; }
+    done
+    e2e_nap "$3"
+  done
+  return 1
+}
+
+# Sleeps $1 seconds without starting a program: a read that no one ever answers.
+e2e_nap() {
+  if [ -z "$E2E_NAP" ]; then
+    mkfifo "$E2E_HELPER_FILES/nap"
+    exec {E2E_NAP}<>"$E2E_HELPER_FILES/nap"
+  fi
+  read -r -t "$1" -u "$E2E_NAP" _ || true
+}
+
 # Starts the probe that stays running and answers e2e_probe (tavlin_probe --serve), in place of
-# one started before. Its pipes live in the case's folder; the shell holds both ends open for
-# reading and writing, so that neither side waits for the other to open them.
+# one started before. It writes its answers to a file and says on a pipe when one is complete; the
+# shell holds both ends of the request pipe and of that pipe open, so that neither side waits for
+# the other to open them. Its files live in the helpers' folder.
 e2e_probe_serve() {
   e2e_probe_stop
   local pipe="$E2E_HELPER_FILES/probe-$RANDOM"
-  mkfifo "$pipe.in" "$pipe.out"
+  mkfifo "$pipe.in" "$pipe.done"
+  : >"$pipe.answer"
+  E2E_PROBE_ANSWER="$pipe.answer"
   rm -f "$E2E_HELPER_FILES/probe.gone"
-  wine "$E2E_BUILD/tavlin_probe.exe" --serve <"$pipe.in" >"$pipe.out" 2>/dev/null &
+  # Appending, the probe writes each answer from the start of the file the shell has emptied.
+  wine "$E2E_BUILD/tavlin_probe.exe" --serve <"$pipe.in" >>"$pipe.answer" 2>"$pipe.done" &
   E2E_PROBE_PID=$!
-  exec {E2E_PROBE_IN}<>"$pipe.in" {E2E_PROBE_OUT}<>"$pipe.out"
+  exec {E2E_PROBE_IN}<>"$pipe.in" {E2E_PROBE_OUT}<>"$pipe.done"
   # Its first answer says it has started (Wine may start a program slowly on a busy machine).
   E2E_PROBE_WAIT=60 e2e_probe_ask >/dev/null || true
 }
@@ -228,38 +275,40 @@ e2e_probe_stop() {
   return 0
 }
 
-# Asks the serving probe for the call with the arguments "$@" and prints its answer; fails when
-# no probe serves or it did not answer within E2E_PROBE_WAIT seconds (10 unless set; it is then
-# not asked again). The whole answer is read before any of it is printed, so that a reader that
-# leaves early (grep -q) leaves nothing behind in the pipe for the next question.
+# Asks the serving probe for the call with the arguments "$@" and sets E2E_ANSWER to its answer;
+# fails when no probe serves or it did not answer within E2E_PROBE_WAIT seconds (10 unless set;
+# it is then not asked again).
+# Cases look many times a second while they wait, so this starts no program: on the tests' two
+# cores each one counts. The shell reads a pipe a byte at a time but a file in blocks, hence the
+# answer in a file.
 e2e_probe_ask() {
+  E2E_ANSWER=""
   [ -n "$E2E_PROBE_PID" ] && [ ! -e "$E2E_HELPER_FILES/probe.gone" ] || return 1
   kill -0 "$E2E_PROBE_PID" 2>/dev/null || return 1
-  local lock answer request
+  local lock request line answer="" IFS=$'\t'
+  request="$*"
   # Questions from shells running side by side take turns.
   exec {lock}>>"$E2E_HELPER_FILES/probe.lock"
   flock "$lock"
-  request="$(IFS=$'\t'; printf '%s' "$*")"
+  : >"$E2E_PROBE_ANSWER"
   printf '%s\n' "$request" >&"$E2E_PROBE_IN"
-  # The shell holds the pipe open for writing too, so the end of the answer is its last line,
-  # never the end of the pipe; sed -u takes no more from the pipe than the lines it reads.
-  answer="$(timeout "${E2E_PROBE_WAIT:-10}" sed -u -n -e 's/\r$//' -e '/^end-of-answer$/q' -e p \
-    <&"$E2E_PROBE_OUT")" || {
-    : >"$E2E_HELPER_FILES/probe.gone"
+  # The shell holds the pipe open for writing too, so a silent probe is a time-out, never the end
+  # of the pipe. Lines other than the word (Wine's own complaints) are passed over.
+  while IFS= read -r -t "${E2E_PROBE_WAIT:-10}" -u "$E2E_PROBE_OUT" line; do
+    [ "${line%$'\r'}" = end-of-answer ] || continue
+    IFS= read -r -d '' answer <"$E2E_PROBE_ANSWER" || true
     exec {lock}>&-
-    return 1
-  }
+    E2E_ANSWER="${answer//$'\r'/}"
+    return 0
+  done
+  : >"$E2E_HELPER_FILES/probe.gone"
   exec {lock}>&-
-  [ -z "$answer" ] || printf '%s\n' "$answer"
+  return 1
 }
 
 # Waits up to 20 s until a visible top-level window of the class $1 exists.
 e2e_wait_for() {
-  local _
-  for _ in $(seq 100); do
-    e2e_probe | grep -q "^window $1 .* visible=1 " && return 0
-    sleep 0.2
-  done
+  e2e_poll "^window $1 .* visible=1 " 100 0.2 >/dev/null && return 0
   e2e_probe >&2 || true
   fail "no visible window of class $1"
 }
@@ -272,13 +321,7 @@ e2e_child() {
 # Polls the probe every 0.1 s, at most $2 times, and prints the first line matching the regex $1;
 # fails (returns 1) when none came.
 e2e_await() {
-  local _ line
-  for _ in $(seq "$2"); do
-    line="$(e2e_probe | grep -E -- "$1" | head -n 1)"
-    [ -n "$line" ] && { echo "$line"; return 0; }
-    sleep 0.1
-  done
-  return 1
+  e2e_poll "$1" "$2" 0.1
 }
 
 # Saves a screenshot as $E2E_ARTIFACTS/$1.png and prints its path.
@@ -330,11 +373,7 @@ e2e_window() {
 
 # Waits up to 20 s until the top-level window of class $1 is shown (visible=$2, default 1).
 e2e_wait_shown() {
-  local _
-  for _ in $(seq 50); do
-    e2e_probe | grep -q "^window $1 .* visible=${2:-1} " && return 0
-    sleep 0.2
-  done
+  e2e_poll "^window $1 .* visible=${2:-1} " 50 0.2 >/dev/null && return 0
   e2e_probe >&2 || true
   fail "no window of class $1 with visible=${2:-1}"
 }

@@ -6,6 +6,8 @@
 // Rectangles are in screen coordinates. Text is UTF-8 with \n, \r, \" and \\ escaped.
 // Listed top-level windows: tavlin's own classes, popup menus (#32768) and message boxes (#32770).
 //
+// tavlin_probe --top-level prints the window and foreground lines only: a quarter of the work,
+// for the tests' waits that look several times a second.
 // tavlin_probe --resources prints the resource figures of tavlin's process instead (see
 // probe_resources_win32.h).
 // tavlin_probe --hold FILE SECONDS opens FILE for writing with everyone else refused, readers too,
@@ -22,8 +24,10 @@
 // notification-area messages, and prints "posted".
 // tavlin_probe --serve stays running and answers requests, one a line on its input: the
 // arguments of one of the calls above separated by tabs (an empty line for the window list).
-// Each answer is what that call prints, then the line "end-of-answer". It ends at the end of its
-// input. A test that looks many times this way starts one Wine program instead of one a look.
+// Each answer is what that call prints; once it is all written, the line "end-of-answer" follows
+// on the error output. It ends at the end of its input. A test that looks many times this way
+// starts one Wine program instead of one a look, and can take each answer from a file, whole,
+// while it waits on a pipe for the word that it is there.
 #include <windows.h>
 
 #include <cstdio>
@@ -67,11 +71,20 @@ std::wstring ClassOf(HWND window) {
 }
 
 std::wstring TextOf(HWND window) {
-  // WM_GETTEXT works across processes for every window class, unlike GetWindowText.
-  const LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(wcslen(text.c_str()));
+  // WM_GETTEXT works across processes for every window class, unlike GetWindowText. Each message
+  // to another process costs the tests' machine a round of Wine's server, and the tests look
+  // many times a second, so one message does for the short texts of tavlin's windows; a text
+  // that fills the buffer is asked for again at its full length.
+  std::wstring text(512, L'\0');
+  const auto get_text = [&] {
+    return SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  };
+  if (static_cast<size_t>(get_text()) + 1 >= text.size()) {
+    const LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+    text.assign(static_cast<size_t>(length) + 1, L'\0');
+    get_text();
+  }
+  text.resize(wcsnlen(text.c_str(), text.size()));
   return text;
 }
 
@@ -93,7 +106,8 @@ BOOL CALLBACK PrintChild(HWND child, LPARAM) {
   return TRUE;
 }
 
-BOOL CALLBACK PrintTopLevel(HWND window, LPARAM) {
+// `with_children` (the LPARAM) also lists the window's children.
+BOOL CALLBACK PrintTopLevel(HWND window, LPARAM with_children) {
   const std::wstring class_name = ClassOf(window);
   if (!IsListed(class_name)) return TRUE;
   RECT r, client;
@@ -118,7 +132,7 @@ BOOL CALLBACK PrintTopLevel(HWND window, LPARAM) {
       Escaped(TextOf(window)).c_str(), r.left, r.top, r.right, r.bottom, client.right,
       client.bottom, IsWindowVisible(window) ? 1 : 0, (ex_style & WS_EX_TOPMOST) ? 1 : 0,
       static_cast<unsigned long long>(ex_style), alpha.c_str(), color_key.c_str());
-  EnumChildWindows(window, PrintChild, 0);
+  if (with_children) EnumChildWindows(window, PrintChild, 0);
   return TRUE;
 }
 
@@ -171,8 +185,8 @@ int Post(const wchar_t* class_name, const wchar_t* message, const wchar_t* wpara
   return 0;
 }
 
-int PrintWindows() {
-  EnumWindows(PrintTopLevel, 0);
+int PrintWindows(bool with_children) {
+  EnumWindows(PrintTopLevel, with_children);
   if (HWND foreground = GetForegroundWindow()) {
     std::printf("foreground %s hwnd=%p\n", tavlin::WideToUtf8(ClassOf(foreground)).c_str(),
                 static_cast<void*>(foreground));
@@ -216,7 +230,8 @@ int Answer(const std::vector<std::wstring>& args) {
   if (count == 5 && args[0] == L"--post") {
     return Post(args[1].c_str(), args[2].c_str(), args[3].c_str(), args[4].c_str());
   }
-  return PrintWindows();
+  if (count == 1 && args[0] == L"--top-level") return PrintWindows(false);
+  return PrintWindows(true);
 }
 
 std::vector<std::wstring> TabSeparated(const std::string& line) {
@@ -239,8 +254,9 @@ int Serve() {
     if (line.empty() || line.back() != '\n') continue;  // the rest of a long line follows
     while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
     Answer(TabSeparated(line));
-    std::printf("end-of-answer\n");
     std::fflush(stdout);
+    std::fprintf(stderr, "end-of-answer\n");
+    std::fflush(stderr);
     line.clear();
   }
   return 0;

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Without tavlin00.wav (so without "알림체크"), under a clock started at real 02:02:37: a game-clock
+# Without tavlin00.wav (so without "알림체크"), under a clock started at real 02:02:42: a game-clock
 # alarm for game 23:00 (which begins at 02:04:47, the last second of 해시) with a two-minute warning
 # shows a light-orange "2분 전 · 자시 보스" within ten seconds of 02:02:47; an alarm added to the
 # list and saved meanwhile rises within ten seconds of the save, without the warning again; and
@@ -17,7 +17,7 @@ second_of_popup() {
   text_of "$(real_time_panel)" | sed -E 's/(..):(..):(..)/\1*3600+\2*60+\3/' | bc
 }
 
-e2e_start --at "2026-12-07 02:02:37" --movable-clock
+e2e_start --at "2026-12-07 02:02:42" --movable-clock
 warned="$(second_of_popup '2분 전 · 자시 보스')" || fail "no early warning"
 echo "warning seen at $warned (02:02:47 is 7367)"
 [ "$warned" -ge 7367 ] && [ "$warned" -le 7379 ] || fail "the warning came at second $warned"

@@ -26,13 +26,14 @@ wait_clock() {
 }
 popup_titled() { e2e_probe | grep -c "^window TfrmPopUp .* text=\"$1\" .* visible=1 " || true; }
 
-# 1. A sleep from before 10:02 to 10:10, as a paused process and a clock moved meanwhile.
+# 1. A sleep from before 10:02 to 10:10, as a paused process and a clock moved meanwhile (to just
+#    before the check of the alarms at 10:10:10).
 e2e_start --at "2026-12-07 10:00:50" --movable-clock
 sleep 1  # the first tick has checked the alarms
 [ "$(fake_now)" -lt "$(date -d "2026-12-07 10:01:50" +%s)" ] || fail "started too late: $(fake_time)"
 echo "paused at $(fake_time)"
 kill -STOP "$E2E_PID"
-e2e_move_clock "2026-12-07 10:10:00"
+e2e_move_clock "2026-12-07 10:10:07"
 sleep 1
 kill -CONT "$E2E_PID"
 e2e_await '^window TfrmPopUp .* text="놓친 알림"' 200 >/dev/null || fail "no popup of missed alarms"
@@ -44,8 +45,8 @@ expect_eq "missed-alarm popups" "$(grep -c '^window TfrmPopUp ' "$E2E_ARTIFACTS/
 
 # 2. Held by the menu item, shown when it is chosen again.
 choose_menu hold
-e2e_move_clock "2026-12-07 10:10:55"
-wait_clock "2026-12-07 10:11:12"
+e2e_move_clock "2026-12-07 10:10:57"
+wait_clock "2026-12-07 10:11:05"
 expect_eq "10:11 popups while held" "$(popup_titled '모아 둔 점검 ')" 0
 choose_menu hold
 e2e_await '^window TfrmPopUp .* text="모아 둔 점검 "' 50 >/dev/null ||
@@ -53,15 +54,15 @@ e2e_await '^window TfrmPopUp .* text="모아 둔 점검 "' 50 >/dev/null ||
 echo "ok: shown at $(fake_time) after the hold ended"
 
 # 3. Held while another program's window covers the screen, shown when it closes.
-wine "$E2E_BUILD/tavlin_probe.exe" --cover-screen 20 </dev/null >"$E2E_ARTIFACTS/cover.txt" 2>&1 &
+wine "$E2E_BUILD/tavlin_probe.exe" --cover-screen 12 </dev/null >"$E2E_ARTIFACTS/cover.txt" 2>&1 &
 cover=$!
 for _ in $(seq 50); do
   grep -q covering "$E2E_ARTIFACTS/cover.txt" && break
   sleep 0.2
 done
 e2e_probe | grep -q '^foreground TavlinE2eCover ' || fail "the covering window is not in front"
-e2e_move_clock "2026-12-07 10:12:55"
-wait_clock "2026-12-07 10:13:12"
+e2e_move_clock "2026-12-07 10:12:58"
+wait_clock "2026-12-07 10:13:03"
 e2e_shot covered >/dev/null
 expect_eq "10:13 popups while the screen is covered" "$(popup_titled '전체 화면 점검 ')" 0
 wait "$cover"
@@ -72,8 +73,8 @@ echo "ok: shown at $(fake_time) after the covering window closed"
 
 # 4. Ending with a notice held asks; "지금 보기" shows it instead.
 choose_menu hold
-e2e_move_clock "2026-12-07 10:14:55"
-wait_clock "2026-12-07 10:15:12"
+e2e_move_clock "2026-12-07 10:14:57"
+wait_clock "2026-12-07 10:15:05"
 expect_eq "10:15 popups while held" "$(popup_titled '끝낼 때 점검 ')" 0
 choose_menu exit
 e2e_await '^window #32770 ' 50 >/dev/null || fail "ending with a held notice did not ask"

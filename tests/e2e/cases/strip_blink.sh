@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The game hour turns from 13 to 14 at 00:09:36, so the pane shows the blink colour (51,153,255)
-# during 00:09:36-00:09:38 and no more once the 00:09:39 tick has run. Started at 00:09:28, so
-# that the start-up blink (the first three ticks) is long over by then.
+# during 00:09:36-00:09:38 and no more once the 00:09:39 tick has run. Started at 00:09:31, so
+# that the start-up blink (the first three ticks) is over by then.
 #
 # Screenshots are taken one after another while the probe reads the strip's real time in a loop
 # beside them; every shot and every reading carries the wall-clock moment it was taken. A shot
@@ -10,7 +10,7 @@
 source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/strip_lib.bash"
 
-e2e_start --at "2026-12-07 00:09:28"
+e2e_start --at "2026-12-07 00:09:31"
 pane="$(e2e_child TavlinGameTimePane)"
 read -r l t r b <<<"$(rect_of "$pane")"
 now() { date +%s.%N; }
@@ -22,12 +22,15 @@ readings="$E2E_ARTIFACTS/readings.txt"
     text="$(text_of "$(real_time_panel)")"
     echo "$(now) $text" >>"$readings"
     [[ "$text" > "00:09:41" ]] && break
+    e2e_nap 0.05  # a reading a tenth of a second or so is plenty, and leaves the cores to the shots
   done
 ) &
 reader=$!
 
 shots="$E2E_ARTIFACTS/shots.txt"
 : >"$shots"
+# Shots start a couple of seconds before the blink, not at the start.
+until [[ "$(tail -n 1 "$readings" | cut -d' ' -f2)" > "00:09:33" ]]; do e2e_nap 0.1; done
 n=0
 while kill -0 "$reader" 2>/dev/null; do
   start="$(now)"

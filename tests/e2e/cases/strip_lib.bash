@@ -40,13 +40,9 @@ click_at() {
 
 # Waits until a popup menu window exists; prints its probe line.
 wait_for_menu() {
-  local _ line
-  for _ in $(seq 40); do
-    line="$(e2e_probe | grep '^window #32768 .* visible=1 ' | tail -n 1)" || true
-    [ -n "$line" ] && { echo "$line"; return 0; }
-    sleep 0.2
-  done
-  fail "no popup menu appeared"
+  e2e_poll '^window #32768 .* visible=1 ' 40 0.2 >/dev/null || fail "no popup menu appeared"
+  # The last one listed: a submenu comes after its menu.
+  printf '%s' "$E2E_ANSWER" | grep '^window #32768 .* visible=1 ' | tail -n 1
 }
 
 # Clicks the strip's "M" button and waits for the menu; prints the menu's probe line.

@@ -3,11 +3,11 @@
 # menu item "게임시진->현실시간표": created hidden and already filled, opened centred at 494 x 262
 # with the header and twelve rows in view and the double-hour in progress highlighted, not
 # refilled by a second choice while open, hidden by its close button and refilled when opened
-# again. The clock starts at 10:04:30, 18 s before 해시 gives way to 자시.
+# again. The clock starts at 10:04:36, 12 s before 해시 gives way to 자시.
 source "$(dirname "$0")/../lib.sh"
 
 e2e_wine_draws_frames
-e2e_start_program tavlin_timetable_demo.exe TForm_TimeTable --at "2026-12-07 10:04:30"
+e2e_start_program tavlin_timetable_demo.exe TForm_TimeTable --at "2026-12-07 10:04:36"
 started=$SECONDS
 
 # The demo window sits at the top-left corner; its button fills it.
@@ -63,7 +63,7 @@ expect_eq "right edge" "$(e2e_pixel "$shot" $((gr - 4)) $(((gt + gb) / 2)))" "$(
 expect_eq "bottom edge" "$(e2e_pixel "$shot" $(((gl + gr) / 2)) $((gb - 4)))" "$(system_colour Window)"
 
 # Past 10:04:48 the present double-hour is 자시, but choosing again only brings the window up.
-wait_left=$((22 - (SECONDS - started)))
+wait_left=$((16 - (SECONDS - started)))
 [ "$wait_left" -le 0 ] || sleep "$wait_left"
 choose
 expect_eq "still shown" "$(window_field visible)" 1

@@ -2,7 +2,7 @@
 # "게임시진->현실시간표" in the strip's menu: the timetable window opens centred at 494 x 262 with
 # the double-hour in progress highlighted; chosen again while open it comes to the front without
 # a refill; its close button hides it, and the next choice shows it refilled. The clock starts at
-# 10:04:30, 18 s before 해시 gives way to 자시.
+# 10:04:36, 12 s before 해시 gives way to 자시.
 source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/strip_lib.bash"
 
@@ -10,7 +10,7 @@ source "$(dirname "$0")/strip_lib.bash"
 # makes the strip wider than the timetable, so that its menu button stays in reach.
 e2e_file tavlin.quiz "The strip grows with its quiz line; this one is long enough to reach out // from under the timetable window\r\n"
 e2e_wine_draws_frames
-e2e_start --at "2026-12-07 10:04:30"
+e2e_start --at "2026-12-07 10:04:36"
 started=$SECONDS
 
 row_text() {
@@ -44,9 +44,9 @@ row1=$(e2e_pixel "$shot" $((gl + 4)) $((gt + 1 + 17 + 3)))
 row2=$(e2e_pixel "$shot" $((gl + 4)) $((gt + 1 + 34 + 3)))
 [ "$row1" != "$row2" ] || fail "row 1 is not highlighted: $row1"
 
-# By now 자시 has begun, and the ten-second ticks at 10:04:40 and 10:04:50 have placed the strip
-# on top again, each time just below the timetable.
-wait_left=$((22 - (SECONDS - started)))
+# By now 자시 has begun, and the ten-second tick at 10:04:50 has placed the strip on top again,
+# just below the timetable.
+wait_left=$((16 - (SECONDS - started)))
 [ "$wait_left" -le 0 ] || sleep "$wait_left"
 expect_eq "above the strip after the ten-second ticks" "$(z_order)" "TForm_TimeTable TForm_study "
 choose_menu timetable
