@@ -25,22 +25,20 @@ fault() {
   faults=$((faults + 1))
 }
 
+# Each check reads all its files in one grep: the script runs first in every test run.
+portable=()
 while IFS= read -r file; do
-  case "$file" in *_win32.*) continue ;; esac
-  while IFS= read -r line; do
-    fault "$file includes window code: $line"
-  done < <(grep -nE '^\s*#\s*include\s*[<"]([^">]*_win32\.h|windows\.h)[">]' "$file" || true)
+  case "$file" in *_win32.*) ;; *) portable+=("$file") ;; esac
 done < <(sources 'src/*.h' 'src/*.cpp' 'tests/unit/*.h' 'tests/unit/*.cpp')
+while IFS= read -r hit; do
+  fault "${hit%%:*} includes window code: ${hit#*:}"
+done < <(grep -HnE '^\s*#\s*include\s*[<"]([^">]*_win32\.h|windows\.h)[">]' "${portable[@]}" || true)
 
 # "from to" for every include of one top folder's header by another top folder's file.
+mapfile -t src_files < <(sources 'src/*.h' 'src/*.cpp')
 edges="$(
-  sources 'src/*.h' 'src/*.cpp' | while IFS= read -r file; do
-    from="$(cut -d/ -f2 <<<"$file")"
-    { grep -hoE '^\s*#\s*include\s*"[a-z0-9_]+/' "$file" || true; } | sed -E 's/.*"([a-z0-9_]+)\//\1/' |
-      while IFS= read -r to; do
-        [ "$to" = "$from" ] || echo "$from $to"
-      done
-  done | sort -u
+  { grep -HoE '^\s*#\s*include\s*"[a-z0-9_]+/' "${src_files[@]}" || true; } |
+    sed -E 's#^src/([a-z0-9_]+)/[^:]*:.*"([a-z0-9_]+)/$#\1 \2#' | awk '$1 != $2' | sort -u
 )"
 # The rooms from the bottom up: each may include the ones before it, never one after it.
 layers=(base win32 clock popup alarms quiz widgets timetable editor strip app)
@@ -62,21 +60,18 @@ while read -r from to; do
   fi
 done <<<"$edges"
 
-while IFS= read -r file; do
-  [ "$file" = src/win32/system_library_win32.h ] && continue
-  while IFS= read -r line; do
-    fault "$file loads a library itself, not through win32/system_library_win32.h: $line"
-  done < <(grep -n 'LoadLibrary' "$file" || true)
-done < <(sources 'src/*')
+while IFS= read -r hit; do
+  [ "${hit%%:*}" = src/win32/system_library_win32.h ] && continue
+  fault "${hit%%:*} loads a library itself, not through win32/system_library_win32.h: ${hit#*:}"
+done < <(sources 'src/*' | xargs grep -Hn 'LoadLibrary' || true)
 
 # The list of the Windows unit tests, from "set(unit_test_sources" to its ")".
 windows_tests="$(sed -n '/^ *set(unit_test_sources$/,/)/p' CMakeLists.txt)"
 [ -n "$windows_tests" ] || fault "CMakeLists.txt has no list of the Windows unit tests"
 while IFS= read -r file; do
-  grep -qE 'RealFileSystem|#include "base/text_decode\.h"' "$file" || continue
   grep -qE "^ *$file\)?\$" <<<"$windows_tests" ||
     fault "$file tests a platform seam, but is not among the Windows unit tests in CMakeLists.txt"
-done < <(sources 'tests/unit/*_test.cpp')
+done < <(sources 'tests/unit/*_test.cpp' | xargs grep -lE 'RealFileSystem|#include "base/text_decode\.h"' || true)
 
 non_blank() { cat "$@" | grep -cv '^[[:space:]]*$'; }
 total="$(non_blank $(sources 'src/*.h' 'src/*.cpp'))"

@@ -3,7 +3,7 @@
 # Only missing packages are installed; nothing happens when all are there.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ googletest
+packages=(cmake ninja-build g++ googletest libgtest-dev
   g++-mingw-w64-x86-64 wine wine64 xvfb x11-utils x11-xserver-utils xdotool imagemagick
   fonts-nanum fonts-droid-fallback xcompmgr faketime)
 if [ "${1:-}" = "--test" ]; then

@@ -215,17 +215,11 @@ e2e_look() {
 # extended regex $1; fails (returns 1) when none came. A wait for a top-level window's line asks
 # the probe for those lines only.
 e2e_poll() {
-  local _ line rest only=()
+  local _ only=()
   [[ $1 == "^window "* || $1 == "^foreground "* ]] && only=(--top-level)
   for _ in $(seq "$2"); do
     e2e_look "${only[@]}"
-    rest="$E2E_ANSWER"
-    while [ -n "$rest" ]; do
-      line="${rest%%$'\n'*}"
-      rest="${rest#"$line"}"
-      rest="${rest#$'\n'}"
-      [[ $line =~ $1 ]] && { echo "$line"; return 0; }
-    done
+    e2e_first_line "$1" && return 0
     e2e_nap "$3"
   done
   return 1
@@ -315,7 +309,21 @@ e2e_wait_for() {
 
 # The probe line of the child of class $1 whose window text matches the regex $2 (or any text).
 e2e_child() {
-  e2e_probe | grep "^child $1 " | grep -E -- "${2:-.}" | head -n 1
+  e2e_look
+  e2e_first_line "^child $1 " "${2:-.}" || true
+}
+
+# Prints the first line of E2E_ANSWER that matches both extended regexes $1 and $2 (any line for
+# a missing one); fails when none does. The shell's own matching: no program started.
+e2e_first_line() {
+  local line rest="$E2E_ANSWER"
+  while [ -n "$rest" ]; do
+    line="${rest%%$'\n'*}"
+    rest="${rest#"$line"}"
+    rest="${rest#$'\n'}"
+    [[ $line =~ $1 && $line =~ ${2:-.} ]] && { echo "$line"; return 0; }
+  done
+  return 1
 }
 
 # Polls the probe every 0.1 s, at most $2 times, and prints the first line matching the regex $1;

@@ -12,7 +12,7 @@ namespace {
 
 using fakes::MemoryFileSystem;
 
-constexpr char kDirectory[] = "C:\\게임\\tavlin\\";
+constexpr char kGameDirectory[] = "C:\\게임\\tavlin\\";
 constexpr char kPath[] = "C:\\게임\\tavlin\\tavlin.gogo";
 constexpr char kHeader[] = "번호|종류|시작|끝|요일|제목|내용";
 
@@ -20,7 +20,7 @@ class AlarmListTest : public ::testing::Test {
  protected:
   AlarmLoadResult Load(const std::string& bytes) {
     files.files[kPath] = bytes;
-    return LoadAlarmList(kDirectory, files, table);
+    return LoadAlarmList(kGameDirectory, files, table);
   }
   // The failure of a load that must fail; "" when it did not.
   std::string FailureOf(const std::string& bytes, int* data_line = nullptr) {
@@ -157,7 +157,7 @@ TEST_F(AlarmListTest, FailedLoadKeepsWhatWasReadAndArmsNothing) {
   files.unreadable[kPath] = "Access is denied";
   const AlarmTable after_failure = table;
   try {
-    LoadAlarmList(kDirectory, files, table);
+    LoadAlarmList(kGameDirectory, files, table);
     ADD_FAILURE() << "an unreadable list loaded";
   } catch (const AlarmListError& error) {
     EXPECT_STREQ(error.what(),
@@ -213,7 +213,7 @@ TEST_F(AlarmListTest, LinesHeaderAndEmptyLines) {
 TEST_F(AlarmListTest, AbsentListSwitchesAlarmsOffUntilItIsFound) {
   Load("h\n1|7|10:00|11:00|0|a|A\n");
   files.files.clear();
-  const AlarmLoadResult absent = LoadAlarmList(kDirectory, files, table);
+  const AlarmLoadResult absent = LoadAlarmList(kGameDirectory, files, table);
   EXPECT_FALSE(absent.file_found);
   EXPECT_TRUE(table.alarms_off);
   EXPECT_EQ(Record(1).Subject, "a");
@@ -221,7 +221,7 @@ TEST_F(AlarmListTest, AbsentListSwitchesAlarmsOffUntilItIsFound) {
   // The list is looked for in the program's folder only.
   files.files["tavlin.gogo"] = "h\n1|7|10:00|11:00|0|b|B\n";
   files.files["./tavlin.gogo"] = files.files["tavlin.gogo"];
-  LoadAlarmList(kDirectory, files, table);
+  LoadAlarmList(kGameDirectory, files, table);
   EXPECT_TRUE(table.alarms_off);
 
   EXPECT_TRUE(Load("h\n1|7|10:00|11:00|0|c|C\n").file_found);
@@ -232,7 +232,7 @@ TEST_F(AlarmListTest, AbsentListSwitchesAlarmsOffUntilItIsFound) {
   // A folder in the list's place switches the alarms off too, and the player is told.
   files.files.clear();
   files.folders.insert(kPath);
-  const AlarmLoadResult folder = LoadAlarmList(kDirectory, files, table);
+  const AlarmLoadResult folder = LoadAlarmList(kGameDirectory, files, table);
   EXPECT_FALSE(folder.file_found);
   EXPECT_TRUE(table.alarms_off);
   EXPECT_NE(folder.notice.find(std::string(kPath) + "\"이(가) 파일이 아니라 폴더"),

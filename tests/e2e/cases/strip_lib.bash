@@ -1,29 +1,48 @@
 # Helpers shared by the strip_* and quiz_* cases (sourced after lib.sh).
 
+# These helpers run many times a case: they match with the shell's own regexes rather than start
+# grep and sed, since every program started costs the tests' two cores.
+
 # The probe line of the strip window.
 strip_window() {
-  e2e_probe | grep '^window TForm_study ' | head -n 1
+  e2e_look --top-level
+  e2e_first_line '^window TForm_study ' || true
 }
 
 # "L T R B" of a probe line's rect.
 rect_of() {
-  echo "$1" | sed -E 's/.* rect=(-?[0-9]+),(-?[0-9]+),(-?[0-9]+),(-?[0-9]+) .*/\1 \2 \3 \4/'
+  local re='^.* rect=(-?[0-9]+),(-?[0-9]+),(-?[0-9]+),(-?[0-9]+) '
+  if [[ $1 =~ $re ]]; then
+    echo "${BASH_REMATCH[1]} ${BASH_REMATCH[2]} ${BASH_REMATCH[3]} ${BASH_REMATCH[4]}"
+  else
+    echo "$1"
+  fi
 }
 
 # "W H" of a probe window line's client size.
 client_of() {
-  echo "$1" | sed -E 's/.* client=([0-9]+),([0-9]+) .*/\1 \2/'
+  local re='^.* client=([0-9]+),([0-9]+) '
+  if [[ $1 =~ $re ]]; then
+    echo "${BASH_REMATCH[1]} ${BASH_REMATCH[2]}"
+  else
+    echo "$1"
+  fi
 }
 
 # The window text of a probe line.
 text_of() {
-  echo "$1" | sed -E 's/.* text="(([^"\\]|\\.)*)".*/\1/'
+  local re='^.* text="(([^"\]|\\.)*)"'
+  if [[ $1 =~ $re ]]; then
+    echo "${BASH_REMATCH[1]}"
+  else
+    echo "$1"
+  fi
 }
 
 # The probe line of the real-time panel (the rounded panel whose text is a time of day).
 real_time_panel() {
-  e2e_probe | grep '^child TavlinRoundedPanel ' | grep -E 'text="[0-9]{2}:[0-9]{2}:[0-9]{2}"' |
-    head -n 1
+  e2e_look
+  e2e_first_line '^child TavlinRoundedPanel ' 'text="[0-9]{2}:[0-9]{2}:[0-9]{2}"' || true
 }
 
 # Number of pixels of colour R,G,B ($4) in the W x H area at X,Y ($2 $3 $5 $6) of image $1.
@@ -119,7 +138,8 @@ write_cp949() {
 
 # The probe line of the quiz label.
 quiz_label() {
-  e2e_probe | grep '^child TavlinQuizLabel ' | head -n 1
+  e2e_look
+  e2e_first_line '^child TavlinQuizLabel ' || true
 }
 
 # Fails unless the strip's client width is the quiz label's width + 40 (and at least 325).
