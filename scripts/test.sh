@@ -18,12 +18,13 @@ step() { printf '\n=== %s (at %d s) ===\n' "$*" $((SECONDS - started)); }
 step "source layout"
 scripts/check-layout.sh
 
-step "configure the native, release, fuzz and Windows builds"
-# The Wine prefix of the Windows unit tests and of the first lane of end-to-end cases.
+step "configure the Windows, native, release and fuzz builds"
+# The Wine prefixes of the end-to-end cases' lanes (the first serves the Windows unit tests too).
 prefix="$root/build/windows/e2e-prefix"
 mkdir -p build/windows
-scripts/wine-prefix.sh "$prefix" >build/wine-prefix.log 2>&1 &
+tests/e2e/run.sh "$root/build/windows" --prepare >build/wine-prefix.log 2>&1 &
 prefix_job=$!
+# The Windows build comes first, the others configure while it builds.
 configure_jobs=()
 cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVLIN_SANITIZE=ON >/dev/null &
 configure_jobs+=($!)
@@ -34,9 +35,7 @@ CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWit
   -DTAVLIN_FUZZ=ON -DTAVLIN_TESTS=OFF >/dev/null &
 configure_jobs+=($!)
 cmake -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null &
-configure_jobs+=($!)
-for job in "${configure_jobs[@]}"; do wait "$job"; done
+  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
 
 step "Windows build of the programs the end-to-end cases run"
 # The end-to-end cases take longest, so they start as soon as their programs are built; the rest
@@ -46,6 +45,7 @@ cmake --build build/windows --target tavlin tavlin_probe tavlin_timetable_demo t
 scripts/check-imports.sh build/windows/tavlin.exe
 
 step "end-to-end tests under Wine + Xvfb"
+for job in "${configure_jobs[@]}"; do wait "$job"; done
 wait "$prefix_job" || { cat build/wine-prefix.log; exit 1; }
 # The cases mostly wait for the program's moments, leaving the cores idle; the builds and the
 # native tests take those idle turns meanwhile. They run in the idle scheduling class, which gets

@@ -2,7 +2,8 @@
 # Runs every end-to-end case (tests/e2e/cases/*.sh) against the Windows build in $1, each on its
 # own virtual display, and keeps screenshots under $1/e2e-artifacts/<case>/.
 # Usage: tests/e2e/run.sh BUILD_DIR [CASE_NAME_PATTERN]
-# The cases run in E2E_LANES lanes side by side (2 unless set), each lane one case at a time in a
+#        tests/e2e/run.sh BUILD_DIR --prepare   (only makes the lanes' Wine prefixes ready)
+# The cases run in E2E_LANES lanes side by side (3 unless set), each lane one case at a time in a
 # Wine prefix of its own, so that the Wine settings a case changes (DPI, frames) never reach a case
 # of another lane. The cases that took longest on the last run start first.
 set -uo pipefail
@@ -10,7 +11,7 @@ shopt -s nullglob
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 export E2E_BUILD="$(realpath "$1")"
 pattern="${2:-}"
-lanes="${E2E_LANES:-2}"
+lanes="${E2E_LANES:-3}"
 started=$SECONDS
 
 # The prefix of lane $1: the first keeps the name it always had.
@@ -32,6 +33,32 @@ reset_prefix() {
   WINEPREFIX="$prefix" wineserver -w >/dev/null 2>&1 || true
 }
 
+# Makes the prefixes of lanes 1 to $1 ready. A lane's prefix is put back to plain Wine settings
+# unless it is marked as left clean: a run that was killed may have left a case's settings behind.
+prepare_lanes() {
+  local lane prefix
+  "$here/../../scripts/wine-prefix.sh" "$(prefix_of 1)" || return 1
+  for lane in $(seq 2 "$1"); do
+    prefix="$(prefix_of "$lane")"
+    if [ ! -f "$prefix/.tavlin-ready" ]; then
+      # A copy of the first lane's prefix takes seconds where a new one takes half a minute.
+      rm -rf "$prefix"
+      cp -a "$(prefix_of 1)" "$prefix"
+      rm -f "$prefix/.tavlin-clean"
+    fi
+  done
+  for lane in $(seq "$1"); do
+    prefix="$(prefix_of "$lane")"
+    [ -f "$prefix/.tavlin-clean" ] || { reset_prefix "$prefix" && touch "$prefix/.tavlin-clean"; } &
+  done
+  wait
+}
+
+if [ "$pattern" = --prepare ]; then
+  prepare_lanes "$lanes"
+  exit
+fi
+
 cases=()
 for case_file in "$here"/cases/*.sh; do
   name="$(basename "$case_file" .sh)"
@@ -39,18 +66,9 @@ for case_file in "$here"/cases/*.sh; do
 done
 [ "${#cases[@]}" -gt 0 ] || { echo "e2e: 0 passed, 0 failed"; exit 1; }
 [ "$lanes" -le "${#cases[@]}" ] || lanes=${#cases[@]}
-
-"$here/../../scripts/wine-prefix.sh" "$(prefix_of 1)"
-reset_prefix "$(prefix_of 1)"
-for lane in $(seq 2 "$lanes"); do
-  prefix="$(prefix_of "$lane")"
-  if [ ! -f "$prefix/.tavlin-ready" ]; then
-    # A copy of the first lane's prefix takes seconds where a new one takes half a minute.
-    rm -rf "$prefix"
-    cp -a "$(prefix_of 1)" "$prefix"
-  fi
-  reset_prefix "$prefix"
-done
+prepare_lanes "$lanes"
+# In use: a case may change the settings; the mark comes back when the lane ends as it began.
+for lane in $(seq "$lanes"); do rm -f "$(prefix_of "$lane")/.tavlin-clean"; done
 
 # The queue of cases, longest first by the times of the last run (new cases first of all).
 times="$E2E_BUILD/e2e-times.txt"
@@ -104,6 +122,8 @@ run_lane() {
       reset_prefix "$E2E_PREFIX"
     fi
   done
+  # Each case put back the settings it changed, and a failed one was reset.
+  touch "$E2E_PREFIX/.tavlin-clean"
 }
 
 for lane in $(seq "$lanes"); do
