@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The game hour turns from 13 to 14 at 00:09:36, so the pane shows the blink colour (51,153,255)
-# during 00:09:36-00:09:38 and no more once the 00:09:39 tick has run. Started at 00:09:31, so
-# that the start-up blink (the first three ticks) is over by then.
+# during 00:09:36-00:09:38 and no more once the 00:09:39 tick has run. Started at 00:09:28, so
+# that the start-up blink (the first three ticks) is long over by then, even on a machine slow to
+# start tavlin: a start-up blink still running at the hour's change would end it early.
 #
 # Screenshots are taken one after another while the probe reads the strip's real time in a loop
 # beside them; every shot and every reading carries the wall-clock moment it was taken. A shot
@@ -10,7 +11,7 @@
 source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/strip_lib.bash"
 
-e2e_start --at "2026-12-07 00:09:31"
+e2e_start --at "2026-12-07 00:09:28"
 pane="$(e2e_child TavlinGameTimePane)"
 read -r l t r b <<<"$(rect_of "$pane")"
 now() { date +%s.%N; }
