@@ -7,9 +7,8 @@ set -eu
 
 E2E_BUILD="${E2E_BUILD:?run cases through tests/e2e/run.sh}"
 E2E_ARTIFACTS="${E2E_ARTIFACTS:?}"
-# No menu entries for the desktop: winemenubuilder would only spend the cores at every start.
-export WINEPREFIX="${E2E_PREFIX:?}" WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export WINEPREFIX="${E2E_PREFIX:?}"
+source "$(dirname "${BASH_SOURCE[0]}")/lane.bash"
 export TZ="${TZ:-UTC}"
 FAKETIME_LIB=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
 E2E_WORK="$(mktemp -d)"
@@ -31,6 +30,12 @@ E2E_ANSWER=""
 E2E_NAP=""
 # Commands that put back the Wine settings a case changed, run when the case ends.
 E2E_UNDO=()
+# Set when the case runs in a Wine session of its own (see e2e_own_session).
+E2E_OWN_SESSION=0
+# Every process the case starts, Wine's included, carries this mark in its environment, so that
+# the case's end finds them all in a lane's session that outlives it (run.sh names the case by
+# E2E_CASE_ID, so that it can end them too when the case was killed).
+export E2E_CASE_MARK="case-${E2E_CASE_ID:-$$-$RANDOM}"
 
 fail() {
   echo "FAILED: $*" >&2
@@ -41,38 +46,43 @@ e2e_cleanup() {
   local undo
   for undo in "${E2E_UNDO[@]}"; do eval "$undo" </dev/null >/dev/null 2>&1 || true; done
   e2e_probe_stop
-  wineserver -k >/dev/null 2>&1 || true
+  # A lane's Wine session serves its next case; a session of the case's own ends with it.
+  if [ -n "${E2E_LANE_DISPLAY:-}" ] && [ "$E2E_OWN_SESSION" -eq 0 ]; then
+    e2e_end_case_processes
+  else
+    wineserver -k >/dev/null 2>&1 || true
+  fi
   [ -n "$E2E_XVFB" ] && kill "$E2E_XVFB" >/dev/null 2>&1 || true
   rm -rf "$E2E_WORK" "$E2E_HELPER_FILES"
 }
 trap e2e_cleanup EXIT
 
-# Starts a virtual 1280 x 800 screen on a free display (from E2E_DISPLAY_FIRST on, 40 unless set).
+# Gives the case a virtual 1280 x 800 screen: the screen of its lane when run.sh runs it
+# (E2E_LANE_DISPLAY, with the pointer back in the middle, where a new screen has it), otherwise a
+# new one on a free display (from E2E_DISPLAY_FIRST on, 40 unless set).
 e2e_display() {
-  local n
-  for n in $(seq "${E2E_DISPLAY_FIRST:-40}" 99); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    # -noreset: without it the server resets (and forgets the desktop colour) when xsetroot,
-    # its only client, disconnects.
-    Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-    E2E_XVFB=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do
-      xdpyinfo >/dev/null 2>&1 && break
-      sleep 0.1
-    done
-    # Another run may have taken the same display a moment earlier: then try the next one. The
-    # display answering is not enough, it may be the other run's: the lock names the server.
-    kill -0 "$E2E_XVFB" 2>/dev/null || continue
-    [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock")" = "$E2E_XVFB" ] || {
-      kill "$E2E_XVFB" 2>/dev/null || true
-      continue
-    }
-    # A plain grey desktop, so that transparent pixels show something known.
-    xsetroot -solid '#336699' 2>/dev/null || true
+  if [ -n "${E2E_LANE_DISPLAY:-}" ]; then
+    export DISPLAY="$E2E_LANE_DISPLAY"
+    xdotool mousemove 640 400 || fail "the lane's screen $DISPLAY does not answer"
     return 0
-  done
-  fail "no free display"
+  fi
+  e2e_virtual_screen "${E2E_DISPLAY_FIRST:-40}" || fail "no free display"
+}
+
+# Ends the case's processes in its lane's Wine session, which goes on for the lane's next case.
+e2e_end_case_processes() {
+  e2e_end_marked_processes "$E2E_CASE_MARK"
+}
+
+# Gives the case a Wine session of its own, which ends with it: for Wine settings that a program
+# of the session may read once for the whole session, and for a screen other than the lane's.
+# Call it before starting a program.
+e2e_own_session() {
+  [ "$E2E_OWN_SESSION" -eq 1 ] && return 0
+  E2E_OWN_SESSION=1
+  e2e_probe_stop
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w >/dev/null 2>&1 || true
 }
 
 # Makes the case's screen two monitors side by side, as Windows sees them: a 1280 x 800 primary
@@ -81,6 +91,7 @@ e2e_display() {
 # monitors. Call it before starting a program; it ends with the case.
 e2e_two_monitors() {
   [ -n "${DISPLAY:-}" ] || e2e_display
+  e2e_own_session
   local n host="$DISPLAY" nested
   for n in $(seq "$((${DISPLAY#:} + 1))" 99); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
@@ -391,6 +402,7 @@ e2e_wait_shown() {
 e2e_wine_draws_frames() {
   # Wine's first program of the session starts its desktop on this display.
   [ -n "${DISPLAY:-}" ] || e2e_display
+  e2e_own_session
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
   E2E_UNDO+=("wine reg delete 'HKCU\\Software\\Wine\\X11 Driver' /v Managed /f")
 }
@@ -399,6 +411,7 @@ e2e_wine_draws_frames() {
 # the case ends. Call it before starting a program.
 e2e_dpi() {
   [ -n "${DISPLAY:-}" ] || e2e_display
+  e2e_own_session
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
     </dev/null >/dev/null 2>&1
   E2E_UNDO+=("wine reg delete 'HKCU\\Control Panel\\Desktop' /v LogPixels /f")
