@@ -18,7 +18,7 @@ struct GameMinuteStart {
 
 /// Every real second of the day at which the game clock shows a new minute, the first second of
 /// the day included (whose minute may have begun the day before). The same every day; worked out
-/// once from the schedule (needs BuildSchedule); empty without one.
+/// from the schedule on first use.
 const std::vector<GameMinuteStart>& GameMinuteStarts();
 
 /// Index in GameMinuteStarts() of the game minute in progress at `second_of_day`.
