@@ -15,22 +15,27 @@ e2e_virtual_screen() {
     # its only client, disconnects.
     Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
     E2E_XVFB=$!
+    e2e_server_took_display "$n" "$E2E_XVFB" || continue
     export DISPLAY=":$n"
-    for _ in $(seq 50); do
-      xdpyinfo >/dev/null 2>&1 && break
-      sleep 0.1
-    done
-    # Another run may have taken the same display a moment earlier: then try the next one. The
-    # display answering is not enough, it may be the other run's: the lock names the server.
-    kill -0 "$E2E_XVFB" 2>/dev/null || continue
-    [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock")" = "$E2E_XVFB" ] || {
-      kill "$E2E_XVFB" 2>/dev/null || true
-      continue
-    }
     # A plain grey desktop, so that transparent pixels show something known.
     xsetroot -solid '#336699' 2>/dev/null || true
     return 0
   done
+  return 1
+}
+
+# Waits until the X server started as process $2 answers on display :$1; fails (returns 1, the
+# server ended) when another run took that display a moment earlier. The display answering is not
+# enough, it may be the other run's: the lock names the server.
+e2e_server_took_display() {
+  local _
+  for _ in $(seq 50); do
+    DISPLAY=":$1" xdpyinfo >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  kill -0 "$2" 2>/dev/null || return 1
+  [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$1-lock")" = "$2" ] && return 0
+  kill "$2" 2>/dev/null || true
   return 1
 }
 

@@ -98,15 +98,7 @@ e2e_two_monitors() {
     DISPLAY="$host" Xephyr ":$n" -screen 1280x800+0+0 -screen 1024x768+1280+0 +xinerama \
       -extension RANDR -nolisten tcp -noreset >/dev/null 2>&1 &
     nested=$!
-    for _ in $(seq 50); do
-      DISPLAY=":$n" xdpyinfo >/dev/null 2>&1 && break
-      sleep 0.1
-    done
-    kill -0 "$nested" 2>/dev/null || continue
-    [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock")" = "$nested" ] || {
-      kill "$nested" 2>/dev/null || true
-      continue
-    }
+    e2e_server_took_display "$n" "$nested" || continue
     E2E_UNDO+=("kill $nested")
     export DISPLAY=":$n"
     DISPLAY=":$n" xsetroot -solid '#336699' 2>/dev/null || true
