@@ -95,14 +95,19 @@ bool IsListed(const std::wstring& class_name) {
          class_name == L"TavlinNotifyIcon";
 }
 
+// A window's fields are read in this order: the text first (a message to the window's thread,
+// which may be busy placing it), then whether it is shown, then where. A window is shown and
+// placed in one step, so a line that says visible=1 always carries the place it was shown at;
+// read the other way round, a menu looked at while being made showed at 0,0.
 BOOL CALLBACK PrintChild(HWND child, LPARAM) {
+  const std::string text = Escaped(TextOf(child));
+  const bool visible = IsWindowVisible(child);
   RECT r;
   GetWindowRect(child, &r);
   std::printf("child %s hwnd=%p parent=%p id=%d text=\"%s\" rect=%ld,%ld,%ld,%ld visible=%d\n",
               tavlin::WideToUtf8(ClassOf(child)).c_str(), static_cast<void*>(child),
-              static_cast<void*>(GetParent(child)), GetDlgCtrlID(child),
-              Escaped(TextOf(child)).c_str(), r.left, r.top, r.right, r.bottom,
-              IsWindowVisible(child) ? 1 : 0);
+              static_cast<void*>(GetParent(child)), GetDlgCtrlID(child), text.c_str(), r.left,
+              r.top, r.right, r.bottom, visible ? 1 : 0);
   return TRUE;
 }
 
@@ -110,6 +115,8 @@ BOOL CALLBACK PrintChild(HWND child, LPARAM) {
 BOOL CALLBACK PrintTopLevel(HWND window, LPARAM with_children) {
   const std::wstring class_name = ClassOf(window);
   if (!IsListed(class_name)) return TRUE;
+  const std::string text = Escaped(TextOf(window));
+  const bool visible = IsWindowVisible(window);
   RECT r, client;
   GetWindowRect(window, &r);
   GetClientRect(window, &client);
@@ -128,10 +135,10 @@ BOOL CALLBACK PrintTopLevel(HWND window, LPARAM with_children) {
   std::printf(
       "window %s hwnd=%p text=\"%s\" rect=%ld,%ld,%ld,%ld client=%ld,%ld visible=%d topmost=%d "
       "exstyle=0x%llx alpha=%s colorkey=%s\n",
-      tavlin::WideToUtf8(class_name).c_str(), static_cast<void*>(window),
-      Escaped(TextOf(window)).c_str(), r.left, r.top, r.right, r.bottom, client.right,
-      client.bottom, IsWindowVisible(window) ? 1 : 0, (ex_style & WS_EX_TOPMOST) ? 1 : 0,
-      static_cast<unsigned long long>(ex_style), alpha.c_str(), color_key.c_str());
+      tavlin::WideToUtf8(class_name).c_str(), static_cast<void*>(window), text.c_str(), r.left,
+      r.top, r.right, r.bottom, client.right, client.bottom, visible ? 1 : 0,
+      (ex_style & WS_EX_TOPMOST) ? 1 : 0, static_cast<unsigned long long>(ex_style), alpha.c_str(),
+      color_key.c_str());
   if (with_children) EnumChildWindows(window, PrintChild, 0);
   return TRUE;
 }
