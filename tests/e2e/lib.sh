@@ -121,8 +121,9 @@ e2e_launch() {
   [ -n "${DISPLAY:-}" ] || e2e_display
   cp "$E2E_BUILD/$program" "$E2E_WORK/"
   # The server starts unfaked (a faked one sees absurd tick counts), and so does the session's
-  # first program, the probe: before the program, not beside it, so that the program's start-up
-  # has the machine to itself. It runs with the same Wine settings (DPI, say), set before this.
+  # first program, the probe (or, in a lane, the lane's own probe): before the program, not beside
+  # it, so that the program's start-up has the machine to itself. It runs with the same Wine
+  # settings (DPI, say), set before this. A lane's server is already running and stays.
   wineserver -p30 </dev/null >/dev/null 2>&1 || true
   e2e_probe_serve
   local run="$program"
