@@ -33,9 +33,10 @@ E2E_UNDO=()
 # Set when the case runs in a Wine session of its own (see e2e_own_session).
 E2E_OWN_SESSION=0
 # Every process the case starts, Wine's included, carries this mark in its environment, so that
-# the case's end finds them all in a lane's session that outlives it (run.sh names the case by
-# E2E_CASE_ID, so that it can end them too when the case was killed).
-export E2E_CASE_MARK="case-${E2E_CASE_ID:-$$-$RANDOM}"
+# the case's end finds them all in a lane's session that outlives it. run.sh names the case by
+# E2E_CASE_ID, so that it can end them too when the case was killed; the mark has a name of its
+# own, so that run.sh and the case's shell, which hold E2E_CASE_ID, never carry it.
+export E2E_CASE_MARK="${E2E_CASE_ID:-case-$$-$RANDOM}"
 
 fail() {
   echo "FAILED: $*" >&2
@@ -48,7 +49,7 @@ e2e_cleanup() {
   e2e_probe_stop
   # A lane's Wine session serves its next case; a session of the case's own ends with it.
   if [ -n "${E2E_LANE_DISPLAY:-}" ] && [ "$E2E_OWN_SESSION" -eq 0 ]; then
-    e2e_end_case_processes
+    e2e_end_marked_processes "$E2E_CASE_MARK"
   else
     wineserver -k >/dev/null 2>&1 || true
   fi
@@ -67,11 +68,6 @@ e2e_display() {
     return 0
   fi
   e2e_virtual_screen "${E2E_DISPLAY_FIRST:-40}" || fail "no free display"
-}
-
-# Ends the case's processes in its lane's Wine session, which goes on for the lane's next case.
-e2e_end_case_processes() {
-  e2e_end_marked_processes "$E2E_CASE_MARK"
 }
 
 # Gives the case a Wine session of its own, which ends with it: for Wine settings that a program

@@ -147,7 +147,7 @@ run_lane() {
       report "FAIL $name ($seconds s); log:"$'\n'"$(sed 's/^/    /' "$E2E_ARTIFACTS/log.txt" |
         tail -n 40)"$'\n' "FAIL $name $seconds"
       # A case killed by the time limit leaves its Wine settings and processes behind.
-      e2e_end_marked_processes "case-$E2E_CASE_ID"
+      e2e_end_marked_processes "$E2E_CASE_ID"
       reset_prefix "$E2E_PREFIX"
     fi
   done
